@@ -1,0 +1,10 @@
+// embedded_pictures.h: the picture container built into the executable.
+//
+// The asset compiler packs every picture source into one container at build
+// time (see picture_container.h); the build links it into the program, so the
+// game is one file with its pictures inside.
+#pragma once
+#include <cstdint>
+#include <span>
+
+std::span<const uint8_t> EmbeddedPictureData();
