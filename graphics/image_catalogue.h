@@ -1,0 +1,144 @@
+// image_catalogue.h: the image catalogue (`ImageList`), the game's 208 named pictures.
+//
+// Items are loaded once from the stored container (picture_container.h) in
+// catalogue order and decoded there (JPEG or DIB); a damaged picture is
+// reported with the item's name and never read outside its data. Lookup by
+// name goes through a 256-bucket hash in which a later item is put at the head
+// of its chain, so the later of two items with one name wins. While a display
+// is initialised every item holds a surface in the back buffer's pixel format
+// (built once per initialisation or restore, never per frame) cut into
+// patterns; StretchDraw copies one pattern, scaled and optionally colour-keyed.
+//
+// Callers: the scene builder, scene objects, inventory icons and the cursor
+// look pictures up with Find every frame; sprites draw with StretchDraw.
+#pragma once
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "graphics/display.h"
+#include "graphics/geometry.h"
+#include "graphics/picture_container.h"
+#include "graphics/surface16.h"
+
+// Raised by Find ("Image '%s' not found") and by Initialize without a display.
+class EPictureCollectionError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// A decoded picture: 24-bit pixels, plus the palette of a DIB of 8 bits or fewer.
+struct DecodedPicture {
+    int32_t width = 0, height = 0;
+    std::vector<uint8_t> rgb;          // width*height*3 bytes, rows top to bottom, R G B
+    std::vector<uint32_t> palette;     // 0x00RRGGBB entries of a palettised DIB, else empty
+    int bitsPerPixel = 0;              // of a DIB; 24 for a JPEG
+    bool isDib = false;
+    bool Empty() const { return width <= 0 || height <= 0; }
+};
+
+class TPictureCollection;
+
+class TPictureCollectionItem {
+public:
+    const std::string& Name() const { return name_; }
+    int32_t PatternWidthSetting() const { return patternWidth_; }
+    int32_t PatternHeightSetting() const { return patternHeight_; }
+    bool Transparent() const { return transparent_; }
+    int32_t TransparentColor() const { return transparentColor_; }
+    bool SystemMemory() const { return systemMemory_; }
+    const DecodedPicture& Picture() const { return picture_; }
+    const std::string& StoredKind() const { return kind_; }  // "TJPEGImage", "TDIB" or ""
+
+    // Pattern size: PatternWidth if above 0, else the picture's width (same for height).
+    int32_t Width() const;
+    int32_t Height() const;
+    // Number of patterns built for the current display (0 when not initialised or no picture).
+    int32_t PatternCount() const { return static_cast<int32_t>(patterns_.size()); }
+    bool Initialized() const { return initialized_; }
+    // The pattern's rectangle within the item's surface (empty rect for a bad index).
+    TRect PatternRect(int32_t index) const;
+
+    // Copies pattern `index`, scaled into `rect` of `dest`, clipped to dest.
+    // Draws nothing when not initialised, for a bad index, an empty destination
+    // or pattern rectangle. Transparent items leave out pixels equal to the key.
+    void StretchDraw(Surface16& dest, const TRect& rect, int32_t index) const;
+
+private:
+    friend class TPictureCollection;
+    void BuildSurface();
+    void FreeSurface();
+
+    std::string name_;
+    std::string kind_;
+    DecodedPicture picture_;
+    int32_t patternWidth_ = 0, patternHeight_ = 0;
+    bool systemMemory_ = false;
+    bool transparent_ = true;
+    int32_t transparentColor_ = 0;
+    bool initialized_ = false;
+    Surface16 surface_;
+    uint16_t key_ = 0;
+    std::vector<TRect> patterns_;
+    TPictureCollectionItem* hashNext_ = nullptr;
+};
+
+class TPictureCollection : public IDisplayListener {
+public:
+    TPictureCollection();
+    ~TPictureCollection() override;
+
+    // Loads every item of a container, decoding the pictures. On failure
+    // returns false, sets error (naming the item) and leaves the collection empty.
+    bool LoadFromContainer(std::span<const uint8_t> container, std::string& error);
+    // Adds one stored item at the end (decoding it); false with error if damaged.
+    bool AddStored(const StoredPictureItem& stored, std::string& error);
+    // Adds an already decoded picture at the end (tests and tools).
+    TPictureCollectionItem& AddPicture(const std::string& name, DecodedPicture picture,
+                                       int32_t patternWidth, int32_t patternHeight,
+                                       bool transparent, int32_t transparentColor);
+    void Clear();
+
+    int32_t Count() const { return static_cast<int32_t>(items_.size()); }
+    TPictureCollectionItem& Items(int32_t index) { return *items_.at(index); }
+    const TPictureCollectionItem& Items(int32_t index) const { return *items_.at(index); }
+
+    // Index of the item named `name` (case-insensitive; the later item wins), or -1.
+    int32_t IndexOf(const std::string& name) const;
+    // The item named `name`; throws EPictureCollectionError "Image '%s' not found".
+    TPictureCollectionItem& Find(const std::string& name);
+
+    // 256 entries of 4 bytes (blue, green, red, 0), rebuilt by BuildColorTable.
+    std::array<uint8_t, 1024> ColorTable{};
+    void BuildColorTable();
+
+    // Display binding: the collection builds every item's surface when the
+    // display is initialised or restored and frees them when it is finalised.
+    void Bind(TDXDraw* display);
+    bool Initialized() const { return display_ != nullptr && display_->Initialized(); }
+
+    void DisplayInitialized(TDXDraw&) override;
+    void DisplayRestored(TDXDraw&) override;
+    void DisplayFinalized(TDXDraw&) override;
+    void DisplayDestroyed(TDXDraw&) override;
+
+private:
+    static uint8_t Hash(const std::string& lowerName);
+    void HashInsert(TPictureCollectionItem* item);
+
+    std::vector<std::unique_ptr<TPictureCollectionItem>> items_;
+    std::array<TPictureCollectionItem*, 256> buckets_{};
+    TDXDraw* display_ = nullptr;
+};
+
+// Decoders (dib_decoder.cpp, jpeg_decoder.cpp). Both never read outside
+// `data`; on failure they return false with a clear error ("DIB is invalid"
+// for any malformed DIB).
+bool DecodeDib(std::span<const uint8_t> data, DecodedPicture& out, std::string& error);
+bool DecodeJpeg(std::span<const uint8_t> data, DecodedPicture& out, std::string& error);
+// A .bmp file: the 14-byte file header ("BM") followed by a DIB.
+bool DecodeBmpFile(std::span<const uint8_t> data, DecodedPicture& out, std::string& error);
