@@ -18,6 +18,7 @@
 #include <span>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "graphics/display.h"
@@ -53,12 +54,16 @@ public:
     bool SystemMemory() const { return systemMemory_; }
     const DecodedPicture& Picture() const { return picture_; }
     const std::string& StoredKind() const { return kind_; }  // "TJPEGImage", "TDIB" or ""
+    // The key's identifier as stored ("clRed", ...), or empty when stored as a number.
+    const std::string& ColorIdentifier() const { return colorIdentifier_; }
+    // Position in catalogue order.
+    int32_t Index() const { return index_; }
 
     // Pattern size: PatternWidth if above 0, else the picture's width (same for height).
     int32_t Width() const;
     int32_t Height() const;
     // Number of patterns built for the current display (0 when not initialised or no picture).
-    int32_t PatternCount() const { return static_cast<int32_t>(patterns_.size()); }
+    int32_t PatternCount() const { return patternCount_; }
     bool Initialized() const { return initialized_; }
     // The pattern's rectangle within the item's surface (empty rect for a bad index).
     TRect PatternRect(int32_t index) const;
@@ -72,9 +77,12 @@ private:
     friend class TPictureCollection;
     void BuildSurface();
     void FreeSurface();
+    void LayoutPatterns();
 
     std::string name_;
     std::string kind_;
+    std::string colorIdentifier_;
+    int32_t index_ = 0;
     DecodedPicture picture_;
     int32_t patternWidth_ = 0, patternHeight_ = 0;
     bool systemMemory_ = false;
@@ -83,7 +91,10 @@ private:
     bool initialized_ = false;
     Surface16 surface_;
     uint16_t key_ = 0;
-    std::vector<TRect> patterns_;
+    // Patterns are cut row-major from the picture without gaps: pattern i is
+    // column i % patternCols_, row i / patternCols_, each Width() x Height().
+    int32_t patternCols_ = 0;
+    int32_t patternCount_ = 0;
     TPictureCollectionItem* hashNext_ = nullptr;
 };
 
@@ -118,8 +129,17 @@ public:
 
     // Display binding: the collection builds every item's surface when the
     // display is initialised or restored and frees them when it is finalised.
+    // Binding to nullptr unbinds (surfaces freed). Binding to an initialised
+    // display builds the surfaces at once.
     void Bind(TDXDraw* display);
     bool Initialized() const { return display_ != nullptr && display_->Initialized(); }
+    // Marks every item initialised; throws EPictureCollectionError
+    // "TPictureCollection cannot be initialized" unless bound to an initialised display.
+    void Initialize();
+    // Builds the surfaces and patterns of every initialised item, in catalogue order.
+    void Restore();
+    // Frees every surface; items become uninitialised and draw nothing.
+    void Finalize();
 
     void DisplayInitialized(TDXDraw&) override;
     void DisplayRestored(TDXDraw&) override;
@@ -127,8 +147,10 @@ public:
     void DisplayDestroyed(TDXDraw&) override;
 
 private:
-    static uint8_t Hash(const std::string& lowerName);
+    // Bucket of a name; letter case does not matter (ASCII folding, as in Find).
+    static uint8_t Hash(std::string_view name);
     void HashInsert(TPictureCollectionItem* item);
+    TPictureCollectionItem& Append(std::unique_ptr<TPictureCollectionItem> item);
 
     std::vector<std::unique_ptr<TPictureCollectionItem>> items_;
     std::array<TPictureCollectionItem*, 256> buckets_{};

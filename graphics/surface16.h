@@ -5,6 +5,7 @@
 // are reduced to RGB565; colour keys compare those 16-bit values, so every
 // source colour that reduces to the key's value is left out.
 #pragma once
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
