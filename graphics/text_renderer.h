@@ -1,0 +1,41 @@
+// text_renderer.h: drawing text onto the back buffer (the surface's text canvas).
+//
+// Texts are 8-bit Windows-1250 strings drawn in an Arial-metric bold face at a
+// pixel height (15 for the overlay, 16 for the business-card tables), with a
+// transparent background. The SDL_ttf renderer of platform/ serves the game and
+// the play harness; FixedTextRenderer below is a deterministic stand-in for
+// unit tests that only need widths and positions.
+//
+// Contract: TextWidth and TextOut accept any bytes; text outside the surface is
+// clipped; nothing fails. Implementations cache what they rasterise, so drawing
+// the same string every frame costs no new rasterisation.
+#pragma once
+#include <cstdint>
+#include <string_view>
+
+#include "graphics/surface16.h"
+
+class ITextRenderer {
+public:
+    virtual ~ITextRenderer() = default;
+    virtual int32_t TextWidth(int32_t pixelHeight, std::string_view text) = 0;
+    virtual void TextOut(Surface16& dest, int32_t x, int32_t y, int32_t pixelHeight,
+                         std::string_view text, uint32_t bgrColor) = 0;
+};
+
+// Every character is a solid box pixelHeight/2 wide (blanks are left empty),
+// one pixel apart: enough to test layout without a font.
+class FixedTextRenderer : public ITextRenderer {
+public:
+    int32_t TextWidth(int32_t pixelHeight, std::string_view text) override {
+        return static_cast<int32_t>(text.size()) * (pixelHeight / 2 + 1);
+    }
+    void TextOut(Surface16& dest, int32_t x, int32_t y, int32_t pixelHeight, std::string_view text,
+                 uint32_t bgrColor) override {
+        const int32_t w = pixelHeight / 2;
+        for (size_t i = 0; i < text.size(); ++i)
+            if (text[i] != ' ')
+                dest.FillRect(Bounds(x + static_cast<int32_t>(i) * (w + 1), y, w, pixelHeight),
+                              ColorToRgb565(bgrColor));
+    }
+};
