@@ -1,0 +1,58 @@
+// image_sprite.cpp: the animation step, drawing and rectangle collision of
+// the picture sprites.
+#include "sprites/image_sprite.h"
+
+#include <limits>
+
+#include "sprites/sprite_engine.h"
+#include "sprites/sprite_math.h"
+
+int32_t TImageSprite::CurrentPattern() const {
+    int64_t p = int64_t{AnimStart} + Trunc(AnimPos);
+    if (p > std::numeric_limits<int32_t>::max()) return std::numeric_limits<int32_t>::max();
+    if (p < std::numeric_limits<int32_t>::min()) return std::numeric_limits<int32_t>::min();
+    return static_cast<int32_t>(p);
+}
+
+void TImageSprite::DoMove(int32_t MoveCount) {
+    AnimPos += AnimSpeed * MoveCount;
+    if (AnimLooped) {
+        AnimPos = AnimCount > 0 ? WrapFloat(AnimPos, AnimCount) : 0.0;
+        return;
+    }
+    if (AnimPos >= AnimCount) {
+        AnimPos = AnimCount - 1;
+        AnimSpeed = 0;
+    }
+    if (AnimPos < 0) {
+        AnimPos = 0;
+        AnimSpeed = 0;
+    }
+}
+
+void TImageSprite::DoDraw() {
+    if (Image == nullptr || Engine == nullptr || Engine->Surface == nullptr) return;
+    Image->StretchDraw(*Engine->Surface,
+                       TruncBounds(WorldX(), WorldY(), Image->Width(), Image->Height()),
+                       CurrentPattern());
+}
+
+TRect TImageSpriteEx::GetBoundsRect() const {
+    return Engine != nullptr ? Engine->SurfaceRect : TImageSprite::GetBoundsRect();
+}
+
+bool TImageSpriteEx::TestCollision(const TSprite& other) const {
+    TRect own = TruncBounds(WorldX(), WorldY(), Width, Height);
+    TRect theirs;
+    if (auto* ex = dynamic_cast<const TImageSpriteEx*>(&other))
+        theirs = TruncBounds(ex->WorldX(), ex->WorldY(), ex->Width, ex->Height);
+    else
+        theirs = other.GetBoundsRect();
+    return OverlapRect(theirs, own);
+}
+
+void TImageSpriteEx::DoDraw() {
+    if (Image == nullptr || Engine == nullptr || Engine->Surface == nullptr) return;
+    Image->StretchDraw(*Engine->Surface, TruncBounds(WorldX(), WorldY(), Width, Height),
+                       CurrentPattern());
+}
