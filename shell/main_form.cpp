@@ -1,0 +1,77 @@
+// main_form.cpp: the window's components, its frame and its input handlers.
+#include "shell/main_form.h"
+
+#include "shell/game_state.h"
+#include "shell/text_overlay.h"
+
+TMainForm* MainForm = nullptr;
+
+TMainForm::TMainForm(const TPlatform& platform)
+    : Timer(platform.clock), DDraw(platform.display), Text(platform.text),
+      Sound(platform.sound), Web(platform.web) {
+    MainForm = this;
+    DXSpriteEngine.SetDXDraw(&DDraw);
+    ImageList.Bind(&DDraw);
+    DDraw.OnInitialize = [this] { DDrawInitialize(); };
+    DDraw.OnFinalize = [this] { DDrawFinalize(); };
+    Timer.OnTimer = [this](TDXTimer&, int32_t lag) { TimerTimer(lag); };
+    Timer.OnActivate = [this](TDXTimer&) { TimerActivate(); };
+    Timer.OnDeactivate = [this](TDXTimer&) { TimerDeactivate(); };
+    Timer.SetInterval(0);
+    Timer.SetActiveOnly(false);
+    Timer.SetEnabled(true);
+}
+
+TMainForm::~TMainForm() {
+    DDraw.Finalize();
+    DXSpriteEngine.SetDXDraw(nullptr);
+    ImageList.Bind(nullptr);
+    if (MainForm == this) MainForm = nullptr;
+}
+
+bool TMainForm::LoadPictures(std::span<const uint8_t> container, std::string& error) {
+    return ImageList.LoadFromContainer(container, error);
+}
+
+// One frame: move, free the dead, clear, draw the sprites, the texts, present.
+void TMainForm::TimerTimer(int32_t LagCount) {
+    if (!DDraw.CanDraw()) return;
+    DXSpriteEngine.Move(LagCount);
+    DXSpriteEngine.PurgeDead();
+    DDraw.Fill(0);
+    DXSpriteEngine.Draw();
+    DrawTextOverlay(*this);
+    DDraw.Flip();
+}
+
+void TMainForm::FormActivate() { Timer.SetEnabled(true); }
+void TMainForm::FormDeactivate() { Timer.SetEnabled(false); }
+void TMainForm::DDrawInitialize() { Timer.SetEnabled(true); }
+void TMainForm::DDrawFinalize() { Timer.SetEnabled(false); }
+
+// Switching to another program pauses all sound; coming back resumes it.
+void TMainForm::TimerActivate() {
+    if (GameState.settings.soundOn) Sound.Start();
+}
+void TMainForm::TimerDeactivate() {
+    if (GameState.settings.soundOn) Sound.Pause();
+}
+
+void TMainForm::FormKeyDown(int32_t) {}
+
+// Enter and Space act exactly like a left click at the cursor.
+void TMainForm::FormKeyUp(int32_t key) {
+    if (key == VK_RETURN || key == VK_SPACE) DDrawClick();
+}
+
+// A click acts on the hotspot the last frame found under the cursor; the
+// click handling and the scene rules are dispatched from here once they exist.
+void TMainForm::DDrawClick() {}
+
+// The cursor catches up with the mouse in the next frame.
+void TMainForm::DDrawMouseMove(int32_t x, int32_t y) {
+    GameState.mouseX = x;
+    GameState.mouseY = y;
+}
+
+void TMainForm::DDrawMouseUp(TMouseButton, int32_t, int32_t) {}

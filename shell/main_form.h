@@ -1,0 +1,82 @@
+// main_form.h: `TMainForm`, the game's one window and everything it owns.
+//
+// The form owns the drawing surface (`DDraw`), the frame timer (`Timer`), the
+// sprite engine (`DXSpriteEngine`), the image catalogue (`ImageList`) and the
+// sound handles for the whole run, and carries the window's event handlers.
+// It never sees a real window: the platform layer (platform/ in the game,
+// tools/play in the harness) creates it with its display backend, clock, text
+// renderer, sound library and web opener, feeds it the window events and calls
+// Timer.Idle() whenever no event is waiting.
+//
+// There is one form per process; `MainForm` points at it while it exists, so
+// sprites and scene code can reach the catalogue and the engine.
+#pragma once
+#include <cstdint>
+#include <span>
+#include <string>
+
+#include "graphics/display.h"
+#include "graphics/image_catalogue.h"
+#include "graphics/text_renderer.h"
+#include "shell/sound_library.h"
+#include "shell/web_opener.h"
+#include "sprites/clock.h"
+#include "sprites/dx_sprite_engine.h"
+#include "sprites/dx_timer.h"
+
+struct TPlatform {
+    IDisplayBackend& display;
+    IClock& clock;
+    ITextRenderer& text;
+    ISoundLibrary& sound;
+    IWebOpener& web;
+};
+
+enum class TMouseButton { mbLeft, mbRight, mbMiddle };
+constexpr int32_t VK_RETURN = 13;
+constexpr int32_t VK_SPACE = 32;
+
+class TMainForm {
+public:
+    explicit TMainForm(const TPlatform& platform);
+    ~TMainForm();
+    TMainForm(const TMainForm&) = delete;
+    TMainForm& operator=(const TMainForm&) = delete;
+
+    // Loads the stored pictures into ImageList; false with the error text.
+    bool LoadPictures(std::span<const uint8_t> container, std::string& error);
+
+    // --- window event handlers ---
+    void TimerTimer(int32_t LagCount);  // one frame
+    void FormActivate();
+    void FormDeactivate();
+    void DDrawInitialize();
+    void DDrawFinalize();
+    void TimerActivate();
+    void TimerDeactivate();
+    void FormKeyDown(int32_t key);
+    void FormKeyUp(int32_t key);
+    void DDrawClick();
+    void DDrawMouseMove(int32_t x, int32_t y);
+    void DDrawMouseUp(TMouseButton button, int32_t x, int32_t y);
+
+    // Closes the window: the platform loop ends after the current event.
+    void Close() { closing_ = true; }
+    bool Closing() const { return closing_; }
+
+    // --- components, in the window's order ---
+    TDXTimer Timer;
+    TDXDraw DDraw;
+    TDXSpriteEngine DXSpriteEngine;
+    TPictureCollection ImageList;
+    uint32_t soundHandles[12] = {};
+
+    ITextRenderer& Text;
+    ISoundLibrary& Sound;
+    IWebOpener& Web;
+
+private:
+    bool closing_ = false;
+};
+
+extern TMainForm* MainForm;
