@@ -32,6 +32,10 @@ struct TPlatform {
     IWebOpener& web;
 };
 
+// False until clicks are dispatched to the scene rules; tools that drive the
+// form check it instead of pretending a click did something.
+constexpr bool kClickHandlingBuilt = false;
+
 enum class TMouseButton { mbLeft, mbRight, mbMiddle };
 constexpr int32_t VK_RETURN = 13;
 constexpr int32_t VK_SPACE = 32;
