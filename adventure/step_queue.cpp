@@ -1,0 +1,43 @@
+// step_queue.cpp: queueing steps and splitting messages into lines.
+#include "adventure/step_queue.h"
+
+#include "shell/game_state.h"
+
+void QueueStep(int32_t scene, const std::string& text, uint16_t item, uint8_t sound) {
+    for (auto& step : GameState.steps) {
+        if (step.pending) continue;
+        step.scene = scene;
+        step.text = text;
+        step.item = item;
+        step.sound = sound;
+        step.pending = true;
+        return;
+    }
+}
+
+void ClearSteps() {
+    for (auto& step : GameState.steps) {
+        step.scene = -1;
+        step.text.clear();
+        step.pending = false;
+        step.item = 0;
+    }
+}
+
+bool IsBusy() {
+    for (const auto& step : GameState.steps)
+        if (step.pending) return true;
+    return !GameState.messageLines[0].empty();
+}
+
+void SetMessage(const std::string& text) {
+    for (auto& line : GameState.messageLines) line.clear();
+    GameState.messageLineCount = 0;
+    for (char c : text) {
+        if (c == '#') {
+            if (GameState.messageLineCount < 2) ++GameState.messageLineCount;
+            continue;
+        }
+        GameState.messageLines[GameState.messageLineCount] += c;
+    }
+}

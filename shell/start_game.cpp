@@ -1,0 +1,18 @@
+// start_game.cpp: the start button's way into the game menu.
+#include "shell/start_game.h"
+
+#include "adventure/scene_builder.h"
+#include "adventure/step_queue.h"
+#include "shell/game_state.h"
+#include "shell/main_form.h"
+
+bool StartGame(TMainForm& form, const DisplayMode& mode, std::string& error) {
+    ClearSavedGame(GameState.live);
+    if (!form.DDraw.Initialize(mode, error)) return false;
+    GameState.menuOpen = 0;
+    ClearSteps();
+    GameState.menuReturnScene = 0;
+    GameState.live.scene = 4;
+    VykresliScenu();
+    return true;
+}

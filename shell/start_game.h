@@ -1,0 +1,15 @@
+// start_game.h: entering the game from the start button.
+//
+// Clears the live game record, makes the drawing surface in the given mode,
+// empties the step queue and builds the game menu (scene 4) with no game
+// running. Called by the program entry and by the play harness's `start`.
+// On a display that cannot be made, returns false with the player-facing
+// error text; the game record is cleared, nothing else happens.
+#pragma once
+#include <string>
+
+#include "graphics/display.h"
+
+class TMainForm;
+
+bool StartGame(TMainForm& form, const DisplayMode& mode, std::string& error);
