@@ -60,3 +60,20 @@ private:
     std::vector<std::string> paths_;         // handle - 1 -> path (music and samples)
     std::vector<uint32_t> channelSample_;    // channel - 1 -> sample handle
 };
+
+// No audio at all: reports no usable version, so the game runs silent.
+class SilentSoundLibrary : public ISoundLibrary {
+public:
+    uint32_t GetVersion() override { return 0; }
+    bool Init(int32_t, uint32_t) override { return false; }
+    uint32_t MusicLoad(const std::string&) override { return 0; }
+    uint32_t SampleLoad(const std::string&, uint32_t) override { return 0; }
+    uint32_t SampleGetChannel(uint32_t) override { return 0; }
+    void ChannelSetAttributes(uint32_t, int32_t, int32_t, int32_t) override {}
+    void ChannelPlay(uint32_t, bool) override {}
+    void Pause() override {}
+    void Start() override {}
+    void MusicFree(uint32_t) override {}
+    void SampleFree(uint32_t) override {}
+    void Free() override {}
+};
