@@ -1,0 +1,111 @@
+// sprite_display_test.cpp: the engine component's display binding and the
+// picture sprites' stretched drawing on a headless display.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "graphics/image_catalogue.h"
+#include "sprites/dx_sprite_engine.h"
+#include "sprites/image_sprite.h"
+
+namespace {
+
+constexpr uint16_t kRed = RgbToRgb565(255, 0, 0);
+constexpr uint16_t kBlue = RgbToRgb565(0, 0, 255);
+
+// 4x2 picture cut into two 2x2 patterns: red, then blue.
+DecodedPicture TwoPatterns() {
+    DecodedPicture p;
+    p.width = 4;
+    p.height = 2;
+    for (int y = 0; y < 2; ++y)
+        for (int x = 0; x < 4; ++x) {
+            bool left = x < 2;
+            p.rgb.insert(p.rgb.end(), {uint8_t(left ? 255 : 0), 0, uint8_t(left ? 0 : 255)});
+        }
+    return p;
+}
+
+struct Display : ::testing::Test {
+    HeadlessBackend backend;
+    std::unique_ptr<TDXDraw> draw = std::make_unique<TDXDraw>(backend);
+    TDXSpriteEngine sprites;
+    TPictureCollection images;
+    std::string error;
+
+    void Start() {
+        ASSERT_TRUE(draw->Initialize(DisplayMode{}, error)) << error;
+        draw->Fill(0);
+    }
+};
+
+}  // namespace
+
+TEST_F(Display, SurfaceFollowsTheDisplayLifecycle) {
+    sprites.SetDXDraw(draw.get());
+    EXPECT_EQ(sprites.Engine().Surface, nullptr);
+    new TImageSpriteEx(&sprites.Engine());
+    sprites.Draw();  // not initialised: skipped
+    EXPECT_EQ(sprites.Engine().DrawCount(), 0);
+
+    Start();
+    EXPECT_EQ(sprites.Engine().Surface, &draw->Surface());
+    EXPECT_EQ(sprites.Engine().SurfaceRect, (TRect{0, 0, 640, 480}));
+    EXPECT_EQ(sprites.Engine().Width, 640);
+    sprites.Draw();
+    EXPECT_EQ(sprites.Engine().DrawCount(), 1);  // no picture: counted, nothing painted
+
+    draw->Finalize();
+    EXPECT_EQ(sprites.Engine().Surface, nullptr);
+    EXPECT_EQ(sprites.Engine().SurfaceRect, (TRect{0, 0, 640, 480}));
+    sprites.Move(16);  // moving needs no display
+    sprites.PurgeDead();
+
+    draw.reset();
+    EXPECT_EQ(sprites.DXDraw(), nullptr);
+}
+
+TEST_F(Display, BindingToAnInitialisedDisplaySetsTheSurfaceAtOnce) {
+    Start();
+    sprites.SetDXDraw(draw.get());
+    EXPECT_EQ(sprites.Engine().Surface, &draw->Surface());
+    sprites.SetDXDraw(nullptr);
+    EXPECT_EQ(sprites.Engine().Surface, nullptr);
+    draw->Finalize();  // no longer listening: nothing to report
+    EXPECT_EQ(sprites.DXDraw(), nullptr);
+}
+
+TEST_F(Display, ImageSpriteStretchesItsPatternAtTheTruncatedPosition) {
+    TPictureCollectionItem& item = images.AddPicture("duo", TwoPatterns(), 2, 2, false, 0);
+    images.Bind(draw.get());
+    sprites.SetDXDraw(draw.get());
+    Start();
+
+    auto* s = new TImageSpriteEx(&sprites.Engine());
+    s->Image = &item;
+    s->X = 10.7;
+    s->Y = -0.5;
+    s->Width = 4;
+    s->Height = 6;
+    s->AnimStart = 1;
+    sprites.Draw();
+    const Surface16& out = draw->Surface();
+    EXPECT_EQ(out.Pixel(10, 0), kBlue);
+    EXPECT_EQ(out.Pixel(13, 5), kBlue);
+    EXPECT_EQ(out.Pixel(9, 0), 0);
+    EXPECT_EQ(out.Pixel(14, 0), 0);
+    EXPECT_EQ(out.Pixel(10, 6), 0);
+
+    s->AnimStart = 0;
+    s->X = -2;  // clipped by the blit, still drawn
+    sprites.Draw();
+    EXPECT_EQ(out.Pixel(0, 0), kRed);
+    EXPECT_EQ(out.Pixel(1, 5), kRed);
+
+    draw->Fill(0);
+    s->AnimStart = 2;  // no such pattern: nothing drawn
+    sprites.Draw();
+    EXPECT_EQ(out.Pixel(0, 0), 0);
+    EXPECT_EQ(sprites.Engine().DrawCount(), 1);
+    sprites.Engine().Clear();
+}
