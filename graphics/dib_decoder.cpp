@@ -108,6 +108,7 @@ bool CheckFormat(const DibLayout& d) {
 }
 
 bool ReadMasks(ByteReader& r, DibLayout& d) {
+    if (d.bpp != 16 && d.bpp != 32) return true;
     uint32_t rm, gm, bm;
     if (d.compression == 3) {
         rm = r.U32();
@@ -160,12 +161,18 @@ void PutRgb(DecodedPicture& out, size_t y, int32_t x, uint8_t r, uint8_t g, uint
     p[2] = b;
 }
 
-// Uncompressed rows of stride padded to 4 bytes; the last row may lack its padding.
-bool DecodeRows(std::span<const uint8_t> bits, const DibLayout& d, std::vector<uint8_t>& indices,
+inline size_t RowBytes(const DibLayout& d) { return (static_cast<size_t>(d.width) * d.bpp + 7) / 8; }
+inline size_t RowStride(const DibLayout& d) { return (RowBytes(d) + 3) & ~size_t{3}; }
+
+// Uncompressed rows are padded to 4 bytes; the last row may lack its padding.
+bool RowsFit(std::span<const uint8_t> bits, const DibLayout& d) {
+    return bits.size() >= RowStride(d) * (d.height - 1) + RowBytes(d);
+}
+
+// Decodes uncompressed rows; RowsFit must hold.
+void DecodeRows(std::span<const uint8_t> bits, const DibLayout& d, std::vector<uint8_t>& indices,
                 DecodedPicture& out) {
-    const size_t rowBytes = (static_cast<size_t>(d.width) * d.bpp + 7) / 8;
-    const size_t stride = (rowBytes + 3) & ~size_t{3};
-    if (bits.size() < stride * (d.height - 1) + rowBytes) return false;
+    const size_t stride = RowStride(d);
     for (int32_t i = 0; i < d.height; ++i) {
         const uint8_t* row = bits.data() + stride * i;
         const size_t y = OutRow(d, i);
@@ -183,7 +190,6 @@ bool DecodeRows(std::span<const uint8_t> bits, const DibLayout& d, std::vector<u
             }
         }
     }
-    return true;
 }
 
 // RLE8 (bpp 8) and RLE4 (bpp 4). Pixels past a row's end or past the last row
@@ -252,6 +258,8 @@ bool DecodeDibAt(std::span<const uint8_t> data, size_t bitsOffset, DecodedPictur
         start = bitsOffset;
     }
     const auto bits = data.subspan(start);
+    const bool rle = d.compression == 1 || d.compression == 2;
+    if (!rle && !RowsFit(bits, d)) return false;
 
     out.width = d.width;
     out.height = d.height;
@@ -261,9 +269,11 @@ bool DecodeDibAt(std::span<const uint8_t> data, size_t bitsOffset, DecodedPictur
     std::vector<uint8_t> indices;
     if (d.bpp <= 8) indices.assign(static_cast<size_t>(d.width) * d.height, 0);
 
-    const bool ok = (d.compression == 1 || d.compression == 2) ? DecodeRle(bits, d, indices)
-                                                               : DecodeRows(bits, d, indices, out);
-    if (!ok) return false;
+    if (rle) {
+        if (!DecodeRle(bits, d, indices)) return false;
+    } else {
+        DecodeRows(bits, d, indices, out);
+    }
     if (d.bpp <= 8) {
         MapPalette(indices, d, out);
         out.palette = std::move(d.palette);
