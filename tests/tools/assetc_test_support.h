@@ -1,0 +1,70 @@
+// assetc_test_support.h: running the asset compiler from tests.
+//
+// A scratch folder that removes itself, file helpers, and RunAssetc, which
+// runs the built assetc binary with arguments and captures its messages.
+#pragma once
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <sys/wait.h>
+
+class ScratchDir {
+public:
+    ScratchDir() {
+        std::string pattern = (std::filesystem::temp_directory_path() / "assetc-test-XXXXXX").string();
+        std::vector<char> buf(pattern.begin(), pattern.end());
+        buf.push_back('\0');
+        if (mkdtemp(buf.data())) path_ = buf.data();
+    }
+    ~ScratchDir() {
+        std::error_code ec;
+        if (!path_.empty()) std::filesystem::remove_all(path_, ec);
+    }
+    ScratchDir(const ScratchDir&) = delete;
+    ScratchDir& operator=(const ScratchDir&) = delete;
+
+    const std::filesystem::path& path() const { return path_; }
+    std::string operator/(const std::string& name) const { return (path_ / name).string(); }
+
+private:
+    std::filesystem::path path_;
+};
+
+inline void WriteText(const std::string& path, const std::string& text) {
+    std::ofstream(path, std::ios::binary) << text;
+}
+
+inline std::string ReadText(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+inline std::vector<uint8_t> ReadBytes(const std::string& path) {
+    std::string s = ReadText(path);
+    return std::vector<uint8_t>(s.begin(), s.end());
+}
+
+// Runs assetc with `args` (paths without quotes or spaces); returns its exit
+// status and puts what it printed into `output`.
+inline int RunAssetc(const std::string& args, std::string& output, const ScratchDir& dir) {
+    const std::string log = dir / "assetc.log";
+    const std::string command = std::string(VK3_BINARY_DIR) + "/assetc " + args + " >" + log + " 2>&1";
+    int status = std::system(command.c_str());
+    output = ReadText(log);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+// A manifest of the given rows under the standard header.
+inline std::string Manifest(const std::vector<std::string>& rows) {
+    std::string text =
+        "# test manifest\nposition\tname\twidth\theight\tpatternWidth\tpatternHeight\tkind\t"
+        "transparent\tkey\tsource\n";
+    for (const auto& r : rows) text += r + "\n";
+    return text;
+}
