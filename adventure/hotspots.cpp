@@ -1,0 +1,32 @@
+// hotspots.cpp: adding and removing records of the scene's hotspot table.
+#include "adventure/hotspots.h"
+
+#include "shell/game_state.h"
+
+void AddHotspot(int32_t id, int32_t left, int32_t top, int32_t right, int32_t bottom,
+                uint8_t cursorKind, const std::string& label) {
+    for (TPomocnyObjekt& h : GameState.hotspots) {
+        if (h.id != 0) continue;
+        h.left = left;
+        h.top = top;
+        h.right = right;
+        h.bottom = bottom;
+        h.id = id;
+        h.cursorKind = cursorKind;
+        h.label = label;
+        return;
+    }
+}
+
+void RemoveHotspot(int32_t id) {
+    for (TPomocnyObjekt& h : GameState.hotspots)
+        if (h.id == id) h.id = 0;
+}
+
+void RemoveSlotHotspots() {
+    for (int32_t id = kFirstSlotHotspotId; id <= kLastSlotHotspotId; ++id) RemoveHotspot(id);
+}
+
+void FreeAllHotspots() {
+    for (TPomocnyObjekt& h : GameState.hotspots) h.id = 0;
+}

@@ -1,0 +1,42 @@
+// picture_choice.cpp: per-frame picture names with lookups only on change.
+#include "adventure/picture_choice.h"
+
+#include "shell/main_form.h"
+
+void AppendDecimal(std::string& text, int32_t value) {
+    char digits[12];
+    int n = 0;
+    int64_t v = value;
+    bool negative = v < 0;
+    if (negative) v = -v;
+    do {
+        digits[n++] = static_cast<char>('0' + v % 10);
+        v /= 10;
+    } while (v != 0);
+    if (negative) text.push_back('-');
+    while (n > 0) text.push_back(digits[--n]);
+}
+
+void TPictureChoice::Want(std::string_view stem, int32_t number) {
+    wanted_.assign(stem);
+    if (number >= 0) AppendDecimal(wanted_, number);
+}
+
+TPictureCollectionItem* TPictureChoice::Item() {
+    if (resolved_ && wanted_ == resolvedName_) return item_;
+    item_ = FindPicture(wanted_);
+    resolvedName_ = wanted_;
+    resolved_ = true;
+    return item_;
+}
+
+TPictureCollectionItem* FindPicture(const std::string& name) {
+    if (MainForm == nullptr) return nullptr;
+    int32_t index = MainForm->ImageList.IndexOf(name);
+    return index < 0 ? nullptr : &MainForm->ImageList.Items(index);
+}
+
+TPictureCollectionItem* NothingPicture() {
+    static const std::string kNothing = "nic";
+    return FindPicture(kNothing);
+}

@@ -1,0 +1,42 @@
+// picture_choice.h: a sprite's picture chosen by name every frame, cheaply.
+//
+// Scene objects, bar items and the cursor rebuild the name of the picture
+// they should show in every frame ("tlac" + 2, "inv" + 205, ...). TPictureChoice
+// builds that name in a buffer it keeps and looks it up in the catalogue
+// (MainForm->ImageList) only when the name differs from the last one, so a
+// frame allocates nothing and searches nothing while nothing changes.
+//
+// A name the catalogue does not hold resolves to nullptr; callers then keep
+// or substitute a picture, so a damaged saved game can never stop the game.
+#pragma once
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+class TPictureCollectionItem;
+
+class TPictureChoice {
+public:
+    // Sets the wanted name to stem followed by decimal(number); a negative
+    // number adds nothing.
+    void Want(std::string_view stem, int32_t number = -1);
+    // The catalogue item of the wanted name, or nullptr when there is none
+    // (or no window). Looks the name up only when it changed since the last call.
+    TPictureCollectionItem* Item();
+    const std::string& Name() const { return wanted_; }
+
+private:
+    std::string wanted_;
+    std::string resolvedName_;
+    TPictureCollectionItem* item_ = nullptr;
+    bool resolved_ = false;
+};
+
+// The catalogue item called `name`, or nullptr (also without a window).
+TPictureCollectionItem* FindPicture(const std::string& name);
+
+// The empty picture "nic" (nothing drawn); nullptr only without a catalogue.
+TPictureCollectionItem* NothingPicture();
+
+// Appends decimal(value) to text without any allocation beyond text's own growth.
+void AppendDecimal(std::string& text, int32_t value);

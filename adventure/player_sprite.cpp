@@ -1,0 +1,72 @@
+// player_sprite.cpp: the cursor's per-frame hover test and picture.
+#include "adventure/player_sprite.h"
+
+#include "adventure/hotspots.h"
+#include "shell/game_state.h"
+
+namespace {
+constexpr int32_t kHalfCursor = 17;  // the 35x35 picture is centred on the mouse point
+}
+
+void TPlayerSprite::DoCollision(TSprite&, bool&) {}
+
+void TPlayerSprite::DoMove(int32_t MoveCount) {
+    TImageSpriteEx::DoMove(MoveCount);
+    X = static_cast<double>(GameState.mouseX) - kHalfCursor;
+    Y = static_cast<double>(GameState.mouseY) - kHalfCursor;
+    GameState.hoverId = 0;
+    GameState.hoverLabel.clear();
+    GameState.hoverCursor = ckPointer;
+    FindHover();
+    if (!GameState.messageLines[0].empty() || GameState.live.scene == 5)
+        GameState.hoverCursor = ckHidden;
+    ShowCursorPicture();
+}
+
+// Every record is tested; a later hit overwrites an earlier one.
+void TPlayerSprite::FindHover() const {
+    int64_t px = static_cast<int64_t>(GameState.mouseX) - GameState.originX;
+    int64_t py = static_cast<int64_t>(GameState.mouseY) - GameState.originY;
+    for (const TPomocnyObjekt& h : GameState.hotspots) {
+        if (h.id == 0) continue;
+        if (px < h.left || px > h.right || py < h.top || py > h.bottom) continue;
+        GameState.hoverLabel = h.label;
+        GameState.hoverId = static_cast<uint16_t>(h.id);
+        GameState.hoverCursor = h.cursorKind;
+    }
+}
+
+void TPlayerSprite::ShowCursorPicture() {
+    uint8_t kind = GameState.hoverCursor;
+    uint16_t carried = GameState.selectedItem;
+    switch (kind) {
+        case ckHidden: choice_.Want("nic"); break;
+        case ckPointer:
+            if (carried != 0) choice_.Want("inv", carried);
+            else choice_.Want("img2");
+            break;
+        case ckRight: choice_.Want("kurzor-p"); break;
+        case ckDown: choice_.Want("kurzor-d"); break;
+        case ckLeft: choice_.Want("kurzor-l"); break;
+        case ckUp: choice_.Want("kurzor-n"); break;
+        case ckGameMenu: choice_.Want("ozub"); break;
+        default: choice_.Want("img2"); break;  // no such kind: the plain pointer
+    }
+    TPictureCollectionItem* item = choice_.Item();
+    if (item == nullptr) {  // a carried item without a picture
+        choice_.Want("img2");
+        item = choice_.Item();
+    }
+    if (item != nullptr) Image = item;
+    AnimCount = 0;
+    if (kind == ckGameMenu && Image != nullptr) {
+        AnimCount = Image->PatternCount();
+        AnimLooped = true;
+        AnimSpeed = kGearSpeed;
+    } else {
+        // A still cursor shows its first pattern at once, not where the gear stopped.
+        AnimLooped = false;
+        AnimSpeed = 0;
+        AnimPos = 0;
+    }
+}

@@ -1,0 +1,102 @@
+// scene_object.cpp: the per-frame picture choice of the scene objects.
+#include "adventure/scene_object.h"
+
+#include "shell/game_state.h"
+
+namespace {
+
+const TProgress& Progress() { return GameState.live.progress; }
+
+// The language digit appended to language-specific pictures; -1 (nothing
+// appended) for a language byte without pictures, which then resolves to no
+// picture and leaves the current one.
+int32_t LanguageDigit() {
+    uint8_t language = GameState.settings.language;
+    return language <= 2 ? language : -1;
+}
+
+bool IsSaveSlotId(uint16_t id) { return id >= 24 && id <= 29; }
+
+}  // namespace
+
+void TPredmet::DoCollision(TSprite&, bool&) {}
+
+void TPredmet::DoMove(int32_t MoveCount) {
+    TImageSpriteEx::DoMove(MoveCount);
+    if (ChoosePicture()) {
+        if (TPictureCollectionItem* item = choice_.Item()) Image = item;
+    }
+    if (IsOpenSaveSlot()) {
+        Width = 68;
+        Height = 34;
+    } else if (Image != nullptr) {
+        Width = Image->Width();
+        Height = Image->Height();
+    }
+    Collision();
+}
+
+bool TPredmet::IsOpenSaveSlot() const {
+    return IsSaveSlotId(id) && Progress().saveMenuMode != 0;
+}
+
+// A menu entry lights while hovered, in the current language.
+static void ChooseMenuEntry(TPictureChoice& choice, uint16_t id, int entry, bool canLight) {
+    static constexpr const char* kUnlit[] = {"", "menu1", "menu2", "menu3", "menu4", "menu5"};
+    static constexpr const char* kLit[] = {"", "menu1x", "menu2x", "menu3x", "menu4x", "menu5x"};
+    bool lit = canLight && GameState.hoverId == id;
+    choice.Want(lit ? kLit[entry] : kUnlit[entry], LanguageDigit());
+}
+
+bool TPredmet::ChoosePicture() {
+    const TProgress& p = Progress();
+    switch (id) {
+        case 15: ChooseMenuEntry(choice_, id, 1, true); return true;
+        case 16: ChooseMenuEntry(choice_, id, 2, true); return true;
+        case 17: ChooseMenuEntry(choice_, id, 3, GameState.menuReturnScene != 0); return true;
+        case 19: ChooseMenuEntry(choice_, id, 5, true); return true;
+        case 23: choice_.Want(p.saveMenuMode != 0 ? "saveload" : "nic"); return true;
+        case 24: case 25: case 26: case 27: case 28: case 29:
+            return ChooseSlotPicture(id - 24);
+        case 46: choice_.Want(p.wireTaken != 0 ? "nic" : "drat"); return true;
+        case 48: case 49: case 50: case 51:
+            choice_.Want(p.holeBlock[id - 48] != 0 ? "kostka1" : "kostka0");
+            return true;
+        case 66: choice_.Want(p.rodTaken != 0 ? "nic" : "tyc"); return true;
+        case 115: choice_.Want("ka", p.cardFace[0]); return true;
+        case 116: choice_.Want("kb", p.cardFace[1]); return true;
+        case 117: choice_.Want("kc", p.cardFace[2]); return true;
+        case 118: choice_.Want("kd", p.cardFace[3]); return true;
+        default: break;
+    }
+    if (id >= 72 && id <= 80) {
+        choice_.Want("p", p.tile[id - 72]);
+        return true;
+    }
+    if (id >= 125 && id <= 133) {
+        uint8_t s = p.stone[id - 125];
+        choice_.Want(s == 0 ? "tlac0" : s == 2 ? "tlac2" : "tlac1");
+        return true;
+    }
+    if (id >= 140 && id <= 142) {
+        choice_.Want("c", p.dialDigits[id - 140]);
+        return true;
+    }
+    return false;  // a plain picture, the rocket and the shot included
+}
+
+// Slot k shows the background of the scene saved in it, or "empty"; nothing
+// while the save/load list is closed.
+bool TPredmet::ChooseSlotPicture(int slot) {
+    if (Progress().saveMenuMode == 0) {
+        choice_.Want("nic");
+        return true;
+    }
+    const SaveSlot& saved = GameState.settings.slots[slot];
+    if (saved.savedAt != 0.0) {
+        choice_.Want("scena", saved.scene);
+        if (saved.scene >= 0 && choice_.Item() != nullptr) return true;
+    }
+    choice_.Want("empty");
+    return true;
+}

@@ -1,0 +1,47 @@
+// scene_object.h: `TPredmet`, a scene object: a small picture on a scene.
+//
+// Menu entries, save-slot thumbnails, puzzle tiles, stone buttons, cards,
+// dial digits and items still lying in a scene are TPredmet sprites (Z 2),
+// created only by DejPredmet (scene_builder.h) and freed by the next scene
+// build. An object decides nothing about the story: every frame it looks at
+// GameState and the hover state and picks the picture that shows the current
+// state, so puzzles drawn by the build keep up with the player's clicks
+// without a rebuild. Its `id` selects that behaviour; 0 and ids without a
+// behaviour are plain pictures. Object ids and hotspot ids are separate name
+// spaces, though a scene often gives an object the id of the spot over it.
+//
+// The per-frame move, in order: the animation step (objects never animate),
+// the picture choice by id, the size (the picture's pattern size; 68x34 for a
+// save slot while the save/load list is open), then a collision pass with the
+// object as the probe. Only the phone game's shot will react to hits; until
+// that game exists the handler does nothing and the rocket (id 30) and the
+// shot (id 31) are plain pictures.
+//
+// A picture name the catalogue does not hold (only a damaged saved game can
+// ask for one) keeps the object's current picture; a save slot whose scene
+// has no picture shows "empty".
+#pragma once
+#include <cstdint>
+
+#include "adventure/picture_choice.h"
+#include "sprites/image_sprite.h"
+
+class TPredmet : public TImageSpriteEx {
+public:
+    explicit TPredmet(TSprite* parent) : TImageSpriteEx(parent) {}
+
+    uint16_t id = 0;  // fixed for the object's life
+
+protected:
+    // Reacts to nothing yet: hits matter only to the phone game's shot.
+    void DoCollision(TSprite& other, bool& Done) override;
+    void DoMove(int32_t MoveCount) override;
+
+private:
+    // Sets choice_ to this frame's picture; false for a plain picture.
+    bool ChoosePicture();
+    bool ChooseSlotPicture(int slot);
+    bool IsOpenSaveSlot() const;
+
+    TPictureChoice choice_;
+};

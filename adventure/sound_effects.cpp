@@ -1,0 +1,14 @@
+// sound_effects.cpp: playing a sample through the window's sound library.
+#include "adventure/sound_effects.h"
+
+#include "shell/game_state.h"
+#include "shell/main_form.h"
+
+void PlaySample(uint8_t i) {
+    constexpr uint8_t kLastSample = 11;
+    if (GameState.settings.soundOn == 0 || i == 0 || i > kLastSample || MainForm == nullptr) return;
+    ISoundLibrary& sound = MainForm->Sound;
+    uint32_t channel = sound.SampleGetChannel(MainForm->soundHandles[i]);
+    sound.ChannelSetAttributes(channel, -1, 255, 0);
+    sound.ChannelPlay(channel, true);
+}
