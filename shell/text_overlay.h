@@ -5,7 +5,13 @@
 // order: the label under the cursor, the message lines, the phone game's
 // status line (scene 5) and the business card's number tables (scenes 34 and
 // 35, drawing a new code every frame while scene 34 shows). It reads the game
-// state and writes only the code (scene 34) and message line 0 (scene 5).
+// state and writes only the code (scene 34) and message line 0 (scene 5); it
+// also empties the scratch text, which holds nothing from one frame to the next.
+//
+// The helpers below draw with the overlay's current font (pixel height and
+// colour), which DrawTextOverlay resets to 15 px white at the start of every
+// frame and DrawCodeTable switches to 16 px black. Text outside the drawing
+// area is clipped; nothing here fails.
 #pragma once
 #include <cstdint>
 #include <string>
@@ -14,10 +20,16 @@ class TMainForm;
 
 void DrawTextOverlay(TMainForm& form);
 
-// Draws text in black at the eight neighbouring positions, then in colour at (x, y).
+// Draws text in black at the eight neighbouring positions, then in colour at
+// (x, y), the text's top-left corner; leaves the current colour set to colour.
 void DrawOutlinedText(TMainForm& form, int32_t x, int32_t y, const std::string& text,
                       uint32_t bgrColor);
 // Draws messageLines[i] centred on the drawing area at y, outlined, in white.
+// An i outside 0..2 draws nothing.
 void DrawMessageLine(TMainForm& form, uint16_t y, int i);
+// The tables of the three code digits at x 73, 203 and 333 of the picture.
 void DrawBusinessCard(TMainForm& form);
+// The seven rows of the table of digit k at picture x, rows 18 px apart from
+// picture y 50, 16 px black, no outline. A k outside 1..9 (a damaged saved
+// game) draws nothing.
 void DrawCodeTable(TMainForm& form, int32_t x, int32_t k);

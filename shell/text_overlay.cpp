@@ -1,0 +1,165 @@
+// text_overlay.cpp: the label, message lines, phone-game status line and
+// business-card tables drawn over each frame.
+//
+// The overlay draws through the form's text renderer onto the back buffer
+// with a "current font" like a canvas: a pixel height and a colour. Every
+// frame starts from the overlay font (15 px bold white); the card's tables
+// switch to 16 px black. All positions are relative to the scene picture's
+// corner (originX, originY) except the label, which follows the mouse.
+#include "shell/text_overlay.h"
+
+#include <charconv>
+#include <string_view>
+
+#include "adventure/code_dial.h"
+#include "shell/code_tables.h"
+#include "shell/game_state.h"
+#include "shell/main_form.h"
+#include "texts/texts.h"
+
+namespace {
+
+constexpr int32_t kOverlayFontHeight = 15;  // "arial" 11 pt at 96 dpi, bold
+constexpr int32_t kCardFontHeight = 16;     // "arial" 12 pt at 96 dpi, bold
+constexpr uint32_t kWhite = 0xFFFFFF;
+constexpr uint32_t kBlack = 0x000000;
+constexpr int32_t kLabelMargin = 10;        // the label keeps this far from the sides
+constexpr int32_t kLabelDrop = 15;          // the label hangs this far below the mouse
+constexpr uint16_t kMessageCentreY = 311;   // the message block's middle line
+constexpr int32_t kCardFirstRowY = 50;
+constexpr int32_t kCardRowStep = 18;
+constexpr TextId kShooterLostText = 134;
+constexpr TextId kShooterWonText = 135;
+
+// The canvas font: set at the start of each frame and by the card tables.
+struct TCanvasFont {
+    int32_t pixelHeight = kOverlayFontHeight;
+    uint32_t color = kWhite;
+};
+TCanvasFont canvasFont;
+
+void CanvasTextOut(TMainForm& form, int32_t x, int32_t y, std::string_view text) {
+    form.Text.TextOut(form.DDraw.Surface(), x, y, canvasFont.pixelHeight, text, canvasFont.color);
+}
+
+int32_t CanvasTextWidth(TMainForm& form, std::string_view text) {
+    return form.Text.TextWidth(canvasFont.pixelHeight, text);
+}
+
+int32_t CurrentScene() { return GameState.live.scene; }
+
+// Keeps arithmetic on the mouse position inside int32 whatever it holds.
+int32_t ClampToInt32(int64_t v) {
+    if (v < INT32_MIN) return INT32_MIN;
+    if (v > INT32_MAX) return INT32_MAX;
+    return static_cast<int32_t>(v);
+}
+
+// The label of the hotspot under the cursor, centred under the mouse but kept
+// 10 px from the left side and then from the right side (the right side wins
+// when the label is wider than the drawing area allows).
+void DrawHoverLabel(TMainForm& form) {
+    const std::string& label = GameState.hoverLabel;
+    if (label.empty() || !GameState.messageLines[0].empty() || CurrentScene() == 5) return;
+    const int64_t w = CanvasTextWidth(form, label);
+    int64_t x = static_cast<int64_t>(GameState.mouseX) - w / 2;
+    if (x < kLabelMargin) x = kLabelMargin;
+    const int64_t rightmost = static_cast<int64_t>(form.DDraw.SurfaceWidth()) - w - kLabelMargin;
+    if (x > rightmost) x = rightmost;
+    const int64_t y = static_cast<int64_t>(GameState.mouseY) + kLabelDrop;
+    DrawOutlinedText(form, ClampToInt32(x), ClampToInt32(y), label, kWhite);
+}
+
+// One to three lines, 18 px apart, centred as a block on originY + 311.
+void DrawMessage(TMainForm& form) {
+    if (GameState.messageLines[0].empty()) return;
+    const uint16_t oy = GameState.originY;
+    switch (GameState.messageLineCount) {
+    case 0:
+        DrawMessageLine(form, static_cast<uint16_t>(oy + kMessageCentreY), 0);
+        break;
+    case 1:
+        DrawMessageLine(form, static_cast<uint16_t>(oy + kMessageCentreY - 9), 0);
+        DrawMessageLine(form, static_cast<uint16_t>(oy + kMessageCentreY + 9), 1);
+        break;
+    case 2:
+        DrawMessageLine(form, static_cast<uint16_t>(oy + kMessageCentreY - 18), 0);
+        DrawMessageLine(form, static_cast<uint16_t>(oy + kMessageCentreY), 1);
+        DrawMessageLine(form, static_cast<uint16_t>(oy + kMessageCentreY + 18), 2);
+        break;
+    default:
+        break;
+    }
+}
+
+// The phone game's only text: the score while it runs, then the result. The
+// line is put into message line 0 just for drawing and emptied again, so no
+// message stays up in the game.
+void DrawShooterStatus(TMainForm& form) {
+    std::string& line = GameState.messageLines[0];
+    switch (GameState.shooterResult) {
+    case 0: {
+        char digits[4];
+        auto [end, ec] = std::to_chars(digits, digits + sizeof digits, GameState.shooterScore);
+        (void)ec;  // a uint8_t always fits in three digits
+        line.assign(digits, end);
+        break;
+    }
+    case 1:
+        GetText(kShooterLostText, line);
+        break;
+    case 2:
+        GetText(kShooterWonText, line);
+        break;
+    default:
+        break;
+    }
+    DrawMessageLine(form, static_cast<uint16_t>(GameState.originY + kMessageCentreY), 0);
+    line.clear();
+}
+
+}  // namespace
+
+void DrawOutlinedText(TMainForm& form, int32_t x, int32_t y, const std::string& text,
+                      uint32_t bgrColor) {
+    static constexpr int32_t kNeighbours[8][2] = {{-1, 0}, {1, 0},  {0, 1},  {0, -1},
+                                                  {1, 1},  {-1, -1}, {-1, 1}, {1, -1}};
+    canvasFont.color = kBlack;
+    for (const auto& d : kNeighbours)
+        CanvasTextOut(form, ClampToInt32(int64_t{x} + d[0]), ClampToInt32(int64_t{y} + d[1]), text);
+    canvasFont.color = bgrColor;
+    CanvasTextOut(form, x, y, text);
+}
+
+void DrawMessageLine(TMainForm& form, uint16_t y, int i) {
+    if (i < 0 || i >= static_cast<int>(kMessageLineCount)) return;
+    const std::string& line = GameState.messageLines[i];
+    const int32_t x = form.DDraw.SurfaceWidth() / 2 - CanvasTextWidth(form, line) / 2;
+    DrawOutlinedText(form, x, y, line, kWhite);
+}
+
+void DrawCodeTable(TMainForm& form, int32_t x, int32_t k) {
+    canvasFont.pixelHeight = kCardFontHeight;
+    canvasFont.color = kBlack;
+    for (int32_t row = 0; row < kCodeTableRows; ++row)
+        CanvasTextOut(form, GameState.originX + x,
+                      GameState.originY + kCardFirstRowY + kCardRowStep * row, CodeTableRow(k, row));
+}
+
+void DrawBusinessCard(TMainForm& form) {
+    const uint8_t* code = GameState.live.progress.dialCode;
+    DrawCodeTable(form, 73, code[0]);
+    DrawCodeTable(form, 203, code[1]);
+    DrawCodeTable(form, 333, code[2]);
+}
+
+void DrawTextOverlay(TMainForm& form) {
+    GameState.scratchText.clear();
+    canvasFont = TCanvasFont{kOverlayFontHeight, kWhite};
+    DrawHoverLabel(form);
+    DrawMessage(form);
+    const int32_t scene = CurrentScene();
+    if (scene == 5) DrawShooterStatus(form);
+    if (scene == 34) MakeDialCode();
+    if (scene == 34 || scene == 35) DrawBusinessCard(form);
+}
