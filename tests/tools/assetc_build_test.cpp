@@ -11,6 +11,8 @@
 #include "graphics/surface16.h"
 #include "tests/tools/assetc_test_support.h"
 
+using namespace assetc_test;
+
 namespace {
 
 struct Pixel {

@@ -12,6 +12,8 @@
 
 #include <sys/wait.h>
 
+namespace assetc_test {
+
 class ScratchDir {
 public:
     ScratchDir() {
@@ -68,3 +70,5 @@ inline std::string Manifest(const std::vector<std::string>& rows) {
     for (const auto& r : rows) text += r + "\n";
     return text;
 }
+
+}  // namespace assetc_test
