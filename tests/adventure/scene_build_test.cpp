@@ -1,0 +1,256 @@
+// scene_build_test.cpp: the scene build's frame (origin, reset, layers,
+// strip and bar) and the catalogue's conditional content.
+#include <algorithm>
+
+#include "adventure/inventory.h"
+#include "adventure/player_sprite.h"
+#include "adventure/scene_object.h"
+#include "tests/adventure/game_fixture.h"
+
+namespace {
+
+using SceneBuild = GameTest;
+using Ids = std::vector<int32_t>;
+
+TEST_F(SceneBuild, PictureIsCentredWithHalvingTowardZero) {
+    Build(2);
+    EXPECT_EQ(GameState.originX, 53);
+    EXPECT_EQ(GameState.originY, 105);
+    auto backgrounds = All<TPozadi>();
+    ASSERT_EQ(backgrounds.size(), 1u);
+    EXPECT_EQ(backgrounds[0]->X, 53);
+    EXPECT_EQ(backgrounds[0]->Y, 105);
+    EXPECT_EQ(PictureOf(backgrounds[0]), "scena2");
+
+    game.Resize(641, 481);
+    Build(2);
+    EXPECT_EQ(GameState.originX, 53);
+    EXPECT_EQ(GameState.originY, 105);
+    game.Resize(800, 600);
+    Build(2);
+    EXPECT_EQ(GameState.originX, 133);
+    EXPECT_EQ(GameState.originY, 165);
+}
+
+TEST_F(SceneBuild, NegativeSceneTouchesNothing) {
+    Build(2);
+    GameState.hoverId = 7;
+    GameState.selectedItem = 205;
+    GameState.originX = 1;
+    TSprite* first = engine.Items(0);
+    const int32_t count = engine.Count();
+    const Ids spots = SpotIds();
+    Build(-1);
+    EXPECT_EQ(GameState.hoverId, 7);
+    EXPECT_EQ(GameState.selectedItem, 205);
+    EXPECT_EQ(GameState.originX, 1);
+    EXPECT_EQ(engine.Count(), count);
+    EXPECT_EQ(engine.Items(0), first);
+    EXPECT_EQ(SpotIds(), spots);
+}
+
+TEST_F(SceneBuild, EveryBuildResetsHoverAndDropsTheCarriedItem) {
+    GameState.live.inventory[0] = 205;
+    Build(11);
+    PointAt(120, 200);  // the basket
+    GameState.selectedItem = 205;
+    Frame();
+    ASSERT_EQ(GameState.hoverId, 37);
+    engine.X = 12;
+    Build(11);
+    EXPECT_EQ(GameState.selectedItem, 0);
+    EXPECT_EQ(GameState.hoverId, 0);
+    EXPECT_EQ(GameState.hoverCursor, ckPointer);
+    EXPECT_TRUE(GameState.hoverLabel.empty());
+    EXPECT_EQ(engine.X, 0);
+    // The cursor comes first (moved first), drawn last; the background beneath all.
+    ASSERT_NE(dynamic_cast<TPlayerSprite*>(engine.Items(0)), nullptr);
+    EXPECT_EQ(engine.Items(0)->Z(), 5);
+    EXPECT_EQ(engine.Items(0)->Width, 35);
+    EXPECT_EQ(engine.DrawList().front()->Z(), 1);
+}
+
+TEST_F(SceneBuild, GameMenuStripSpansTheTopOfTheSurfaceExceptInThePhoneGame) {
+    Build(12);
+    const TPomocnyObjekt* strip = SpotOf(kGameMenuStripId);
+    ASSERT_NE(strip, nullptr);
+    EXPECT_EQ(strip->left, -53);
+    EXPECT_EQ(strip->top, -105);
+    EXPECT_EQ(strip->right, 1024);
+    EXPECT_EQ(strip->bottom, -70);
+    EXPECT_EQ(strip->cursorKind, ckGameMenu);
+    EXPECT_EQ(strip->label, Text(133));
+    form.DDrawMouseMove(0, 36);  // the bottom edge, surface row 35, is inclusive
+    Frame();
+    EXPECT_EQ(GameState.hoverId, 0);
+    form.DDrawMouseMove(639, 35);
+    Frame();
+    EXPECT_EQ(GameState.hoverId, kGameMenuStripId);
+
+    Build(5);
+    EXPECT_EQ(SpotOf(kGameMenuStripId), nullptr);
+}
+
+TEST_F(SceneBuild, ToiletHopperSpotOrBrokenHopperPicture) {
+    progress.flushCount = 2;
+    Build(1);
+    EXPECT_EQ(SpotIds(), (Ids{6, 8, 9, 11, 20}));
+    EXPECT_TRUE(All<TPredmet>().empty());
+
+    progress.flushCount = 3;
+    progress.toiletPaperTaken = 1;
+    Build(1);
+    EXPECT_EQ(SpotIds(), (Ids{8, 11, 20}));
+    auto objects = All<TPredmet>();
+    ASSERT_EQ(objects.size(), 1u);
+    EXPECT_EQ(PictureOf(objects[0]), "splachovadlo");
+    EXPECT_EQ(objects[0]->X, 53 + 382);
+    EXPECT_EQ(objects[0]->Y, 105);
+    EXPECT_EQ(objects[0]->Z(), 2);
+}
+
+TEST_F(SceneBuild, GameMenuOffersBackToGameOnlyWithAGameRunning) {
+    GameState.live.inventory[0] = 206;
+    progress.saveMenuMode = 2;
+    Build(4);
+    EXPECT_EQ(GameState.menuOpen, 1);
+    EXPECT_EQ(progress.saveMenuMode, 0);
+    EXPECT_EQ(SpotIds(), (Ids{15, 16, 17, 19}));
+    EXPECT_TRUE(All<TInv>().empty());
+    form.DDrawMouseMove(300, 0);
+    Frame();
+    EXPECT_EQ(GameState.hoverId, 0);
+
+    GameState.menuReturnScene = 11;
+    Build(4);
+    EXPECT_EQ(SpotIds(), (Ids{15, 16, 17, 19, 20}));
+    Frame();
+    EXPECT_EQ(GameState.hoverId, kGameMenuStripId);
+    EXPECT_EQ(GameState.hoverCursor, ckRight);
+    EXPECT_EQ(GameState.hoverLabel, Text(50));
+    EXPECT_EQ(PictureOf(dynamic_cast<TImageSprite*>(engine.Items(0))), "kurzor-p");
+}
+
+TEST_F(SceneBuild, TitlesUseTheLanguagePictureAndShowNoBarButKeepTheStrip) {
+    GameState.settings.language = 1;
+    GameState.live.inventory[0] = 206;
+    Build(21);
+    auto objects = All<TPredmet>();
+    ASSERT_EQ(objects.size(), 1u);
+    EXPECT_EQ(PictureOf(objects[0]), "tvurce1");
+    EXPECT_TRUE(All<TInv>().empty());
+    EXPECT_EQ(SpotIds(), (Ids{20}));
+    Build(11);
+    EXPECT_EQ(All<TInv>().size(), 1u);
+}
+
+TEST_F(SceneBuild, PhoneGameResetsItsCountersAndCoversTheSurface) {
+    GameState.shotTimer = 3;
+    GameState.spawnInterval = 31;
+    GameState.shooterScore = 9;
+    GameState.shooterResult = 2;
+    GameState.shooterOver = 1;
+    Build(5);
+    EXPECT_EQ(GameState.shotTimer, 15);
+    EXPECT_EQ(GameState.spawnTimer, 0);
+    EXPECT_EQ(GameState.spawnInterval, 90);
+    EXPECT_EQ(GameState.shooterScore, 0);
+    EXPECT_EQ(GameState.shooterResult, 0);
+    EXPECT_EQ(GameState.shooterOver, 0);
+    auto objects = All<TPredmet>();
+    ASSERT_EQ(objects.size(), 1u);
+    EXPECT_EQ(objects[0]->id, 30);
+    EXPECT_EQ(PictureOf(objects[0]), "raketa");
+}
+
+TEST_F(SceneBuild, ConditionalContentFollowsProgress) {
+    progress.tankRefilling = 1;
+    progress.penTaken = 1;
+    Build(42);
+    EXPECT_EQ(progress.tankRefilling, 0);
+    EXPECT_EQ(SpotIds(), (Ids{106, 107, 108, 20}));
+
+    progress.mechanismSolved = 0;
+    Build(37);
+    EXPECT_EQ(SpotIds(), (Ids{84, 85, 88, 20}));
+    ASSERT_EQ(All<TPredmet>().size(), 1u);
+    EXPECT_EQ(PictureOf(All<TPredmet>()[0]), "otvory");
+    progress.mechanismSolved = 1;
+    Build(37);
+    EXPECT_EQ(SpotIds(), (Ids{84, 85, 88, 86, 87, 20}));
+    EXPECT_TRUE(All<TPredmet>().empty());
+
+    Build(65);  // the boilers are two records with one id
+    EXPECT_EQ(SpotIds(), (Ids{166, 167, 167, 168, 20}));
+    RemoveHotspot(167);
+    EXPECT_EQ(SpotIds(), (Ids{166, 168, 20}));
+}
+
+TEST_F(SceneBuild, StainedGlassShowsThePatternsPanes) {
+    const uint8_t pattern[9] = {1, 0, 0, 0, 1, 0, 0, 1, 1};
+    std::copy(pattern, pattern + 9, progress.glassPattern);
+    progress.magnetTaken = 1;
+    Build(40);
+    auto panes = All<TPredmet>();
+    ASSERT_EQ(panes.size(), 4u);
+    EXPECT_EQ(PictureOf(panes[0]), "sklo0");
+    EXPECT_EQ(panes[0]->X, 53 + 433);
+    EXPECT_EQ(PictureOf(panes[1]), "sklo1");
+    EXPECT_EQ(panes[1]->Y, 105 + 93);
+    EXPECT_EQ(PictureOf(panes[3]), "sklo2");
+    EXPECT_EQ(panes[3]->X, 53 + 452);
+}
+
+TEST_F(SceneBuild, HoleLabelsSayWhetherABlockSitsThere) {
+    progress.holeBlock[1] = 211;
+    Build(25);
+    EXPECT_EQ(SpotOf(48)->label, Text(66));
+    EXPECT_EQ(SpotOf(49)->label, Text(67));
+    progress.holeOrderCount = 4;
+    Build(25);
+    EXPECT_EQ(SpotOf(48), nullptr);
+    EXPECT_EQ(All<TPredmet>().size(), 4u);  // the block pictures stay
+}
+
+TEST_F(SceneBuild, DialButtonsAreLabelledWithTheirDigit) {
+    GameState.settings.language = 1;
+    Build(50);
+    EXPECT_EQ(SpotOf(140)->label, Text(111) + " 1");
+    EXPECT_EQ(SpotOf(148)->label, Text(111) + " 9");
+    EXPECT_EQ(SpotIds().size(), 12u);  // the fullest scene, strip included
+}
+
+// Every scene with a picture builds, in a fresh game and far into one, with
+// every object's picture found and no more than 26 records used.
+TEST_F(SceneBuild, EverySceneBuildsWithRealPictures) {
+    for (int pass = 0; pass < 2; ++pass) {
+        ResetGameState();
+        GameState.live.inventory[0] = 206;
+        GameState.live.inventory[1] = 205;
+        if (pass == 1) {
+            for (size_t i = 1; i <= 96; ++i) progress[i] = 1;
+            GameState.menuReturnScene = 11;
+        }
+        for (int32_t scene = 0; scene <= 82; ++scene) {
+            if (scene == 19 || scene == 29) continue;
+            GameState.menuOpen = 0;
+            Build(scene);
+            for (int32_t i = 0; i < engine.Count(); ++i) {
+                auto* s = dynamic_cast<TImageSprite*>(engine.Items(i));
+                ASSERT_NE(s, nullptr);
+                EXPECT_NE(PictureOf(s), "nic") << "scene " << scene << " sprite " << i;
+            }
+            Frame();
+        }
+    }
+}
+
+TEST_F(SceneBuild, SceneWithoutPictureStillOffersTheGameMenu) {
+    Build(19);
+    ASSERT_EQ(All<TPozadi>().size(), 1u);
+    EXPECT_EQ(PictureOf(All<TPozadi>()[0]), "nic");
+    EXPECT_EQ(SpotIds(), (Ids{20}));
+    Frame();
+}
+
+}  // namespace
