@@ -3,6 +3,7 @@
 
 #include "shell/game_state.h"
 #include "shell/text_overlay.h"
+#include "texts/texts.h"
 
 TMainForm* MainForm = nullptr;
 
@@ -10,6 +11,7 @@ TMainForm::TMainForm(const TPlatform& platform)
     : Timer(platform.clock), DDraw(platform.display), Text(platform.text),
       Sound(platform.sound), Web(platform.web) {
     MainForm = this;
+    SetLanguageSource(&GameState.settings.language);
     DXSpriteEngine.SetDXDraw(&DDraw);
     ImageList.Bind(&DDraw);
     DDraw.OnInitialize = [this] { DDrawInitialize(); };
