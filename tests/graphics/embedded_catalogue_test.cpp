@@ -1,0 +1,98 @@
+// embedded_catalogue_test.cpp: the catalogue over the pictures built into
+// the program: lookups, pattern counts and drawing behave as the game needs
+// them on the real data.
+#include <gtest/gtest.h>
+
+#include "graphics/embedded_pictures.h"
+#include "tests/graphics/test_pictures.h"
+
+namespace {
+class EmbeddedCatalogue : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::string error;
+        ASSERT_TRUE(images.LoadFromContainer(EmbeddedPictureData(), error)) << error;
+        ASSERT_TRUE(display.Initialize(DisplayMode{}, error)) << error;
+        images.Bind(&display);
+    }
+
+    HeadlessBackend backend;
+    TDXDraw display{backend};
+    TPictureCollection images;
+};
+}  // namespace
+
+TEST_F(EmbeddedCatalogue, LookupsAndPatternCounts) {
+    EXPECT_EQ(images.Count(), 208);
+    EXPECT_EQ(images.IndexOf("inv204"), 83);
+    EXPECT_EQ(images.IndexOf("INV204"), 83);
+    EXPECT_EQ(images.Items(60).Name(), "inv204");
+    EXPECT_EQ(images.Find("IMG2").Name(), "img2");
+
+    const auto& nic = images.Find("nic");
+    EXPECT_EQ(nic.Width(), 0);
+    EXPECT_EQ(nic.Height(), 0);
+    EXPECT_EQ(nic.PatternCount(), 0);
+    EXPECT_EQ(images.Find("ozub").PatternCount(), 4);
+    EXPECT_EQ(images.Find("nepritel").PatternCount(), 2);
+    EXPECT_EQ(images.Find("scena82").PatternCount(), 1);
+    EXPECT_THROW(images.Find("scena19"), EPictureCollectionError);
+
+    // Every picture has surfaces: each pattern is drawable.
+    for (int32_t i = 0; i < images.Count(); ++i) {
+        const auto& item = images.Items(i);
+        if (item.Name() == "nic") continue;
+        EXPECT_GE(item.PatternCount(), 1) << item.Name();
+        EXPECT_FALSE(item.PatternRect(item.PatternCount() - 1).IsEmpty()) << item.Name();
+    }
+}
+
+TEST_F(EmbeddedCatalogue, EnemyPatternsAndSceneThumbnail) {
+    const auto& enemy = images.Find("nepritel");
+    Surface16& back = display.Surface();
+    back.Fill(0);
+    enemy.StretchDraw(back, Bounds(10, 10, 17, 17), 2);
+    for (uint16_t p : back.Pixels()) ASSERT_EQ(p, 0);
+
+    // Index 1 on an opaque ground equals the right half of the picture, keyed pixels left out.
+    const uint16_t ground = ColorToRgb565(0x00FF00);
+    back.Fill(ground);
+    enemy.StretchDraw(back, Bounds(10, 10, 17, 17), 1);
+    const DecodedPicture& pic = enemy.Picture();
+    const uint16_t key = ColorToRgb565(static_cast<uint32_t>(enemy.TransparentColor()));
+    for (int y = 0; y < 17; ++y)
+        for (int x = 0; x < 17; ++x) {
+            const uint32_t c = testpic::RgbAt(pic, 17 + x, y);
+            const uint16_t src = RgbToRgb565(c >> 16, (c >> 8) & 0xFF, c & 0xFF);
+            ASSERT_EQ(back.Pixel(10 + x, 10 + y), src == key ? ground : src) << x << "," << y;
+        }
+
+    // "scena7" shrunk to a save-slot thumbnail fills exactly its 68x34 rectangle.
+    back.Fill(0);
+    images.Find("scena7").StretchDraw(back, Bounds(100, 100, 68, 34), 0);
+    int outside = 0;
+    for (int y = 0; y < back.Height(); ++y)
+        for (int x = 0; x < back.Width(); ++x)
+            if (x < 100 || x >= 168 || y < 100 || y >= 134) outside += back.Pixel(x, y) != 0;
+    EXPECT_EQ(outside, 0);
+    const DecodedPicture& scene = images.Find("scena7").Picture();
+    const uint32_t c = testpic::RgbAt(scene, 3, 3);  // the thumbnail's first pixel samples (3, 3)
+    EXPECT_EQ(back.Pixel(100, 100), RgbToRgb565(c >> 16, (c >> 8) & 0xFF, c & 0xFF));
+}
+
+TEST_F(EmbeddedCatalogue, ColourTableTakesItemPalettes) {
+    images.BuildColorTable();
+    // The first palettised item in catalogue order is "inv200" (position 46):
+    // each of its colours is now somewhere in the table.
+    const auto& first = images.Items(46);
+    ASSERT_TRUE(first.Picture().isDib);
+    ASSERT_FALSE(first.Picture().palette.empty());
+    for (uint32_t c : first.Picture().palette) {
+        bool found = false;
+        for (int i = 0; i < 256 && !found; ++i) {
+            const uint8_t* e = &images.ColorTable[i * 4];
+            found = e[2] == (c >> 16 & 0xFF) && e[1] == (c >> 8 & 0xFF) && e[0] == (c & 0xFF);
+        }
+        EXPECT_TRUE(found) << std::hex << c;
+    }
+}
