@@ -141,6 +141,7 @@ void DrawMessageLine(TMainForm& form, uint16_t y, int i) {
 void DrawCodeTable(TMainForm& form, int32_t x, int32_t k) {
     canvasFont.pixelHeight = kCardFontHeight;
     canvasFont.color = kBlack;
+    if (k < 1 || k > kCodeTableCount) return;
     for (int32_t row = 0; row < kCodeTableRows; ++row)
         CanvasTextOut(form, GameState.originX + x,
                       GameState.originY + kCardFirstRowY + kCardRowStep * row, CodeTableRow(k, row));
