@@ -12,6 +12,9 @@ constexpr ToolCommand kCommands[] = {
      RunSheetCommand},
     {"bmp2png", "IN.bmp OUT.png", "decode a .bmp file with the game's decoder and write it as PNG",
      RunBmp2PngCommand},
+    {"scenes", "FILE [--lang 0|1] [SCENE...]",
+     "write a contact sheet of the scenes with their hotspots outlined to a PNG file",
+     RunScenesCommand},
 };
 }  // namespace
 

@@ -48,3 +48,4 @@ int RunCatalogueCommand(ToolContext& ctx, ToolArgs args);
 int RunPngCommand(ToolContext& ctx, ToolArgs args);
 int RunSheetCommand(ToolContext& ctx, ToolArgs args);
 int RunBmp2PngCommand(ToolContext& ctx, ToolArgs args);
+int RunScenesCommand(ToolContext& ctx, ToolArgs args);
