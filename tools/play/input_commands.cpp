@@ -1,0 +1,93 @@
+// input_commands.cpp: move, spot, click, rclick and key: the window events
+// of the drawing area. As in the game, where frames run between events,
+// every event is followed by one frame of 16 ms, so the hover of that frame
+// is what the next click acts on.
+#include "shell/game_state.h"
+#include "shell/main_form.h"
+#include "tools/play/commands.h"
+#include "tools/play/play_session.h"
+#include "tools/play/spot_finder.h"
+
+namespace {
+bool Fail(std::string& error, std::string message) {
+    error = std::move(message);
+    return false;
+}
+
+bool NeedsStart(PlaySession& session, const ScriptCommand& command, std::string& error) {
+    if (session.Started()) return true;
+    return Fail(error, std::string(command.spec->name) + " needs the game running: run start first");
+}
+
+// Clicks and keys are only handed to the form once it dispatches them;
+// before that a script that clicks would test nothing.
+bool NeedsClickHandling(const ScriptCommand& command, std::string& error) {
+    if (kClickHandlingBuilt) return true;
+    return Fail(error, std::string(command.spec->name) +
+                           ": the click handling is not built yet (kClickHandlingBuilt is false "
+                           "in shell/main_form.h)");
+}
+
+void MoveMouse(PlaySession& session, int32_t x, int32_t y) {
+    session.Form().DDrawMouseMove(x, y);
+    session.RunFrame(PlaySession::kInputFrameMs);
+}
+}  // namespace
+
+// A left click, then its frame; `idle` clicks through the same path.
+bool ClickOnce(PlaySession& session, const ScriptCommand& command, std::string& error) {
+    if (!NeedsStart(session, command, error) || !NeedsClickHandling(command, error)) return false;
+    session.Form().DDrawClick();
+    session.RunFrame(PlaySession::kInputFrameMs);
+    return true;
+}
+
+bool RunMove(PlaySession& session, const ScriptCommand& command, std::string& error) {
+    if (!NeedsStart(session, command, error)) return false;
+    const TDXDraw& draw = session.Form().DDraw;
+    int64_t x = 0, y = 0;
+    if (!ArgInt(session, command, 0, 0, draw.SurfaceWidth() - 1, x, error) ||
+        !ArgInt(session, command, 1, 0, draw.SurfaceHeight() - 1, y, error))
+        return false;
+    MoveMouse(session, static_cast<int32_t>(x), static_cast<int32_t>(y));
+    return true;
+}
+
+bool RunSpot(PlaySession& session, const ScriptCommand& command, std::string& error) {
+    if (!NeedsStart(session, command, error)) return false;
+    int64_t id = 0;
+    if (!ArgInt(session, command, 0, 1, INT32_MAX, id, error)) return false;
+    const TDXDraw& draw = session.Form().DDraw;
+    const int64_t ox = GameState.originX, oy = GameState.originY;
+    const SpotRect visible{-ox, -oy, draw.SurfaceWidth() - 1 - ox, draw.SurfaceHeight() - 1 - oy};
+    int32_t px = 0, py = 0;
+    if (!FindSpotPoint(GameState.hotspots, id, visible, px, py, error)) return Fail(error, "spot: " + error);
+    MoveMouse(session, static_cast<int32_t>(px + ox), static_cast<int32_t>(py + oy));
+    if (GameState.hoverId == static_cast<uint16_t>(id)) return true;
+    return Fail(error, "spot: moved to (" + std::to_string(GameState.mouseX) + ", " +
+                           std::to_string(GameState.mouseY) + ") inside hotspot " + std::to_string(id) +
+                           ", but the cursor found hoverId " + std::to_string(GameState.hoverId));
+}
+
+bool RunClick(PlaySession& session, const ScriptCommand& command, std::string& error) {
+    return ClickOnce(session, command, error);
+}
+
+bool RunRightClick(PlaySession& session, const ScriptCommand& command, std::string& error) {
+    if (!NeedsStart(session, command, error) || !NeedsClickHandling(command, error)) return false;
+    session.Form().DDrawMouseUp(TMouseButton::mbRight, GameState.mouseX, GameState.mouseY);
+    session.RunFrame(PlaySession::kInputFrameMs);
+    return true;
+}
+
+bool RunKey(PlaySession& session, const ScriptCommand& command, std::string& error) {
+    int32_t key = 0;
+    if (command.word == "enter") key = VK_RETURN;
+    else if (command.word == "space") key = VK_SPACE;
+    else return Fail(error, "key: '" + command.word + "' is not a key here: use enter or space");
+    if (!NeedsStart(session, command, error) || !NeedsClickHandling(command, error)) return false;
+    session.Form().FormKeyDown(key);
+    session.Form().FormKeyUp(key);
+    session.RunFrame(PlaySession::kInputFrameMs);
+    return true;
+}

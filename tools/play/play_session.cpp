@@ -1,0 +1,85 @@
+// play_session.cpp: creating, starting and running the headless game.
+#include "tools/play/play_session.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "graphics/embedded_pictures.h"
+#include "shell/game_state.h"
+#include "shell/random.h"
+#include "shell/start_game.h"
+#include "texts/texts.h"
+#include "tools/play/sample_log.h"
+#include "tools/play/startup_stand_ins.h"
+
+namespace fs = std::filesystem;
+
+PlaySession::PlaySession(const PlayOptions& options, std::ostream& out)
+    : options_(options), out_(out) {}
+
+PlaySession::~PlaySession() {
+    form_.reset();
+    SetLanguageSource(nullptr);
+}
+
+bool PlaySession::Open(std::string& error) {
+    if (options_.programDir.empty()) options_.programDir = ".";
+    std::error_code ec;
+    fs::create_directories(options_.programDir, ec);
+    if (ec || !fs::is_directory(options_.programDir)) {
+        error = "cannot create the program folder " + options_.programDir + ": " + ec.message();
+        return false;
+    }
+    ResetGameState();
+    Randomize(kDefaultSeed);
+    std::string dir = options_.programDir;
+    if (dir.back() != '/') dir += '/';
+    GameState.programDir = dir;
+    SetLanguageSource(&GameState.settings.language);
+    LoadSettingsStandIn();
+    form_ = std::make_unique<TMainForm>(TPlatform{display_, clock_, text_, sound_, web_});
+    if (!form_->LoadPictures(EmbeddedPictureData(), error)) return false;
+    form_->FormActivate();
+    return true;
+}
+
+bool PlaySession::Start(std::string& error) {
+    if (started_) {
+        error = "the game has already started (there is no way back to the start panel)";
+        return false;
+    }
+    StartSoundStandIn(*form_);
+    const DisplayMode mode = DisplayModeForResolution(GameState.settings.resolution);
+    if (!StartGame(*form_, mode, error)) {
+        error = "the game did not start: " + error;
+        return false;
+    }
+    StartMusicStandIn(*form_);
+    started_ = true;
+    RunFrame(kInputFrameMs);
+    return true;
+}
+
+void PlaySession::RunFrame(int32_t lagMs) {
+    clock_.now += static_cast<uint32_t>(lagMs);
+    form_->Timer.Idle();
+}
+
+std::string PlaySession::ShotPath(const std::string& file) const {
+    const fs::path p(file);
+    return p.is_absolute() ? p.string() : (fs::path(options_.shotsDir) / p).string();
+}
+
+std::vector<int> PlaySession::PlayedSamples() const { return SampleNumbers(sound_.playedPaths); }
+
+std::vector<int> PlaySession::TakeSamples() {
+    std::vector<int> numbers = PlayedSamples();
+    sound_.playedPaths.clear();
+    return numbers;
+}
+
+bool PlaySession::SessionNames::ReadName(std::string_view name, Value& out, std::string& error) {
+    if (name != "sounds") return GameStateNames::ReadName(name, out, error);
+    out = Value::Text(JoinNumbers(session_.PlayedSamples()));
+    return true;
+}

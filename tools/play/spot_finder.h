@@ -1,0 +1,29 @@
+// spot_finder.h: where to put the mouse so that the hover finds a hotspot.
+//
+// The cursor tests all 26 hotspot records every frame and the later record
+// wins where rectangles overlap, so a point inside a record yields its id
+// only where no later record with another non-zero id covers it. The finder
+// searches the records with the id from the last to the first, takes the
+// first one with a part left uncovered (and on the drawing area), and
+// returns the centre of the largest uncovered rectangle of that part.
+//
+// Callers: the `spot` command. Pure: reads only what it is given.
+#pragma once
+#include <cstdint>
+#include <span>
+#include <string>
+
+#include "shell/game_state.h"
+
+// An inclusive rectangle, as hotspots are (left..right, top..bottom).
+struct SpotRect {
+    int64_t left = 0, top = 0, right = -1, bottom = -1;
+    bool Empty() const { return left > right || top > bottom; }
+    int64_t Area() const { return Empty() ? 0 : (right - left + 1) * (bottom - top + 1); }
+};
+
+// The point (picture coordinates) for hotspot `id` within `visible` (the
+// drawing area, in picture coordinates). False with a message when no
+// record has the id, or every record with it is covered or off the area.
+bool FindSpotPoint(std::span<const TPomocnyObjekt> table, int64_t id, const SpotRect& visible,
+                   int32_t& x, int32_t& y, std::string& error);

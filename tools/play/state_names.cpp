@@ -1,0 +1,129 @@
+// state_names.cpp: reading GameState variables by name for play scripts.
+#include "tools/play/state_names.h"
+
+#include <algorithm>
+
+#include "shell/game_state.h"
+#include "texts/cp1250.h"
+
+namespace {
+struct ScalarName {
+    std::string_view name;
+    int64_t (*read)();
+};
+
+const ScalarName kScalars[] = {
+    {"mouseX", [] { return int64_t{GameState.mouseX}; }},
+    {"mouseY", [] { return int64_t{GameState.mouseY}; }},
+    {"menuOpen", [] { return int64_t{GameState.menuOpen}; }},
+    {"hoverId", [] { return int64_t{GameState.hoverId}; }},
+    {"originX", [] { return int64_t{GameState.originX}; }},
+    {"originY", [] { return int64_t{GameState.originY}; }},
+    {"selectedItem", [] { return int64_t{GameState.selectedItem}; }},
+    {"menuReturnScene", [] { return int64_t{GameState.menuReturnScene}; }},
+    {"hoverCursor", [] { return int64_t{GameState.hoverCursor}; }},
+    {"messageLineCount", [] { return int64_t{GameState.messageLineCount}; }},
+    {"scene", [] { return int64_t{GameState.live.scene}; }},
+    {"mapReturnScene", [] { return int64_t{GameState.live.mapReturnScene}; }},
+    {"resolution", [] { return int64_t{GameState.settings.resolution}; }},
+    {"language", [] { return int64_t{GameState.settings.language}; }},
+    {"soundOn", [] { return int64_t{GameState.settings.soundOn}; }},
+    {"rocketX", [] { return int64_t{GameState.rocketX}; }},
+    {"shotTimer", [] { return int64_t{GameState.shotTimer}; }},
+    {"spawnTimer", [] { return int64_t{GameState.spawnTimer}; }},
+    {"spawnInterval", [] { return int64_t{GameState.spawnInterval}; }},
+    {"shooterScore", [] { return int64_t{GameState.shooterScore}; }},
+    {"shooterResult", [] { return int64_t{GameState.shooterResult}; }},
+    {"shooterOver", [] { return int64_t{GameState.shooterOver}; }},
+};
+
+// A list of bytes in the game state: `count` bytes from `first`.
+struct ByteList {
+    const uint8_t* first = nullptr;
+    int64_t count = 0;
+};
+
+const TProgressName* FindProgressName(std::string_view name) {
+    for (const TProgressName& p : kProgressNames)
+        if (p.name == name) return &p;
+    return nullptr;
+}
+
+bool FindList(std::string_view name, ByteList& list) {
+    if (name == "inventory") {
+        list = {GameState.live.inventory, static_cast<int64_t>(kInventorySize)};
+    } else if (name == "progress") {
+        list = {&GameState.live.progress[0], static_cast<int64_t>(kProgressSize)};
+    } else if (const TProgressName* p = FindProgressName(name); p != nullptr && p->count > 1) {
+        list = {&GameState.live.progress[p->index], p->count};
+    } else {
+        return false;
+    }
+    return true;
+}
+
+bool Fail(std::string& error, std::string message) {
+    error = std::move(message);
+    return false;
+}
+
+std::string ListHint(std::string_view name, int64_t count) {
+    const std::string n(name);
+    return n + " has " + std::to_string(count) + " entries: write " + n + "[0] .. " + n + "[" +
+           std::to_string(count - 1) + "]";
+}
+}  // namespace
+
+std::string ShownMessageUtf8() {
+    if (GameState.messageLines[0].empty()) return {};
+    const int last = std::min<int>(GameState.messageLineCount, static_cast<int>(kMessageLineCount) - 1);
+    std::string joined = GameState.messageLines[0];
+    for (int i = 1; i <= last; ++i) joined += "#" + GameState.messageLines[i];
+    return Cp1250ToUtf8(joined);
+}
+
+bool GameStateNames::ReadName(std::string_view name, Value& out, std::string& error) {
+    for (const ScalarName& s : kScalars)
+        if (s.name == name) {
+            out = Value::Number(s.read());
+            return true;
+        }
+    if (const TProgressName* p = FindProgressName(name); p != nullptr && p->count == 1) {
+        out = Value::Number(GameState.live.progress[p->index]);
+        return true;
+    }
+    if (name == "message") {
+        out = Value::Text(ShownMessageUtf8());
+        return true;
+    }
+    if (name == "hoverLabel") {
+        out = Value::Text(Cp1250ToUtf8(GameState.hoverLabel));
+        return true;
+    }
+    if (ByteList list; FindList(name, list)) return Fail(error, ListHint(name, list.count));
+    return Fail(error, "unknown name '" + std::string(name) + "'");
+}
+
+bool GameStateNames::ReadElement(std::string_view name, int64_t index, Value& out, std::string& error) {
+    ByteList list;
+    if (!FindList(name, list)) {
+        Value ignored;
+        std::string unknown;
+        if (ReadName(name, ignored, unknown))
+            return Fail(error, "'" + std::string(name) + "' is a single value, not a list");
+        return Fail(error, unknown);
+    }
+    if (index < 0 || index >= list.count)
+        return Fail(error, std::string(name) + "[" + std::to_string(index) + "] is out of range: " +
+                               ListHint(name, list.count));
+    out = Value::Number(list.first[index]);
+    return true;
+}
+
+bool GameStateNames::CallFunction(std::string_view name, int64_t arg, Value& out, std::string& error) {
+    if (name != "has") return Fail(error, "unknown function '" + std::string(name) + "'");
+    if (arg <= 0) return Fail(error, "has(" + std::to_string(arg) + "): items are numbered from 1");
+    const auto* inv = GameState.live.inventory;
+    out = Value::Number(std::find(inv, inv + kInventorySize, arg) != inv + kInventorySize ? 1 : 0);
+    return true;
+}
