@@ -1,17 +1,26 @@
 // main.cpp: program entry of varnoklet3.
 //
-// For now the program opens the 640x480 window and shows one catalogue
-// picture centred on black until the window is closed; the start panel and
-// the game proper take over this entry as they land.
+// Makes the platform pieces (SDL window backend, clock, text renderer, sound,
+// web opener), creates the one TMainForm, enters the game and runs the event
+// loop: window events go to the form's handlers, and between events the frame
+// timer runs frames, at most 60 a second.
 #include <SDL.h>
 
 #include <cstdio>
+#include <ctime>
 #include <string>
 
-#include "graphics/display.h"
 #include "graphics/embedded_pictures.h"
-#include "graphics/image_catalogue.h"
+#include "platform/event_loop.h"
+#include "platform/sdl_clock.h"
 #include "platform/sdl_display.h"
+#include "platform/sdl_web_opener.h"
+#include "platform/ttf_text_renderer.h"
+#include "shell/game_state.h"
+#include "shell/main_form.h"
+#include "shell/random.h"
+#include "shell/sound_library.h"
+#include "shell/start_game.h"
 
 namespace {
 void ShowError(const std::string& text) {
@@ -19,46 +28,41 @@ void ShowError(const std::string& text) {
     SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, "Varnoklet 3", text.c_str(), nullptr);
 }
 
-void DrawCentred(TDXDraw& display, TPictureCollectionItem& item) {
-    Surface16& s = display.Surface();
-    int32_t x = (s.Width() - item.Width()) / 2, y = (s.Height() - item.Height()) / 2;
-    display.Fill(0);
-    item.StretchDraw(s, Bounds(x, y, item.Width(), item.Height()), 0);
-    display.Flip();
+std::string ProgramDir() {
+    char* base = SDL_GetBasePath();
+    std::string dir = base ? base : "./";
+    SDL_free(base);
+    return dir;
 }
 }  // namespace
 
 int main(int, char**) {
-    SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
         std::fprintf(stderr, "Varnoklet 3: no display: %s\n", SDL_GetError());
         return 1;
     }
-    TPictureCollection pictures;
-    std::string error;
-    if (!pictures.LoadFromContainer(EmbeddedPictureData(), error)) {
-        ShowError(error);
-        SDL_Quit();
-        return 1;
+    Randomize(static_cast<uint32_t>(std::time(nullptr)));
+    GameState.programDir = ProgramDir();
+
+    SdlDisplayBackend display("Varnoklet 3");
+    SdlClock clock;
+    TtfTextRenderer text;
+    SilentSoundLibrary sound;
+    SdlWebOpener web;
+    int rc = 0;
+    {
+        TMainForm form(TPlatform{display, clock, text, sound, web});
+        std::string error;
+        if (!form.LoadPictures(EmbeddedPictureData(), error) ||
+            !StartGame(form, DisplayModeForResolution(0), error)) {
+            ShowError(error);
+            rc = 1;
+        } else {
+            SDL_ShowCursor(SDL_DISABLE);
+            form.FormActivate();
+            RunEventLoop(form);
+        }
     }
-    SdlDisplayBackend backend("Varnoklet 3");
-    TDXDraw display(backend);
-    pictures.Bind(&display);
-    if (!display.Initialize(DisplayModeForResolution(0), error)) {
-        ShowError(error);
-        SDL_Quit();
-        return 1;
-    }
-    TPictureCollectionItem& picture = pictures.Find("scena4");
-    for (bool running = true; running;) {
-        SDL_Event e;
-        while (SDL_PollEvent(&e))
-            if (e.type == SDL_QUIT) running = false;
-        DrawCentred(display, picture);
-        SDL_Delay(16);
-    }
-    display.Finalize();
-    pictures.Bind(nullptr);
     SDL_Quit();
-    return 0;
+    return rc;
 }
