@@ -142,15 +142,4 @@ TEST_F(SceneObjects, TakenWireAndRodVanishInTheNextFrameWithoutARebuild) {
     EXPECT_EQ(PictureOfId(66), "nic");
 }
 
-TEST_F(SceneObjects, PlainPicturesKeepWhatTheyWereGiven) {
-    progress.photoTaken = 0;
-    Build(43);
-    Frame();
-    EXPECT_EQ(PictureOfId(1), "fotka");
-    EXPECT_EQ(ObjectWithId(1)->Width, 37);
-    Build(5);
-    Frame();
-    EXPECT_EQ(PictureOfId(30), "raketa");
-}
-
 }  // namespace
