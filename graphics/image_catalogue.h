@@ -102,6 +102,8 @@ class TPictureCollection : public IDisplayListener {
 public:
     TPictureCollection();
     ~TPictureCollection() override;
+    TPictureCollection(const TPictureCollection&) = delete;  // items and the display hold pointers
+    TPictureCollection& operator=(const TPictureCollection&) = delete;
 
     // Loads every item of a container, decoding the pictures. On failure
     // returns false, sets error (naming the item) and leaves the collection empty.
