@@ -15,6 +15,8 @@ constexpr ToolCommand kCommands[] = {
     {"scenes", "FILE [--lang 0|1] [SCENE...]",
      "write a contact sheet of the scenes with their hotspots outlined to a PNG file",
      RunScenesCommand},
+    {"texts", "", "print the text table as UTF-8: id, Czech, English, tab-separated",
+     RunTextsCommand},
 };
 }  // namespace
 

@@ -49,3 +49,4 @@ int RunPngCommand(ToolContext& ctx, ToolArgs args);
 int RunSheetCommand(ToolContext& ctx, ToolArgs args);
 int RunBmp2PngCommand(ToolContext& ctx, ToolArgs args);
 int RunScenesCommand(ToolContext& ctx, ToolArgs args);
+int RunTextsCommand(ToolContext& ctx, ToolArgs args);
