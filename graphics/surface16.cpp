@@ -14,6 +14,7 @@ void Surface16::Fill(uint16_t value) { std::fill(pixels_.begin(), pixels_.end(),
 void Surface16::FillRect(const TRect& r, uint16_t value) {
     int32_t l = std::max(r.Left, 0), t = std::max(r.Top, 0);
     int32_t rr = std::min(r.Right, width_), b = std::min(r.Bottom, height_);
+    if (l >= rr || t >= b) return;  // wholly outside the surface, or empty
     for (int32_t y = t; y < b; ++y) std::fill(Row(y) + l, Row(y) + rr, value);
 }
 

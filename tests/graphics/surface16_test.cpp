@@ -1,0 +1,63 @@
+// surface16_test.cpp: fills and the stretched, keyed blit at the surface's edges.
+#include <gtest/gtest.h>
+
+#include "graphics/surface16.h"
+
+namespace {
+int CountValue(const Surface16& s, uint16_t v) {
+    int n = 0;
+    for (uint16_t p : s.Pixels()) n += (p == v);
+    return n;
+}
+
+TEST(Surface16, FillRectClipsAndIgnoresRectanglesOutsideTheSurface) {
+    Surface16 s(10, 8);
+    s.FillRect(TRect{-5, -5, 2, 3}, 7);
+    EXPECT_EQ(CountValue(s, 7), 2 * 3);
+    for (TRect r : {TRect{-20, 0, -10, 5}, TRect{12, 0, 30, 5}, TRect{0, 9, 5, 20},
+                    TRect{0, -9, 5, -1}, TRect{4, 4, 4, 6}})
+        s.FillRect(r, 9);
+    EXPECT_EQ(CountValue(s, 9), 0);
+}
+
+TEST(Surface16, StretchBlitScalesClipsAndLeavesOutTheKey) {
+    Surface16 src(2, 1);
+    src.SetPixel(0, 0, 1);
+    src.SetPixel(1, 0, 2);
+    Surface16 dst(8, 4);
+    dst.StretchBlit(TRect{-2, 0, 6, 2}, src, src.Rect(), false, 0);  // 4x scaled, 2 px clipped
+    EXPECT_EQ(dst.Pixel(0, 0), 1);
+    EXPECT_EQ(dst.Pixel(1, 0), 1);
+    EXPECT_EQ(dst.Pixel(2, 1), 2);
+    EXPECT_EQ(dst.Pixel(5, 1), 2);
+    EXPECT_EQ(dst.Pixel(6, 0), 0);
+    EXPECT_EQ(dst.Pixel(0, 2), 0);
+
+    Surface16 keyed(8, 4);
+    keyed.Fill(5);
+    keyed.StretchBlit(TRect{0, 0, 8, 4}, src, src.Rect(), true, 1);
+    EXPECT_EQ(keyed.Pixel(0, 0), 5);  // key colour left out
+    EXPECT_EQ(keyed.Pixel(7, 3), 2);
+}
+
+TEST(Surface16, BlitFromOutsideTheSourceOrIntoNothingCopiesNothing) {
+    Surface16 src(4, 4);
+    src.Fill(3);
+    Surface16 dst(4, 4);
+    dst.StretchBlit(TRect{0, 0, 4, 4}, src, TRect{2, 2, 6, 6}, false, 0);
+    dst.StretchBlit(TRect{0, 0, 0, 4}, src, src.Rect(), false, 0);
+    dst.StretchBlit(TRect{10, 10, 20, 20}, src, src.Rect(), false, 0);
+    EXPECT_EQ(CountValue(dst, 3), 0);
+}
+
+TEST(Surface16, ColoursReduceToRgb565AndBack) {
+    EXPECT_EQ(ColorToRgb565(0x0000FF), 0xF800);  // 0x00BBGGRR: pure red
+    EXPECT_EQ(ColorToRgb565(0xFFFFFF), 0xFFFF);
+    EXPECT_EQ(ColorToRgb565(0x0400FC), ColorToRgb565(0x0000FF));  // indistinguishable in 16 bits
+    uint8_t r, g, b;
+    Rgb565ToRgb(0xFFFF, r, g, b);
+    EXPECT_EQ(r, 255);
+    EXPECT_EQ(g, 255);
+    EXPECT_EQ(b, 255);
+}
+}  // namespace
