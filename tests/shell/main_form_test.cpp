@@ -1,0 +1,109 @@
+// main_form_test.cpp: the frame loop, start-up into the menu and the window handlers.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "graphics/embedded_pictures.h"
+#include "shell/game_state.h"
+#include "shell/main_form.h"
+#include "shell/start_game.h"
+
+namespace {
+class MainFormTest : public ::testing::Test {
+protected:
+    HeadlessBackend display;
+    ManualClock clock;
+    FixedTextRenderer text;
+    RecordingSoundLibrary sound;
+    RecordingWebOpener web;
+    std::unique_ptr<TMainForm> form;
+    int frames = 0;
+
+    void SetUp() override {
+        ResetGameState();
+        form = std::make_unique<TMainForm>(TPlatform{display, clock, text, sound, web});
+        std::string error;
+        ASSERT_TRUE(form->LoadPictures(EmbeddedPictureData(), error)) << error;
+    }
+    void Start() {
+        std::string error;
+        ASSERT_TRUE(StartGame(*form, DisplayModeForResolution(0), error)) << error;
+    }
+    uint16_t At(int32_t x, int32_t y) const { return form->DDraw.Surface().Pixel(x, y); }
+};
+
+TEST_F(MainFormTest, NoFrameIsDrawnBeforeTheDisplayExists) {
+    form->TimerTimer(16);
+    EXPECT_EQ(display.presentCount, 0);
+    clock.now = 100;
+    form->Timer.Idle();  // the timer already runs, but every frame stops at once
+    EXPECT_EQ(display.presentCount, 0);
+}
+
+TEST_F(MainFormTest, StartBuildsTheMenuAndEachFrameClearsDrawsAndPresents) {
+    GameState.live.scene = 57;
+    GameState.live.progress.flushCount = 2;
+    GameState.menuReturnScene = 12;
+    Start();
+    EXPECT_EQ(GameState.live.scene, 4);
+    EXPECT_EQ(GameState.live.progress.flushCount, 0);
+    EXPECT_EQ(GameState.menuReturnScene, 0);
+    EXPECT_EQ(GameState.menuOpen, 1);  // the menu build opens it
+    form->DDraw.Surface().Fill(0xFFFF);
+    form->TimerTimer(16);
+    EXPECT_EQ(display.presentCount, 1);
+    EXPECT_EQ(At(5, 470), 0);  // outside the picture (and away from the cursor): black
+    EXPECT_NE(At(GameState.originX + 400, GameState.originY + 250), 0);  // the menu picture
+}
+
+TEST_F(MainFormTest, TheCursorFollowsTheMouseInTheNextFrame) {
+    Start();
+    form->DDrawMouseMove(300, 200);
+    EXPECT_EQ(GameState.mouseX, 300);
+    EXPECT_EQ(GameState.mouseY, 200);
+    TSprite* cursor = form->DXSpriteEngine.Engine().Items(0);
+    EXPECT_NE(cursor->X, 300 - 17);
+    form->TimerTimer(16);
+    EXPECT_EQ(cursor->X, 300 - 17);
+    EXPECT_EQ(cursor->Y, 200 - 17);
+}
+
+TEST_F(MainFormTest, FramesStopWhileTheTimerIsOffAndCountOnlyFromItsRestart) {
+    Start();
+    display.presentCount = 0;
+    clock.now = 1000;
+    form->FormDeactivate();
+    clock.now = 5000;
+    form->Timer.Idle();
+    EXPECT_EQ(display.presentCount, 0);
+    int32_t lag = 0;
+    form->Timer.OnTimer = [&](TDXTimer&, int32_t l) { lag = l; };
+    form->FormActivate();
+    clock.now = 5020;
+    form->Timer.Idle();
+    EXPECT_EQ(lag, 20);  // not the 4 s the timer was off
+}
+
+TEST_F(MainFormTest, SwitchingProgramsPausesAndResumesSoundOnlyWhenSoundIsOn) {
+    GameState.settings.soundOn = 0;
+    form->Timer.ApplicationDeactivated();
+    form->Timer.ApplicationActivated();
+    EXPECT_TRUE(sound.calls.empty());
+    GameState.settings.soundOn = 1;
+    form->Timer.ApplicationDeactivated();
+    form->Timer.ApplicationActivated();
+    ASSERT_EQ(sound.calls.size(), 2u);
+    EXPECT_EQ(sound.calls[0], "Pause");
+    EXPECT_EQ(sound.calls[1], "Start");
+}
+
+TEST_F(MainFormTest, AFailedDisplayLeavesTheGameUnstarted) {
+    display.failWith = "Primary Surface cannot be made";
+    std::string error;
+    EXPECT_FALSE(StartGame(*form, DisplayModeForResolution(0), error));
+    EXPECT_EQ(error, "Primary Surface cannot be made");
+    EXPECT_NE(GameState.live.scene, 4);
+    form->TimerTimer(16);
+    EXPECT_EQ(display.presentCount, 0);
+}
+}  // namespace
