@@ -83,16 +83,16 @@ bool ParseRepeat(std::string_view line, size_t from, int lineNumber, ScriptComma
 }
 
 bool ParsePath(std::string_view line, size_t from, ScriptCommand& cmd, std::string& error) {
-    std::string_view rest = TrimLeft(line.substr(from));
+    const std::string_view rest = TrimLeft(line.substr(from));
     if (!rest.empty() && rest.front() == '"') {
         std::vector<Token> tokens;
         if (!Tokenize(line, from, tokens, error)) return false;
         if (tokens.size() != 1) return Fail(error, "expected one \"quoted\" file name");
-        rest = tokens[0].text;
+        cmd.word = tokens[0].text;
+    } else {
+        cmd.word = std::string(rest);
     }
-    if (rest.empty()) return Fail(error, std::string(cmd.spec->name) + " needs a file name");
-    cmd.word = std::string(rest);
-    return true;
+    return !cmd.word.empty() || Fail(error, std::string(cmd.spec->name) + " needs a file name");
 }
 
 bool ParseShape(std::string_view line, size_t from, int lineNumber, ScriptCommand& cmd, std::string& error) {

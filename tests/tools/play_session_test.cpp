@@ -1,0 +1,76 @@
+// play_session_test.cpp: the headless session hears the game's samples by
+// number, and only when the settings leave sounds on.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "adventure/sound_effects.h"
+#include "shell/game_state.h"
+#include "tools/play/play_session.h"
+#include "tools/play/sample_log.h"
+
+namespace {
+namespace fs = std::filesystem;
+
+class PlaySessionTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::string pattern = (fs::temp_directory_path() / "play-session-XXXXXX").string();
+        std::vector<char> buf(pattern.begin(), pattern.end());
+        buf.push_back('\0');
+        ASSERT_NE(mkdtemp(buf.data()), nullptr);
+        dir_ = buf.data();
+    }
+    void TearDown() override {
+        std::error_code ec;
+        fs::remove_all(dir_, ec);
+        ResetGameState();
+    }
+    fs::path dir_;
+};
+
+TEST(PlaySamples, FileNamesGiveTheGamesSampleNumbers) {
+    EXPECT_EQ(SampleNumberOfPath("/x/gamedata/pre.qzd"), 1);
+    EXPECT_EQ(SampleNumberOfPath("C:\\game\\gamedata\\zvo.qzd"), 11);
+    EXPECT_EQ(SampleNumberOfPath("kli.qzd"), 3);
+    EXPECT_EQ(SampleNumberOfPath("/x/gamedata/bgm.qzd"), 0);  // the music is no sample
+    EXPECT_EQ(SampleNumberOfPath("/x/gamedata/xpre.qzd"), 0);
+    EXPECT_EQ(SampleNumbers({"a/vyb.qzd", "a/bgm.qzd", "a/cin.qzd"}), (std::vector<int>{9, 4}));
+    EXPECT_EQ(JoinNumbers({9, 4, 4}), "9 4 4");
+    EXPECT_EQ(JoinNumbers({}), "");
+}
+
+TEST_F(PlaySessionTest, SamplesTheGamePlaysAreRecordedByNumberUntilTaken) {
+    std::ostringstream out;
+    PlaySession session(PlayOptions{dir_.string(), dir_.string()}, out);
+    std::string error;
+    ASSERT_TRUE(session.Open(error)) << error;
+    ASSERT_TRUE(session.Start(error)) << error;
+    EXPECT_EQ(GameState.programDir, dir_.string() + "/");
+    EXPECT_TRUE(session.PlayedSamples().empty());  // the music started, no sample
+    PlaySample(3);
+    PlaySample(11);
+    PlaySample(1);
+    EXPECT_EQ(session.PlayedSamples(), (std::vector<int>{3, 11, 1}));
+    EXPECT_EQ(session.TakeSamples(), (std::vector<int>{3, 11, 1}));
+    EXPECT_TRUE(session.PlayedSamples().empty());
+    EXPECT_FALSE(session.Start(error));  // there is one start button
+}
+
+TEST_F(PlaySessionTest, SoundsOffInTheSettingsFileMeansNothingIsPlayed) {
+    std::string file(kSettingsBlockSize, '\0');  // display 0, Czech, sounds off
+    std::ofstream(dir_ / "save.qzd", std::ios::binary) << file;
+    std::ostringstream out;
+    PlaySession session(PlayOptions{dir_.string(), dir_.string()}, out);
+    std::string error;
+    ASSERT_TRUE(session.Open(error)) << error;
+    ASSERT_TRUE(session.Start(error)) << error;
+    PlaySample(3);
+    EXPECT_TRUE(session.PlayedSamples().empty());
+}
+
+}  // namespace
