@@ -2,6 +2,7 @@
 // number, and only when the settings leave sounds on.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -71,6 +72,28 @@ TEST_F(PlaySessionTest, SoundsOffInTheSettingsFileMeansNothingIsPlayed) {
     ASSERT_TRUE(session.Start(error)) << error;
     PlaySample(3);
     EXPECT_TRUE(session.PlayedSamples().empty());
+}
+
+TEST_F(PlaySessionTest, FramesDrawTheMessageWithTheRealAntialiasedFace) {
+    std::ostringstream out;
+    PlaySession session(PlayOptions{dir_.string(), dir_.string()}, out);
+    std::string error;
+    ASSERT_TRUE(session.Open(error)) << error;
+    ASSERT_TRUE(session.Start(error)) << error;
+    GameState.messageLines[0] = "Hra ulo\x9e" "ena.";  // Windows-1250
+    GameState.messageLineCount = 0;
+    session.RunFrame(16);
+    const Surface16& s = session.Form().DDraw.Surface();
+    int white = 0, partial = 0;
+    for (int32_t y = 416; y < 416 + 15; ++y)  // originY + 311, 15 px high
+        for (int32_t x = 0; x < s.Width(); ++x) {
+            uint8_t r, g, b;
+            Rgb565ToRgb(s.Pixel(x, y), r, g, b);
+            if (r == 255 && g == 255 && b == 255) ++white;
+            else if (r > 0 && std::abs(r - g) <= 8 && std::abs(g - b) <= 8) ++partial;  // a glyph's blended edge
+        }
+    EXPECT_GT(white, 50);
+    EXPECT_GT(partial, 20);
 }
 
 }  // namespace
