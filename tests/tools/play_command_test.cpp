@@ -26,7 +26,7 @@ TEST(PlayCommands, LinesBecomeCommandsWithTheirArguments) {
     EXPECT_EQ(Parse(""), nullptr);
     auto expect = Parse("  expect message == \"a#b\"   # two lines");
     ASSERT_NE(expect, nullptr);
-    EXPECT_EQ(expect->spec->name, "expect");
+    EXPECT_EQ(expect->def->name, "expect");
     EXPECT_EQ(expect->op, CompareOp::Equal);
     ASSERT_EQ(expect->argTexts.size(), 2u);
     EXPECT_EQ(expect->argTexts[0], "message");
@@ -46,12 +46,12 @@ TEST(PlayCommands, RepeatKeepsTheRepeatedCommandsOwnSyntax) {
     ASSERT_NE(cmd, nullptr);
     EXPECT_EQ(cmd->argTexts[0], "(flushCount + 1) * 2");
     ASSERT_NE(cmd->repeated, nullptr);
-    EXPECT_EQ(cmd->repeated->spec->name, "screenshot");
+    EXPECT_EQ(cmd->repeated->def->name, "screenshot");
     EXPECT_EQ(cmd->repeated->word, "shots/flush.png");
     auto nested = Parse("repeat 2 repeat 3 frames 1");
     ASSERT_NE(nested->repeated, nullptr);
     ASSERT_NE(nested->repeated->repeated, nullptr);
-    EXPECT_EQ(nested->repeated->repeated->spec->name, "frames");
+    EXPECT_EQ(nested->repeated->repeated->def->name, "frames");
     EXPECT_EQ(ParseError("repeat click"), "repeat needs: COUNT COMMAND (for example: repeat 3 click)");
     EXPECT_EQ(ParseError("repeat 3 frames"), "frames needs 1 argument");
 }

@@ -31,7 +31,7 @@ bool ParseArgs(std::string_view line, const std::vector<Token>& tokens, size_t& 
 // Checks the argument count and that nothing is left over.
 bool CheckArgs(const ScriptCommand& cmd, const std::vector<Token>& tokens, size_t pos, size_t min,
                size_t max, std::string& error) {
-    const std::string name(cmd.spec->name);
+    const std::string name(cmd.def->name);
     if (pos < tokens.size())
         return Fail(error, "unexpected '" + tokens[pos].text + "' at " + ColumnText(tokens[pos].column) +
                                " (" + name + " takes at most " + std::to_string(max) + " argument" +
@@ -92,16 +92,16 @@ bool ParsePath(std::string_view line, size_t from, ScriptCommand& cmd, std::stri
     } else {
         cmd.word = std::string(rest);
     }
-    return !cmd.word.empty() || Fail(error, std::string(cmd.spec->name) + " needs a file name");
+    return !cmd.word.empty() || Fail(error, std::string(cmd.def->name) + " needs a file name");
 }
 
 bool ParseShape(std::string_view line, size_t from, int lineNumber, ScriptCommand& cmd, std::string& error) {
-    if (cmd.spec->shape == ArgShape::Path) return ParsePath(line, from, cmd, error);
-    if (cmd.spec->shape == ArgShape::Repeat) return ParseRepeat(line, from, lineNumber, cmd, error);
+    if (cmd.def->shape == ArgShape::Path) return ParsePath(line, from, cmd, error);
+    if (cmd.def->shape == ArgShape::Repeat) return ParseRepeat(line, from, lineNumber, cmd, error);
     std::vector<Token> tokens;
     if (!Tokenize(line, from, tokens, error)) return false;
     size_t pos = 0;
-    switch (cmd.spec->shape) {
+    switch (cmd.def->shape) {
         case ArgShape::None: return CheckArgs(cmd, tokens, 0, 0, 0, error);
         case ArgShape::Expr: return ParseArgs(line, tokens, pos, 1, cmd, error) && CheckArgs(cmd, tokens, pos, 1, 1, error);
         case ArgShape::TwoExpr: return ParseArgs(line, tokens, pos, 2, cmd, error) && CheckArgs(cmd, tokens, pos, 2, 2, error);
@@ -109,7 +109,7 @@ bool ParseShape(std::string_view line, size_t from, int lineNumber, ScriptComman
         case ArgShape::Optional: return ParseArgs(line, tokens, pos, 1, cmd, error) && CheckArgs(cmd, tokens, pos, 0, 1, error);
         case ArgShape::Word:
             if (tokens.size() != 1 || tokens[0].kind != TokenKind::Name)
-                return Fail(error, std::string(cmd.spec->name) + " needs one word");
+                return Fail(error, std::string(cmd.def->name) + " needs one word");
             cmd.word = tokens[0].text;
             return true;
         case ArgShape::Comparison: return ParseComparison(line, tokens, cmd, error);
@@ -132,8 +132,8 @@ bool ParseCommandLine(std::string_view line, int lineNumber, std::unique_ptr<Scr
     const std::string_view name = text.substr(start, end - start);
     auto cmd = std::make_unique<ScriptCommand>();
     cmd->line = lineNumber;
-    cmd->spec = FindCommand(name);
-    if (cmd->spec == nullptr) return Fail(error, "unknown command '" + std::string(name) + "'");
+    cmd->def = FindCommand(name);
+    if (cmd->def == nullptr) return Fail(error, "unknown command '" + std::string(name) + "'");
     if (!ParseShape(text, end, lineNumber, *cmd, error)) return false;
     out = std::move(cmd);
     return true;

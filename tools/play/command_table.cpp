@@ -32,14 +32,14 @@ const CommandSpec* FindCommand(std::string_view name) {
 }
 
 bool RunCommand(PlaySession& session, const ScriptCommand& command, std::string& error) {
-    return command.spec->run(session, command, error);
+    return command.def->run(session, command, error);
 }
 
 bool ArgInt(PlaySession& session, const ScriptCommand& command, size_t i, int64_t min, int64_t max,
             int64_t& out, std::string& error) {
     Value v;
     if (!Evaluate(*command.args[i], session.Names(), v, error)) return false;
-    const std::string what = std::string(command.spec->name) + ": " + command.argTexts[i];
+    const std::string what = std::string(command.def->name) + ": " + command.argTexts[i];
     if (v.isText) {
         error = what + " is a text, not a number";
         return false;

@@ -42,7 +42,7 @@ struct CommandSpec {
 
 struct ScriptCommand {
     int line = 0;
-    const CommandSpec* spec = nullptr;
+    const CommandSpec* def = nullptr;
     std::vector<Expr> args;
     std::vector<std::string> argTexts;  // each argument as written, for messages
     CompareOp op = CompareOp::Equal;    // for Comparison

@@ -16,14 +16,14 @@ bool Fail(std::string& error, std::string message) {
 
 bool NeedsStart(PlaySession& session, const ScriptCommand& command, std::string& error) {
     if (session.Started()) return true;
-    return Fail(error, std::string(command.spec->name) + " needs the game running: run start first");
+    return Fail(error, std::string(command.def->name) + " needs the game running: run start first");
 }
 
 // Clicks and keys are only handed to the form once it dispatches them;
 // before that a script that clicks would test nothing.
 bool NeedsClickHandling(const ScriptCommand& command, std::string& error) {
     if (kClickHandlingBuilt) return true;
-    return Fail(error, std::string(command.spec->name) +
+    return Fail(error, std::string(command.def->name) +
                            ": the click handling is not built yet (kClickHandlingBuilt is false "
                            "in shell/main_form.h)");
 }

@@ -11,7 +11,7 @@ namespace {
 // The start panel is gone once the game runs; its settings cannot change then.
 bool BeforeStart(PlaySession& session, const ScriptCommand& command, std::string& error) {
     if (!session.Started()) return true;
-    error = std::string(command.spec->name) + " must come before start (it is a start-panel setting)";
+    error = std::string(command.def->name) + " must come before start (it is a start-panel setting)";
     return false;
 }
 }  // namespace
