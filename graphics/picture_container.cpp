@@ -2,6 +2,7 @@
 #include "graphics/picture_container.h"
 
 #include <cstring>
+#include <stdexcept>
 
 #include "graphics/byte_reader.h"
 
@@ -74,7 +75,23 @@ bool ReadPictureContainer(std::span<const uint8_t> data, std::vector<StoredPictu
     return true;
 }
 
+namespace {
+// The container stores names and identifiers behind one length byte and
+// pictures behind four: refuse what those cannot hold instead of writing a
+// container that would read back wrong.
+void CheckStorable(const StoredPictureItem& it) {
+    if (it.name.size() > 255)
+        throw std::length_error("picture name longer than 255 bytes: '" + it.name.substr(0, 40) + "...'");
+    if (it.colorIdentifier.size() > 255)
+        throw std::length_error("colour identifier of '" + it.name + "' longer than 255 bytes");
+    if (it.pictureData.size() > 0xFFFFFFFFull)
+        throw std::length_error("picture '" + it.name + "' larger than 4 GiB");
+}
+}  // namespace
+
 std::vector<uint8_t> WritePictureContainer(const std::vector<StoredPictureItem>& items) {
+    if (items.size() > 0xFFFFFFFFull) throw std::length_error("too many pictures");
+    for (const auto& it : items) CheckStorable(it);
     std::vector<uint8_t> out(kMagic, kMagic + sizeof kMagic);
     PutLe(out, items.size(), 4);
     for (const auto& it : items) {

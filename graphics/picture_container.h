@@ -44,6 +44,8 @@ bool ResolveColorIdentifier(const std::string& ident, int32_t& color);
 
 bool ReadPictureContainer(std::span<const uint8_t> data, std::vector<StoredPictureItem>& items,
                           std::string& error);
+// Throws std::length_error for an item the layout cannot hold (a name or
+// identifier over 255 bytes, a picture over 4 GiB).
 std::vector<uint8_t> WritePictureContainer(const std::vector<StoredPictureItem>& items);
 
 // Splits Picture.Data into its class name and payload. False when malformed.

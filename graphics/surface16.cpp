@@ -19,39 +19,57 @@ void Surface16::FillRect(const TRect& r, uint16_t value) {
 }
 
 namespace {
-// The 16.16 fixed-point source coordinate for destination column/row d of a
-// span of dstLen pixels showing srcLen pixels: the centre of the destination
-// pixel mapped back into the source.
-inline int32_t SourceIndex(int64_t d, int64_t srcLen, int64_t dstLen) {
-    return static_cast<int32_t>((2 * d + 1) * srcLen / (2 * dstLen));
-}
+// Maps destination pixels of a span of dstLen onto a span of srcLen source
+// pixels: destination pixel d shows source pixel floor((2d + 1) * srcLen /
+// (2 * dstLen)), the one under its centre. Stepped in 32.32 fixed point
+// (the step rounded up, so centres that fall exactly on a source pixel's edge
+// land on the same pixel as the exact formula) without a division per pixel.
+struct SpanMap {
+    uint64_t step;
+    SpanMap(int64_t srcLen, int64_t dstLen)
+        : step(((static_cast<uint64_t>(srcLen) << 32) + static_cast<uint64_t>(dstLen) - 1) /
+               static_cast<uint64_t>(dstLen)) {}
+    // Fixed-point position of destination pixel d's centre.
+    uint64_t At(int64_t d) const { return (static_cast<uint64_t>(2 * d + 1) * step) >> 1; }
+};
 }  // namespace
 
 void Surface16::StretchBlit(const TRect& dstRect, const Surface16& src, const TRect& srcRect,
                             bool keyed, uint16_t key) {
-    if (dstRect.IsEmpty() || srcRect.IsEmpty()) return;
+    // Widths in 64 bits: extreme rectangles must not overflow.
+    const int64_t dw = int64_t{dstRect.Right} - dstRect.Left;
+    const int64_t dh = int64_t{dstRect.Bottom} - dstRect.Top;
+    const int64_t sw = int64_t{srcRect.Right} - srcRect.Left;
+    const int64_t sh = int64_t{srcRect.Bottom} - srcRect.Top;
+    if (dw <= 0 || dh <= 0 || sw <= 0 || sh <= 0) return;
     if (srcRect.Left < 0 || srcRect.Top < 0 || srcRect.Right > src.Width() ||
         srcRect.Bottom > src.Height())
         return;
-    const int64_t dw = dstRect.Width(), dh = dstRect.Height();
-    const int64_t sw = srcRect.Width(), sh = srcRect.Height();
     const int32_t x0 = std::max(dstRect.Left, 0), x1 = std::min(dstRect.Right, width_);
     const int32_t y0 = std::max(dstRect.Top, 0), y1 = std::min(dstRect.Bottom, height_);
     if (x0 >= x1 || y0 >= y1) return;
 
     const bool unscaled = (dw == sw && dh == sh);
+    const SpanMap mapX(sw, dw), mapY(sh, dh);
+    const int64_t firstX = int64_t{x0} - dstRect.Left;
     for (int32_t y = y0; y < y1; ++y) {
-        int64_t dy = y - dstRect.Top;
-        int32_t sy = srcRect.Top + (unscaled ? static_cast<int32_t>(dy) : SourceIndex(dy, sh, dh));
-        const uint16_t* srow = src.Row(sy) + srcRect.Left;
+        const int64_t dy = int64_t{y} - dstRect.Top;
+        const int64_t sy = unscaled ? dy : std::min<int64_t>(mapY.At(dy) >> 32, sh - 1);
+        const uint16_t* srow = src.Row(srcRect.Top + static_cast<int32_t>(sy)) + srcRect.Left;
         uint16_t* drow = Row(y);
-        if (unscaled && !keyed) {
-            std::copy(srow + (x0 - dstRect.Left), srow + (x1 - dstRect.Left), drow + x0);
+        if (unscaled) {
+            const uint16_t* from = srow + firstX;
+            if (!keyed) {
+                std::copy(from, from + (x1 - x0), drow + x0);
+                continue;
+            }
+            for (int32_t x = x0; x < x1; ++x, ++from)
+                if (*from != key) drow[x] = *from;
             continue;
         }
-        for (int32_t x = x0; x < x1; ++x) {
-            int64_t dx = x - dstRect.Left;
-            uint16_t p = srow[unscaled ? dx : SourceIndex(dx, sw, dw)];
+        uint64_t pos = mapX.At(firstX);
+        for (int32_t x = x0; x < x1; ++x, pos += mapX.step) {
+            const uint16_t p = srow[std::min<int64_t>(pos >> 32, sw - 1)];
             if (!keyed || p != key) drow[x] = p;
         }
     }

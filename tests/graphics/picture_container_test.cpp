@@ -118,3 +118,18 @@ TEST(PictureContainer, DamagedFieldsAreReportedWithTheItem) {
     data[1 + 10] = 4;
     EXPECT_FALSE(SplitPictureData(data, cls, payload));
 }
+
+TEST(PictureContainer, ItemsTheLayoutCannotHoldAreRefusedNotTruncated) {
+    auto items = SampleItems();
+    items[1].name = std::string(256, 'n');
+    EXPECT_THROW(WritePictureContainer(items), std::length_error);
+    items = SampleItems();
+    items[0].colorIdentifier = std::string(300, 'c');
+    EXPECT_THROW(WritePictureContainer(items), std::length_error);
+    items = SampleItems();
+    items[1].name = std::string(255, 'n');  // the longest name that fits
+    std::vector<StoredPictureItem> back;
+    std::string error;
+    ASSERT_TRUE(ReadPictureContainer(WritePictureContainer(items), back, error)) << error;
+    EXPECT_EQ(back[1].name, items[1].name);
+}

@@ -61,3 +61,32 @@ TEST(Surface16, ColoursReduceToRgb565AndBack) {
     EXPECT_EQ(b, 255);
 }
 }  // namespace
+
+namespace {
+// Every destination pixel shows the source pixel under its centre, for
+// shrinking and growing spans of many lengths (the sizes the game scales
+// between included: 535 to 68, 270 to 34).
+TEST(Surface16, ScaledPixelsComeFromUnderTheirCentres) {
+    for (int32_t sw : {1, 2, 3, 7, 17, 34, 35, 270, 535}) {
+        Surface16 src(sw, 1);
+        for (int32_t x = 0; x < sw; ++x) src.SetPixel(x, 0, static_cast<uint16_t>(x + 1));
+        for (int32_t dw : {1, 2, 3, 5, 34, 35, 68, 100, 535, 1024}) {
+            Surface16 dst(dw, 1);
+            dst.StretchBlit(TRect{0, 0, dw, 1}, src, src.Rect(), false, 0);
+            for (int32_t d = 0; d < dw; ++d) {
+                const int64_t expected = (2 * int64_t{d} + 1) * sw / (2 * int64_t{dw});
+                ASSERT_EQ(dst.Pixel(d, 0), expected + 1) << sw << " -> " << dw << " at " << d;
+            }
+        }
+    }
+}
+
+TEST(Surface16, ExtremeRectanglesAreClippedWithoutOverflow) {
+    Surface16 src(4, 4);
+    src.Fill(6);
+    Surface16 dst(8, 8);
+    dst.StretchBlit(TRect{INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX}, src, src.Rect(), false, 0);
+    EXPECT_EQ(dst.Pixel(0, 0), 6);
+    EXPECT_EQ(dst.Pixel(7, 7), 6);
+}
+}  // namespace

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <stdexcept>
 #include <vector>
 
 #include "graphics/picture_container.h"
@@ -66,7 +67,14 @@ bool BuildCatalogue(const std::string& manifestPath, const std::string& pictures
         log << "assetc: " << failures << " picture(s) failed; " << outputPath << " not written\n";
         return false;
     }
-    if (!WriteAtomically(outputPath, WritePictureContainer(stored), error)) {
+    std::vector<uint8_t> container;
+    try {
+        container = WritePictureContainer(stored);
+    } catch (const std::length_error& e) {
+        log << "assetc: " << e.what() << "; " << outputPath << " not written\n";
+        return false;
+    }
+    if (!WriteAtomically(outputPath, container, error)) {
         log << "assetc: " << error << "\n";
         return false;
     }
