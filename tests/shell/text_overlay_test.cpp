@@ -30,20 +30,13 @@ struct DrawCall {
     uint32_t color;
 };
 
-// The fixed renderer's boxes, remembering every draw. Each box is clipped
-// here before it is filled: Surface16::FillRect is handed only rectangles
-// that overlap the surface (one wholly outside it ran past the row).
+// The fixed renderer's boxes, remembering every draw.
 class RecordingTextRenderer : public FixedTextRenderer {
 public:
     void TextOut(Surface16& dest, int32_t x, int32_t y, int32_t pixelHeight, std::string_view text,
                  uint32_t bgrColor) override {
         calls.push_back({x, y, pixelHeight, std::string(text), bgrColor});
-        const int32_t w = pixelHeight / 2;
-        for (size_t i = 0; i < text.size(); ++i) {
-            const TRect box = Bounds(x + static_cast<int32_t>(i) * (w + 1), y, w, pixelHeight);
-            if (text[i] != ' ' && OverlapRect(box, dest.Rect()))
-                dest.FillRect(box, ColorToRgb565(bgrColor));
-        }
+        FixedTextRenderer::TextOut(dest, x, y, pixelHeight, text, bgrColor);
     }
     std::vector<DrawCall> calls;
 };
