@@ -6,7 +6,7 @@
 
 #include "tests/graphics/test_pictures.h"
 
-using testpic::DibSpec;
+using testpic::DibParts;
 using testpic::MakeDib;
 using testpic::PackRows;
 using testpic::RgbAt;
@@ -36,9 +36,9 @@ std::vector<uint32_t> ThroughPalette(const std::vector<uint32_t>& idx, const std
     return out;
 }
 
-DibSpec Indexed(int32_t w, int32_t h, uint16_t bpp, const std::vector<uint32_t>& idx,
+DibParts Indexed(int32_t w, int32_t h, uint16_t bpp, const std::vector<uint32_t>& idx,
                 std::vector<uint32_t> palette) {
-    DibSpec s;
+    DibParts s;
     s.width = w;
     s.height = h;
     s.bpp = bpp;
@@ -50,8 +50,8 @@ DibSpec Indexed(int32_t w, int32_t h, uint16_t bpp, const std::vector<uint32_t>&
 
 // The RLE8 picture: runs, an odd absolute run with its pad byte, a delta and
 // lines ended early. Expected indices, top row first.
-DibSpec Rle8Picture(std::vector<uint32_t>& expected) {
-    DibSpec s;
+DibParts Rle8Picture(std::vector<uint32_t>& expected) {
+    DibParts s;
     s.width = 6;
     s.height = 3;
     s.bpp = 8;
@@ -66,10 +66,10 @@ DibSpec Rle8Picture(std::vector<uint32_t>& expected) {
     return s;
 }
 
-DibSpec Rle4Picture(std::vector<uint32_t>& expected, std::vector<uint32_t>& palette) {
+DibParts Rle4Picture(std::vector<uint32_t>& expected, std::vector<uint32_t>& palette) {
     palette.clear();
     for (uint32_t i = 0; i < 16; ++i) palette.push_back(0x101010 * i);
-    DibSpec s;
+    DibParts s;
     s.width = 7;
     s.height = 2;
     s.bpp = 4;
@@ -90,16 +90,16 @@ std::vector<std::pair<std::vector<uint8_t>, size_t>> ValidDibs() {
     all.push_back({MakeDib(Rle4Picture(e, pal)), 0});
     all.push_back({MakeDib(Indexed(5, 3, 8, std::vector<uint32_t>(15, 2), kPalette)), 3});
     all.push_back({MakeDib(Indexed(9, 2, 1, std::vector<uint32_t>(18, 1), {0, 0xFFFFFF})), 2});
-    DibSpec s24;
+    DibParts s24;
     s24.width = 3, s24.height = 2, s24.bpp = 24;
     s24.bits = PackRows(3, 2, 24, std::vector<uint32_t>(6, 0x123456));
     all.push_back({MakeDib(s24), 3});
-    DibSpec s16;
+    DibParts s16;
     s16.width = 3, s16.height = 2, s16.bpp = 16, s16.compression = 3;
     s16.masks = {0xF800, 0x07E0, 0x001F};
     s16.bits = PackRows(3, 2, 16, std::vector<uint32_t>(6, 0xF800));
     all.push_back({MakeDib(s16), 2});
-    DibSpec core = Indexed(2, 2, 4, {1, 2, 3, 4}, kPalette);
+    DibParts core = Indexed(2, 2, 4, {1, 2, 3, 4}, kPalette);
     core.coreHeader = true;
     core.palette.resize(16);
     all.push_back({MakeDib(core), 3});
@@ -136,7 +136,7 @@ TEST(DibDecoder, PaletteSizeFollowsColoursUsedOrBitDepth) {
 
     // colours used = 0 with 4 bits: 16 entries; an index past a short palette is black.
     std::vector<uint32_t> pal(16, 0x00FF00);
-    DibSpec s = Indexed(2, 1, 4, {3, 15}, pal);
+    DibParts s = Indexed(2, 1, 4, {3, 15}, pal);
     s.colorsUsed = 0;
     EXPECT_EQ(Decode(MakeDib(s)).palette.size(), 16u);
     s = Indexed(2, 1, 4, {1, 5}, {0x0000FF, 0xFF0000});
@@ -145,19 +145,19 @@ TEST(DibDecoder, PaletteSizeFollowsColoursUsedOrBitDepth) {
 
 TEST(DibDecoder, RowOrderAndCoreHeader) {
     std::vector<uint32_t> idx = {1, 2,  3, 4};
-    DibSpec top = Indexed(2, 2, 8, idx, kPalette);
+    DibParts top = Indexed(2, 2, 8, idx, kPalette);
     top.height = -2;
     top.bits = PackRows(2, 2, 8, idx, true);
     ExpectPixels(Decode(MakeDib(top)), 2, 2, ThroughPalette(idx, kPalette));
 
-    DibSpec core = Indexed(2, 2, 8, idx, kPalette);
+    DibParts core = Indexed(2, 2, 8, idx, kPalette);
     core.coreHeader = true;  // 3-byte palette entries, always 2^bits of them
     core.palette.resize(256, 0x777777);
     ExpectPixels(Decode(MakeDib(core)), 2, 2, ThroughPalette(idx, kPalette));
 }
 
 TEST(DibDecoder, SixteenAndThirtyTwoBitPixels) {
-    DibSpec s;
+    DibParts s;
     s.width = 4, s.height = 1, s.bpp = 16;
     s.bits = PackRows(4, 1, 16, {0x7C00, 0x03E0, 0x001F, 0x4210});  // 5-5-5 without masks
     ExpectPixels(Decode(MakeDib(s)), 4, 1, {0xFF0000, 0x00FF00, 0x0000FF, 0x848484});
@@ -167,7 +167,7 @@ TEST(DibDecoder, SixteenAndThirtyTwoBitPixels) {
     s.bits = PackRows(4, 1, 16, {0xF800, 0x07E0, 0x001F, 0x0020});
     ExpectPixels(Decode(MakeDib(s)), 4, 1, {0xFF0000, 0x00FF00, 0x0000FF, 0x000400});
 
-    DibSpec t;
+    DibParts t;
     t.width = 2, t.height = 1, t.bpp = 32;
     t.bits = PackRows(2, 1, 32, {0xFF123456, 0x00ABCDEF});  // 8-8-8, top byte ignored
     ExpectPixels(Decode(MakeDib(t)), 2, 1, {0x123456, 0xABCDEF});
@@ -177,7 +177,7 @@ TEST(DibDecoder, SixteenAndThirtyTwoBitPixels) {
 }
 
 TEST(DibDecoder, TwentyFourBitRowsArePadded) {
-    DibSpec s;
+    DibParts s;
     s.width = 1, s.height = 3, s.bpp = 24;
     s.bits = PackRows(1, 3, 24, {0x102030, 0x405060, 0x708090});
     EXPECT_EQ(s.bits.size(), 12u);
@@ -192,7 +192,7 @@ TEST(DibDecoder, RunLengthEncodedPictures) {
     ExpectPixels(Decode(rle4), 7, 2, ThroughPalette(expected, pal));
 
     // A delta that moves down: the rows it passes keep index 0.
-    DibSpec s;
+    DibParts s;
     s.width = 2, s.height = 3, s.bpp = 8, s.compression = 1, s.colorsUsed = 5, s.palette = kPalette;
     s.bits = {1, 1, 0, 2, 0, 2, 1, 3, 0, 1};
     ExpectPixels(Decode(MakeDib(s)), 2, 3, {0, 0x0000FF, 0, 0, 0xFF0000, 0});
@@ -204,14 +204,14 @@ TEST(DibDecoder, RunLengthEncodedPictures) {
 
 TEST(DibDecoder, BadHeadersAreRejected) {
     std::vector<uint32_t> idx(4, 1);
-    auto reject = [](DibSpec s, const char* what) {
+    auto reject = [](DibParts s, const char* what) {
         DecodedPicture p;
         std::string error;
         EXPECT_FALSE(DecodeDib(MakeDib(s), p, error)) << what;
         EXPECT_EQ(error, "DIB is invalid") << what;
         EXPECT_TRUE(p.Empty() && p.rgb.empty()) << what;
     };
-    DibSpec s = Indexed(2, 2, 8, idx, kPalette);
+    DibParts s = Indexed(2, 2, 8, idx, kPalette);
     auto bad = s;
     bad.bpp = 2;
     reject(bad, "2 bits per pixel");
@@ -231,7 +231,7 @@ TEST(DibDecoder, BadHeadersAreRejected) {
     reject(bad, "absurd width");
     bad = s, bad.width = 16000, bad.height = 16000;
     reject(bad, "absurd pixel count");
-    DibSpec m;
+    DibParts m;
     m.width = 1, m.height = 1, m.bpp = 16, m.compression = 3, m.bits = {0, 0, 0, 0};
     m.masks = {0xF0F0, 0x0F00, 0x000F};
     reject(m, "mask with a hole");

@@ -77,7 +77,7 @@ TEST(ImageCatalogue, FindIgnoresCaseAndLaterDuplicateWins) {
 TEST(ImageCatalogue, LoadsStoredItemsInOrder) {
     const DecodedPicture grad = MakePicture(8, 4, [](int32_t x, int32_t y) { return x * 0x200000u + y * 0x4000u; });
     auto jpeg = testpic::EncodeJpeg(8, 4, grad.rgb);
-    testpic::DibSpec dib;
+    testpic::DibParts dib;
     dib.width = 2, dib.height = 1, dib.bpp = 4, dib.palette = {kRed, kGreen};
     dib.colorsUsed = 2, dib.bits = testpic::PackRows(2, 1, 4, {1, 0});
     std::vector<StoredPictureItem> stored = {
@@ -118,7 +118,7 @@ TEST(ImageCatalogue, LoadsStoredItemsInOrder) {
 }
 
 TEST(ImageCatalogue, DamagedItemIsNamedAndNothingIsLoaded) {
-    testpic::DibSpec dib;
+    testpic::DibParts dib;
     dib.width = 2, dib.height = 2, dib.bpp = 8, dib.colorsUsed = 1, dib.palette = {kRed};
     dib.bits = {0, 0, 0, 0, 0, 0, 0, 0};
     auto good = testpic::MakeDib(dib);

@@ -20,7 +20,7 @@ namespace testpic {
 
 // What a DIB is made of. Pixels are given top row first: palette indices for
 // 1/4/8 bits, raw 16- or 32-bit values, 0xRRGGBB for 24 bits.
-struct DibSpec {
+struct DibParts {
     int32_t width = 0;
     int32_t height = 0;       // as stored: negative for top-down rows
     uint16_t bpp = 8;
@@ -32,7 +32,7 @@ struct DibSpec {
     std::vector<uint8_t> bits;      // the pixel data as stored
 };
 
-inline std::vector<uint8_t> MakeDib(const DibSpec& s) {
+inline std::vector<uint8_t> MakeDib(const DibParts& s) {
     std::vector<uint8_t> out;
     if (s.coreHeader) {
         PutLe(out, 12, 4);

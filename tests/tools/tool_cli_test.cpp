@@ -91,7 +91,7 @@ std::vector<uint8_t> BmpFile(const std::vector<uint8_t>& dib, uint32_t pixelOffs
 // A 3x2 24-bit bitmap file and its pixels, top row first.
 std::vector<uint8_t> SmallBmp(std::vector<uint32_t>& pixels) {
     pixels = {0xFF0000, 0x00FF00, 0x0000FF, 0x123456, 0xFFFFFF, 0x000000};
-    testpic::DibSpec s;
+    testpic::DibParts s;
     s.width = 3, s.height = 2, s.bpp = 24;
     s.bits = testpic::PackRows(3, 2, 24, pixels);
     return BmpFile(testpic::MakeDib(s), 14 + 40);
@@ -100,7 +100,7 @@ std::vector<uint8_t> SmallBmp(std::vector<uint32_t>& pixels) {
 // A small catalogue: an opaque JPEG, a keyed 8-bit DIB with two patterns, "nic".
 std::vector<StoredPictureItem> SmallCatalogue() {
     auto grey = testpic::MakePicture(20, 10, [](int32_t, int32_t) { return 0x808080u; });
-    testpic::DibSpec d;
+    testpic::DibParts d;
     d.width = 4, d.height = 2, d.bpp = 8, d.colorsUsed = 2, d.palette = {0xFF0000, 0x00FF00};
     d.bits = testpic::PackRows(4, 2, 8, {1, 1, 0, 0, 1, 1, 0, 0});
     std::vector<StoredPictureItem> items = {

@@ -4,7 +4,7 @@
 #include "tools/play/play_session.h"
 
 namespace {
-constexpr CommandSpec kCommands[] = {
+constexpr CommandDef kCommands[] = {
     {"seed", ArgShape::Expr, RunSeed},
     {"lang", ArgShape::Expr, RunLang},
     {"res", ArgShape::Expr, RunRes},
@@ -25,8 +25,8 @@ constexpr CommandSpec kCommands[] = {
 };
 }  // namespace
 
-const CommandSpec* FindCommand(std::string_view name) {
-    for (const CommandSpec& c : kCommands)
+const CommandDef* FindCommand(std::string_view name) {
+    for (const CommandDef& c : kCommands)
         if (c.name == name) return &c;
     return nullptr;
 }

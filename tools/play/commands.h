@@ -34,7 +34,7 @@ enum class ArgShape {
 
 using CommandFunction = bool (*)(PlaySession& session, const ScriptCommand& command, std::string& error);
 
-struct CommandSpec {
+struct CommandDef {
     std::string_view name;
     ArgShape shape;
     CommandFunction run;
@@ -42,7 +42,7 @@ struct CommandSpec {
 
 struct ScriptCommand {
     int line = 0;
-    const CommandSpec* def = nullptr;
+    const CommandDef* def = nullptr;
     std::vector<Expr> args;
     std::vector<std::string> argTexts;  // each argument as written, for messages
     CompareOp op = CompareOp::Equal;    // for Comparison
@@ -51,7 +51,7 @@ struct ScriptCommand {
 };
 
 // The command named `name`, or null.
-const CommandSpec* FindCommand(std::string_view name);
+const CommandDef* FindCommand(std::string_view name);
 
 // Parses one line (comment and blanks allowed). Returns false with a message
 // on a syntax error; `out` is null for a line without a command.
