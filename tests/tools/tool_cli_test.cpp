@@ -227,6 +227,14 @@ TEST(ToolErrors, WrongUseAndDamagedContainers) {
     EXPECT_EQ(r.code, 1);
     EXPECT_NE(r.err.find("'nepritel': DIB is invalid"), std::string::npos) << r.err;
     EXPECT_EQ(r.out, "");
+    // The scene sheet reads the container named, like every other command.
+    r = RunTool(dir, "--container '" + (dir / "bad") + "' scenes '" + (dir / "s.png") + "'");
+    EXPECT_EQ(r.code, 1);
+    EXPECT_NE(r.err.find("'nepritel': DIB is invalid"), std::string::npos) << r.err;
+    r = RunTool(dir, "--container '" + (dir / "missing") + "' scenes '" + (dir / "s.png") + "'");
+    EXPECT_EQ(r.code, 1);
+    EXPECT_NE(r.err.find("missing: cannot open the file"), std::string::npos) << r.err;
+    EXPECT_FALSE(fs::exists(dir / "s.png"));
 }
 
 TEST(PngWriter, RefusesWhatItCannotWrite) {

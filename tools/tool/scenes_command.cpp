@@ -17,7 +17,6 @@
 
 #include "adventure/scene_builder.h"
 #include "graphics/display.h"
-#include "graphics/embedded_pictures.h"
 #include "graphics/text_renderer.h"
 #include "shell/game_state.h"
 #include "shell/main_form.h"
@@ -26,9 +25,9 @@
 #include "sprites/clock.h"
 #include "texts/cp1250.h"
 #include "tools/common/bitmap_font.h"
-#include "tools/common/file_bytes.h"
 #include "tools/common/png_writer.h"
 #include "tools/common/rgb_canvas.h"
+#include "tools/tool/tool_catalogue.h"
 #include "tools/tool/tool_command.h"
 
 namespace {
@@ -137,17 +136,7 @@ bool HeadlessWindow::Load(const std::string& containerPath, std::string& error) 
     form_ = std::make_unique<TMainForm>(TPlatform{display_, clock_, text_, sound_, web_});
     std::vector<uint8_t> file;
     std::span<const uint8_t> data;
-    if (!containerPath.empty()) {
-        if (!ReadFileBytes(containerPath, file, error)) return false;
-        data = file;
-    } else {
-#ifdef VK3_NO_EMBEDDED_PICTURES
-        error = "this build has no pictures built in; name a container with --container FILE";
-        return false;
-#else
-        data = EmbeddedPictureData();
-#endif
-    }
+    if (!ContainerBytes(containerPath, file, data, error)) return false;
     if (!form_->LoadPictures(data, error)) return false;
     return form_->DDraw.Initialize(DisplayMode{false, 640, 480}, error);
 }

@@ -8,20 +8,26 @@
 #include "tools/common/file_bytes.h"
 #include "tools/tool/tool_command.h"
 
-bool ToolCatalogue::Load(const std::string& containerPath, std::string& error) {
-    std::vector<uint8_t> file;
-    std::span<const uint8_t> data;
+bool ContainerBytes(const std::string& containerPath, std::vector<uint8_t>& file,
+                    std::span<const uint8_t>& data, std::string& error) {
     if (!containerPath.empty()) {
         if (!ReadFileBytes(containerPath, file, error)) return false;
         data = file;
-    } else {
-#ifdef VK3_NO_EMBEDDED_PICTURES
-        error = "this build has no pictures built in; name a container with --container FILE";
-        return false;
-#else
-        data = EmbeddedPictureData();
-#endif
+        return true;
     }
+#ifdef VK3_NO_EMBEDDED_PICTURES
+    error = "this build has no pictures built in; name a container with --container FILE";
+    return false;
+#else
+    data = EmbeddedPictureData();
+    return true;
+#endif
+}
+
+bool ToolCatalogue::Load(const std::string& containerPath, std::string& error) {
+    std::vector<uint8_t> file;
+    std::span<const uint8_t> data;
+    if (!ContainerBytes(containerPath, file, data, error)) return false;
     if (!images_.LoadFromContainer(data, error)) return false;
     if (!display_.Initialize(DisplayMode{}, error)) return false;
     images_.Bind(&display_);

@@ -5,11 +5,20 @@
 // Load returns false with a message when the container cannot be read or an
 // item does not decode; the catalogue is then empty.
 #pragma once
+#include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
 #include "graphics/display.h"
 #include "graphics/image_catalogue.h"
+
+// The bytes of a picture container: the file at containerPath, read into
+// `file` (which `data` then points into), or the pictures built into the tool
+// when the path is empty. False with a message when the file cannot be read
+// or the tool was built without pictures.
+bool ContainerBytes(const std::string& containerPath, std::vector<uint8_t>& file,
+                    std::span<const uint8_t>& data, std::string& error);
 
 class ToolCatalogue {
 public:
