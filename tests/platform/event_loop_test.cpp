@@ -1,0 +1,82 @@
+// event_loop_test.cpp: the SDL main loop on the dummy video driver: frames
+// are paced to at most 60 a second, window events reach the form, and both
+// ways of closing (the system's quit and the window's close) end the loop.
+#include <gtest/gtest.h>
+
+#include <SDL.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <memory>
+#include <thread>
+
+#include "platform/event_loop.h"
+#include "shell/game_state.h"
+#include "shell/main_form.h"
+
+namespace {
+class EventLoopTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        setenv("SDL_VIDEODRIVER", "dummy", 1);
+        ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS), 0) << SDL_GetError();
+        ResetGameState();
+        form = std::make_unique<TMainForm>(TPlatform{display, clock, text, sound, web});
+        std::string error;
+        ASSERT_TRUE(form->DDraw.Initialize(DisplayMode{}, error)) << error;
+    }
+    void TearDown() override {
+        form.reset();
+        ResetGameState();
+        SDL_Quit();
+    }
+
+    // Runs the loop while another thread posts `event` after `after`; returns
+    // the seconds the loop ran.
+    double RunUntil(SDL_Event event, std::chrono::milliseconds after) {
+        std::thread poster([event, after]() mutable {
+            std::this_thread::sleep_for(after);
+            SDL_PushEvent(&event);
+        });
+        const auto start = std::chrono::steady_clock::now();
+        RunEventLoop(*form);
+        const std::chrono::duration<double> ran = std::chrono::steady_clock::now() - start;
+        poster.join();
+        return ran.count();
+    }
+
+    HeadlessBackend display;
+    ManualClock clock;
+    FixedTextRenderer text;
+    RecordingSoundLibrary sound;
+    RecordingWebOpener web;
+    std::unique_ptr<TMainForm> form;
+};
+
+TEST_F(EventLoopTest, FramesArePacedAndQuitEndsTheLoop) {
+    SDL_Event quit{};
+    quit.type = SDL_QUIT;
+    const double seconds = RunUntil(quit, std::chrono::milliseconds(600));
+    EXPECT_TRUE(form->Closing());
+    EXPECT_GE(seconds, 0.55);
+    EXPECT_LT(seconds, 5.0);
+    // At most one frame per 1/60 s (plus the first one); and frames did run.
+    EXPECT_LE(display.presentCount, static_cast<int>(seconds * 60) + 1);
+    EXPECT_GE(display.presentCount, 5);
+}
+
+TEST_F(EventLoopTest, MouseMovesReachTheFormAndClosingTheWindowEnds) {
+    SDL_Event move{};
+    move.type = SDL_MOUSEMOTION;
+    move.motion.x = 123;
+    move.motion.y = 45;
+    ASSERT_EQ(SDL_PushEvent(&move), 1);
+    SDL_Event close{};
+    close.type = SDL_WINDOWEVENT;
+    close.window.event = SDL_WINDOWEVENT_CLOSE;
+    RunUntil(close, std::chrono::milliseconds(100));
+    EXPECT_TRUE(form->Closing());
+    EXPECT_EQ(GameState.mouseX, 123);
+    EXPECT_EQ(GameState.mouseY, 45);
+}
+}  // namespace
