@@ -7,7 +7,8 @@ cd "$(dirname "$0")/.."
 bash scripts/deps.sh
 jobs="$(nproc)"
 
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+# Benchmarks on explicitly: play.sh configures the same tree without them.
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVK3_BUILD_BENCH=ON
 cmake --build build -j"$jobs"
 ctest --test-dir build --output-on-failure -j"$jobs"
 
