@@ -8,6 +8,9 @@
 
 namespace {
 constexpr char kMagic[8] = {'V', 'K', '3', 'P', 'I', 'C', 'S', '1'};
+// The shortest item record: empty name, both pattern sizes, empty picture,
+// the two flags, the colour kind and one more byte of colour.
+constexpr size_t kMinItemBytes = 1 + 4 + 4 + 4 + 1 + 1 + 1 + 1;
 
 bool ReadItem(ByteReader& r, StoredPictureItem& it, std::string& error) {
     it.name = r.String(r.U8());
@@ -55,7 +58,8 @@ bool ReadPictureContainer(std::span<const uint8_t> data, std::vector<StoredPictu
         return false;
     }
     uint32_t count = r.U32();
-    if (!r.ok() || count > r.remaining()) {
+    // A count the remaining bytes cannot hold is refused before anything is reserved for it.
+    if (!r.ok() || count > r.remaining() / kMinItemBytes) {
         error = "picture container: bad item count";
         return false;
     }

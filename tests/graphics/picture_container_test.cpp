@@ -86,6 +86,12 @@ TEST(PictureContainer, DamagedFieldsAreReportedWithTheItem) {
     bytes[11] = 0x7F;  // item count far beyond the data
     EXPECT_FALSE(ReadPictureContainer(bytes, back, error));
     EXPECT_EQ(error, "picture container: bad item count");
+    // A count below the byte count but above what that many bytes can hold.
+    bytes = WritePictureContainer(SampleItems());
+    const size_t rest = bytes.size() - 12;
+    for (size_t i = 0; i < 4; ++i) bytes[8 + i] = static_cast<uint8_t>(rest / 2 >> (8 * i));
+    EXPECT_FALSE(ReadPictureContainer(bytes, back, error));
+    EXPECT_EQ(error, "picture container: bad item count");
 
     // The first item's colour identifier changed to one that does not exist.
     auto items = SampleItems();
