@@ -14,6 +14,7 @@
 
 #include "shell/game_state.h"
 #include "shell/main_form.h"
+#include "tests/tools/scratch_dir.h"
 
 namespace {
 namespace fs = std::filesystem;
@@ -25,17 +26,7 @@ struct PlayRun {
 
 class PlayScript : public ::testing::Test {
 protected:
-    void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "play-test-XXXXXX").string();
-        std::vector<char> buf(pattern.begin(), pattern.end());
-        buf.push_back('\0');
-        ASSERT_NE(mkdtemp(buf.data()), nullptr);
-        dir_ = buf.data();
-    }
-    void TearDown() override {
-        std::error_code ec;
-        fs::remove_all(dir_, ec);
-    }
+    void SetUp() override { ASSERT_FALSE(dir_.empty()) << "no scratch folder"; }
 
     static std::string Read(const fs::path& p) {
         std::ifstream in(p, std::ios::binary);
@@ -58,7 +49,8 @@ protected:
         return run;
     }
 
-    fs::path dir_;
+    ScratchDir scratch_{"play-test"};
+    const fs::path dir_ = scratch_.path();
 };
 
 TEST_F(PlayScript, AScriptThatRunsThroughExitsZeroAndPrints) {

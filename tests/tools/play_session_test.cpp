@@ -13,25 +13,17 @@
 #include "shell/game_state.h"
 #include "tools/play/play_session.h"
 #include "tools/play/sample_log.h"
+#include "tests/tools/scratch_dir.h"
 
 namespace {
 namespace fs = std::filesystem;
 
 class PlaySessionTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "play-session-XXXXXX").string();
-        std::vector<char> buf(pattern.begin(), pattern.end());
-        buf.push_back('\0');
-        ASSERT_NE(mkdtemp(buf.data()), nullptr);
-        dir_ = buf.data();
-    }
-    void TearDown() override {
-        std::error_code ec;
-        fs::remove_all(dir_, ec);
-        ResetGameState();
-    }
-    fs::path dir_;
+    void SetUp() override { ASSERT_FALSE(dir_.empty()) << "no scratch folder"; }
+    void TearDown() override { ResetGameState(); }
+    ScratchDir scratch_{"play-session"};
+    const fs::path dir_ = scratch_.path();
 };
 
 TEST(PlaySamples, FileNamesGiveTheGamesSampleNumbers) {

@@ -12,27 +12,13 @@
 #include <sys/wait.h>
 
 #include "tests/graphics/test_pictures.h"
+#include "tests/tools/scratch_dir.h"
 #include "tools/common/png_writer.h"
 
 namespace tooltest {
 namespace fs = std::filesystem;
 
-// A scratch folder that removes itself.
-class Scratch {
-public:
-    Scratch() {
-        std::string pattern = (fs::temp_directory_path() / "vk3tool-XXXXXX").string();
-        if (mkdtemp(pattern.data()) != nullptr) path_ = pattern;
-    }
-    ~Scratch() {
-        std::error_code ec;
-        fs::remove_all(path_, ec);
-    }
-    std::string operator/(const std::string& name) const { return (path_ / name).string(); }
-
-private:
-    fs::path path_;
-};
+using Scratch = ScratchDir;
 
 struct ToolRun {
     int code = -1;
