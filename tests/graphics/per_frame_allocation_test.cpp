@@ -14,13 +14,13 @@ namespace {
 std::atomic<long> g_allocations{0};
 }  // namespace
 
-void* operator new(std::size_t n) {
+// The replacements stay out of line: inlined into a caller, GCC pairs their
+// malloc() and free() with the operators it sees there and warns of a mismatch.
+[[gnu::noinline]] void* operator new(std::size_t n) {
     ++g_allocations;
     if (void* p = std::malloc(n != 0 ? n : 1)) return p;
     throw std::bad_alloc();
 }
-// Kept out of line: inlined into a caller, GCC pairs the free() with the
-// operator new it sees there and warns of a mismatch.
 [[gnu::noinline]] void operator delete(void* p) noexcept { std::free(p); }
 [[gnu::noinline]] void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 

@@ -21,13 +21,13 @@ namespace {
 size_t allocations = 0;
 }  // namespace
 
-void* operator new(size_t size) {
+// The replacements stay out of line: inlined into a caller, GCC pairs their
+// malloc() and free() with the operators it sees there and warns of a mismatch.
+[[gnu::noinline]] void* operator new(size_t size) {
     ++allocations;
     if (void* p = std::malloc(size ? size : 1)) return p;
     throw std::bad_alloc();
 }
-// Kept out of line: inlined into a caller, GCC pairs the free() with the
-// operator new it sees there and warns of a mismatch.
 [[gnu::noinline]] void operator delete(void* p) noexcept { std::free(p); }
 [[gnu::noinline]] void operator delete(void* p, size_t) noexcept { std::free(p); }
 
