@@ -14,8 +14,10 @@
 #include "graphics/image_catalogue.h"
 
 namespace {
-constexpr int32_t kMaxDimension = 16384;
-constexpr int64_t kMaxPixels = int64_t{1} << 26;
+// Far above any picture of the game (535x270 at most), low enough that a few
+// bytes of run-length data cannot make us allocate hundreds of megabytes.
+constexpr int32_t kMaxDimension = 4096;
+constexpr int64_t kMaxPixels = int64_t{1} << 22;
 constexpr size_t kNoOffset = SIZE_MAX;
 const char kInvalid[] = "DIB is invalid";
 

@@ -13,8 +13,9 @@
 #include "graphics/image_catalogue.h"
 
 namespace {
-constexpr JDIMENSION kMaxDimension = 16384;
-constexpr uint64_t kMaxPixels = uint64_t{1} << 26;
+// As for DIBs: far above the game's pictures, far below a memory hazard.
+constexpr JDIMENSION kMaxDimension = 4096;
+constexpr uint64_t kMaxPixels = uint64_t{1} << 22;
 
 struct ErrorManager {
     jpeg_error_mgr pub;

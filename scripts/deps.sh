@@ -8,7 +8,6 @@ packages=(
   libjpeg62-turbo-dev libpng-dev librsvg2-dev libimagequant-dev
   fonts-liberation2
   libgtest-dev libbenchmark-dev
-  xvfb xauth
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -321,3 +321,25 @@ TEST(DibDecoder, BmpFilesUseTheirPixelOffset) {
     EXPECT_EQ(error, "not a BMP file");
     EXPECT_FALSE(DecodeBmpFile(std::span(file.data(), 10), p, error));
 }
+
+namespace {
+// A few bytes of run-length data may claim a huge picture: the decoder must
+// refuse it rather than allocate for it.
+TEST(DibDecoder, AHugeClaimedSizeIsRefusedBeforeAnythingIsAllocated) {
+    DibParts s;
+    s.width = 11009;
+    s.height = 4099;
+    s.bpp = 8;
+    s.compression = 1;  // RLE8: the data can be tiny
+    s.colorsUsed = 2;
+    s.palette = {0x000000, 0xFFFFFF};
+    s.bits = {0, 1};  // end of bitmap
+    DecodedPicture p;
+    std::string error;
+    EXPECT_FALSE(DecodeDib(MakeDib(s), p, error));
+    EXPECT_EQ(error, "DIB is invalid");
+    s.width = 1024;  // a large but plausible picture still decodes
+    s.height = 1024;
+    EXPECT_TRUE(DecodeDib(MakeDib(s), p, error)) << error;
+}
+}  // namespace
