@@ -13,6 +13,7 @@
 #include "platform/ttf_text_renderer.h"
 #include "shell/game_state.h"
 #include "shell/main_form.h"
+#include "shell/null_platform.h"
 #include "shell/sound_library.h"
 #include "shell/text_overlay.h"
 #include "shell/web_opener.h"
@@ -21,16 +22,13 @@
 namespace {
 
 struct OverlayScene {
-    HeadlessBackend display;
-    ManualClock clock;
+    TNullPlatform platform;
     TtfTextRenderer text;
-    RecordingSoundLibrary sound;
-    RecordingWebOpener web;
     std::unique_ptr<TMainForm> form;
 
     explicit OverlayScene(size_t cacheEntries) : text(EmbeddedFontData(), cacheEntries) {
         ResetGameState();
-        form = std::make_unique<TMainForm>(TPlatform{display, clock, text, sound, web});
+        form = std::make_unique<TMainForm>(platform.Platform(&text));
         std::string error;
         if (!form->DDraw.Initialize(DisplayMode{}, error)) throw std::runtime_error(error);
         GameState.originX = 53;

@@ -19,6 +19,7 @@
 #include "graphics/text_renderer.h"
 #include "shell/game_state.h"
 #include "shell/main_form.h"
+#include "shell/null_platform.h"
 #include "shell/random.h"
 #include "shell/sound_library.h"
 #include "shell/web_opener.h"
@@ -26,15 +27,14 @@
 #include "texts/texts.h"
 
 struct HeadlessGame {
-    HeadlessBackend display;
-    ManualClock clock;
-    FixedTextRenderer text;
-    RecordingSoundLibrary sound;
-    RecordingWebOpener web;
+    TNullPlatform platform;
+    HeadlessBackend& display = platform.display;
+    ManualClock& clock = platform.clock;
+    RecordingSoundLibrary& sound = platform.sound;
     std::unique_ptr<TMainForm> form;
 
     HeadlessGame() {
-        form = std::make_unique<TMainForm>(TPlatform{display, clock, text, sound, web});
+        form = std::make_unique<TMainForm>(platform.Platform());
         std::string error;
         if (!form->LoadPictures(EmbeddedPictureData(), error)) ADD_FAILURE() << error;
         Resize(640, 480);

@@ -12,6 +12,7 @@
 #include "platform/ttf_text_renderer.h"
 #include "shell/game_state.h"
 #include "shell/main_form.h"
+#include "shell/null_platform.h"
 #include "shell/sound_library.h"
 #include "shell/text_overlay.h"
 #include "shell/web_opener.h"
@@ -35,12 +36,9 @@ namespace {
 
 TEST(OverlayFrame, CachedFramesNeitherAllocateNorRasterise) {
     ResetGameState();
-    HeadlessBackend display;
-    ManualClock clock;
+    TNullPlatform platform;
     TtfTextRenderer text;
-    RecordingSoundLibrary sound;
-    RecordingWebOpener web;
-    auto form = std::make_unique<TMainForm>(TPlatform{display, clock, text, sound, web});
+    auto form = std::make_unique<TMainForm>(platform.Platform(&text));
     std::string error;
     ASSERT_TRUE(form->DDraw.Initialize(DisplayMode{}, error)) << error;
     GameState.originX = 53;

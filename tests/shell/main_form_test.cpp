@@ -6,22 +6,22 @@
 #include "graphics/embedded_pictures.h"
 #include "shell/game_state.h"
 #include "shell/main_form.h"
+#include "shell/null_platform.h"
 #include "shell/start_game.h"
 
 namespace {
 class MainFormTest : public ::testing::Test {
 protected:
-    HeadlessBackend display;
-    ManualClock clock;
-    FixedTextRenderer text;
-    RecordingSoundLibrary sound;
-    RecordingWebOpener web;
+    TNullPlatform platform;
+    HeadlessBackend& display = platform.display;
+    ManualClock& clock = platform.clock;
+    RecordingSoundLibrary& sound = platform.sound;
     std::unique_ptr<TMainForm> form;
     int frames = 0;
 
     void SetUp() override {
         ResetGameState();
-        form = std::make_unique<TMainForm>(TPlatform{display, clock, text, sound, web});
+        form = std::make_unique<TMainForm>(platform.Platform());
         std::string error;
         ASSERT_TRUE(form->LoadPictures(EmbeddedPictureData(), error)) << error;
     }

@@ -16,6 +16,7 @@
 #include "shell/code_tables.h"
 #include "shell/game_state.h"
 #include "shell/main_form.h"
+#include "shell/null_platform.h"
 #include "shell/random.h"
 #include "shell/sound_library.h"
 #include "shell/web_opener.h"
@@ -53,18 +54,15 @@ struct Box {
 
 class TextOverlayTest : public ::testing::Test {
 protected:
-    HeadlessBackend display;
-    ManualClock clock;
+    TNullPlatform platform;
     RecordingTextRenderer text;
-    RecordingSoundLibrary sound;
-    RecordingWebOpener web;
     std::unique_ptr<TMainForm> form;
 
     void SetUp() override {
         ResetGameState();
         SetLanguageSource(&GameState.settings.language);
         Randomize(77);
-        form = std::make_unique<TMainForm>(TPlatform{display, clock, text, sound, web});
+        form = std::make_unique<TMainForm>(platform.Platform(&text));
         std::string error;
         ASSERT_TRUE(form->DDraw.Initialize(DisplayMode{}, error)) << error;
         GameState.originX = 53;

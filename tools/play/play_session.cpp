@@ -37,7 +37,7 @@ bool PlaySession::Open(std::string& error) {
     GameState.programDir = dir;
     SetLanguageSource(&GameState.settings.language);
     LoadSettingsStandIn();
-    form_ = std::make_unique<TMainForm>(TPlatform{display_, clock_, text_, sound_, web_});
+    form_ = std::make_unique<TMainForm>(platform_.Platform(&text_));
     if (!form_->LoadPictures(EmbeddedPictureData(), error)) return false;
     form_->FormActivate();
     return true;
@@ -61,7 +61,7 @@ bool PlaySession::Start(std::string& error) {
 }
 
 void PlaySession::RunFrame(int32_t lagMs) {
-    clock_.now += static_cast<uint32_t>(lagMs);
+    platform_.clock.now += static_cast<uint32_t>(lagMs);
     form_->Timer.Idle();
 }
 
@@ -70,11 +70,11 @@ std::string PlaySession::ShotPath(const std::string& file) const {
     return p.is_absolute() ? p.string() : (fs::path(options_.shotsDir) / p).string();
 }
 
-std::vector<int> PlaySession::PlayedSamples() const { return SampleNumbers(sound_.playedPaths); }
+std::vector<int> PlaySession::PlayedSamples() const { return SampleNumbers(platform_.sound.playedPaths); }
 
 std::vector<int> PlaySession::TakeSamples() {
     std::vector<int> numbers = PlayedSamples();
-    sound_.playedPaths.clear();
+    platform_.sound.playedPaths.clear();
     return numbers;
 }
 

@@ -19,6 +19,7 @@
 #include "graphics/display.h"
 #include "platform/ttf_text_renderer.h"
 #include "shell/main_form.h"
+#include "shell/null_platform.h"
 #include "shell/sound_library.h"
 #include "shell/web_opener.h"
 #include "sprites/clock.h"
@@ -76,11 +77,8 @@ private:
 
     PlayOptions options_;
     std::ostream& out_;
-    HeadlessBackend display_;
-    ManualClock clock_;
+    TNullPlatform platform_;
     TtfTextRenderer text_;
-    RecordingSoundLibrary sound_;
-    RecordingWebOpener web_;
     std::unique_ptr<TMainForm> form_;
     SessionNames names_{*this};
     bool started_ = false;

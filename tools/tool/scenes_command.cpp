@@ -20,6 +20,7 @@
 #include "graphics/text_renderer.h"
 #include "shell/game_state.h"
 #include "shell/main_form.h"
+#include "shell/null_platform.h"
 #include "shell/sound_library.h"
 #include "shell/web_opener.h"
 #include "sprites/clock.h"
@@ -124,16 +125,12 @@ public:
     const Surface16& Show(const Cell& cell, uint8_t language);
 
 private:
-    HeadlessBackend display_;
-    ManualClock clock_;
-    FixedTextRenderer text_;
-    RecordingSoundLibrary sound_;
-    RecordingWebOpener web_;
+    TNullPlatform platform_;
     std::unique_ptr<TMainForm> form_;
 };
 
 bool HeadlessWindow::Load(const std::string& containerPath, std::string& error) {
-    form_ = std::make_unique<TMainForm>(TPlatform{display_, clock_, text_, sound_, web_});
+    form_ = std::make_unique<TMainForm>(platform_.Platform());
     std::vector<uint8_t> file;
     std::span<const uint8_t> data;
     if (!ContainerBytes(containerPath, file, data, error)) return false;
