@@ -6,26 +6,13 @@
 #include <cstdint>
 #include <span>
 
+#include "graphics/embed_file.h"
 #include "graphics/embedded_pictures.h"
 
 #ifndef VK3_PICTURE_CONTAINER
 #error "VK3_PICTURE_CONTAINER must name the compiled picture container"
 #endif
 
-asm(".pushsection .rodata.vk3_pictures, \"a\", @progbits\n"
-    ".balign 16\n"
-    ".globl vk3_pictures_begin\n"
-    ".hidden vk3_pictures_begin\n"
-    "vk3_pictures_begin:\n"
-    ".incbin \"" VK3_PICTURE_CONTAINER "\"\n"
-    ".globl vk3_pictures_end\n"
-    ".hidden vk3_pictures_end\n"
-    "vk3_pictures_end:\n"
-    ".popsection\n");
+VK3_EMBED_FILE(vk3_pictures, VK3_PICTURE_CONTAINER);
 
-extern "C" const uint8_t vk3_pictures_begin[];
-extern "C" const uint8_t vk3_pictures_end[];
-
-std::span<const uint8_t> EmbeddedPictureData() {
-    return {vk3_pictures_begin, static_cast<size_t>(vk3_pictures_end - vk3_pictures_begin)};
-}
+std::span<const uint8_t> EmbeddedPictureData() { return VK3_EMBEDDED_SPAN(vk3_pictures); }

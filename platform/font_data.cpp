@@ -4,24 +4,12 @@
 // the file into read-only data between two symbols (no generated array).
 #include "platform/font_data.h"
 
+#include "graphics/embed_file.h"
+
 #ifndef VK3_FONT_FILE
 #error "VK3_FONT_FILE must name the TrueType file to build in"
 #endif
 
-asm(".pushsection .rodata.vk3_font, \"a\", @progbits\n"
-    ".balign 16\n"
-    ".globl vk3_font_begin\n"
-    ".hidden vk3_font_begin\n"
-    "vk3_font_begin:\n"
-    ".incbin \"" VK3_FONT_FILE "\"\n"
-    ".globl vk3_font_end\n"
-    ".hidden vk3_font_end\n"
-    "vk3_font_end:\n"
-    ".popsection\n");
+VK3_EMBED_FILE(vk3_font, VK3_FONT_FILE);
 
-extern "C" const uint8_t vk3_font_begin[];
-extern "C" const uint8_t vk3_font_end[];
-
-std::span<const uint8_t> EmbeddedFontData() {
-    return {vk3_font_begin, static_cast<size_t>(vk3_font_end - vk3_font_begin)};
-}
+std::span<const uint8_t> EmbeddedFontData() { return VK3_EMBEDDED_SPAN(vk3_font); }
