@@ -12,7 +12,11 @@ TMouseButton ButtonOf(uint8_t sdlButton) {
     return TMouseButton::mbLeft;
 }
 
+// The window is the program's only one: it becomes the focused window of the
+// program when it is shown. Focus moving to or from other programs only
+// pauses and resumes the sound (frames go on).
 void HandleWindowEvent(TMainForm& form, const SDL_WindowEvent& w) {
+    if (w.event == SDL_WINDOWEVENT_SHOWN) form.FormActivate();
     if (w.event == SDL_WINDOWEVENT_FOCUS_GAINED) form.Timer.ApplicationActivated();
     if (w.event == SDL_WINDOWEVENT_FOCUS_LOST) form.Timer.ApplicationDeactivated();
     if (w.event == SDL_WINDOWEVENT_CLOSE) form.Close();

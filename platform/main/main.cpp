@@ -59,7 +59,6 @@ int main(int, char**) {
             rc = 1;
         } else {
             SDL_ShowCursor(SDL_DISABLE);
-            form.FormActivate();
             RunEventLoop(form);
         }
     }
