@@ -5,14 +5,17 @@
 #include "adventure/step_queue.h"
 #include "shell/game_state.h"
 #include "shell/main_form.h"
+#include "shell/sound.h"
 
 bool StartGame(TMainForm& form, const DisplayMode& mode, std::string& error) {
     ClearSavedGame(GameState.live);
+    StartSound(form);
     if (!form.DDraw.Initialize(mode, error)) return false;
     GameState.menuOpen = 0;
     ClearSteps();
     GameState.menuReturnScene = 0;
     GameState.live.scene = 4;
+    StartMusic(form);
     VykresliScenu();
     return true;
 }

@@ -1,10 +1,12 @@
 // start_game.h: entering the game from the start button.
 //
-// Clears the live game record, makes the drawing surface in the given mode,
-// empties the step queue and builds the game menu (scene 4) with no game
+// Clears the live game record, starts the sound (library, music and
+// samples), makes the drawing surface in the given mode, empties the step
+// queue, starts the music and builds the game menu (scene 4) with no game
 // running. Called by the program entry and by the play harness's `start`.
 // On a display that cannot be made, returns false with the player-facing
-// error text; the game record is cleared, nothing else happens.
+// error text; the game record is cleared and the sound started, nothing
+// else happens.
 #pragma once
 #include <string>
 

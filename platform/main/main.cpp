@@ -19,6 +19,7 @@
 #include "shell/game_state.h"
 #include "shell/main_form.h"
 #include "shell/random.h"
+#include "shell/settings_file.h"
 #include "shell/sound_library.h"
 #include "shell/start_game.h"
 
@@ -43,6 +44,7 @@ int main(int, char**) {
     }
     Randomize(static_cast<uint32_t>(std::time(nullptr)));
     GameState.programDir = ProgramDir();
+    LoadSettings();
 
     SdlDisplayBackend display("Varnoklet 3");
     SdlClock clock;

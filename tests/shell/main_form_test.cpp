@@ -106,4 +106,40 @@ TEST_F(MainFormTest, AFailedDisplayLeavesTheGameUnstarted) {
     form->TimerTimer(16);
     EXPECT_EQ(display.presentCount, 0);
 }
+TEST_F(MainFormTest, StartUpLoadsTheSoundsAndStartsTheMusicOnlyWhenSoundIsOn) {
+    GameState.programDir = "/game/";
+    GameState.settings.soundOn = 0;
+    Start();
+    EXPECT_TRUE(sound.calls.empty());  // sounds off: the library is never called
+
+    ResetGameState();
+    GameState.programDir = "/game/";
+    GameState.settings.soundOn = 1;
+    Start();
+    EXPECT_EQ(GameState.settings.soundOn, 1);
+    ASSERT_GE(sound.calls.size(), 2u + 12u);
+    EXPECT_EQ(sound.calls[0], "GetVersion");
+    EXPECT_EQ(sound.calls[1], "Init");
+    EXPECT_EQ(sound.calls.back(), "ChannelPlay");  // the music, before the menu is built
+    ASSERT_EQ(sound.playedPaths.size(), 1u);
+    EXPECT_EQ(sound.playedPaths[0], "/game/gamedata/bgm.qzd");
+    for (int i = 0; i < 12; ++i) EXPECT_NE(form->soundHandles[i], 0u) << i;
+}
+
+TEST_F(MainFormTest, ARefusedSoundLibraryTurnsSoundOffForTheRun) {
+    GameState.settings.soundOn = 1;
+    sound.version = 0x00020001;
+    Start();
+    EXPECT_EQ(GameState.settings.soundOn, 0);
+    EXPECT_EQ(sound.calls, std::vector<std::string>{"GetVersion"});
+
+    ResetGameState();
+    GameState.settings.soundOn = 1;
+    sound.version = ISoundLibrary::kExpectedVersion;
+    sound.initOk = false;
+    sound.calls.clear();
+    Start();
+    EXPECT_EQ(GameState.settings.soundOn, 0);
+    EXPECT_EQ(sound.calls, (std::vector<std::string>{"GetVersion", "Init"}));
+}
 }  // namespace

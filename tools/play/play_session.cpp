@@ -7,10 +7,10 @@
 #include "graphics/embedded_pictures.h"
 #include "shell/game_state.h"
 #include "shell/random.h"
+#include "shell/settings_file.h"
 #include "shell/start_game.h"
 #include "texts/texts.h"
 #include "tools/play/sample_log.h"
-#include "tools/play/startup_stand_ins.h"
 
 namespace fs = std::filesystem;
 
@@ -36,7 +36,7 @@ bool PlaySession::Open(std::string& error) {
     if (dir.back() != '/') dir += '/';
     GameState.programDir = dir;
     SetLanguageSource(&GameState.settings.language);
-    LoadSettingsStandIn();
+    LoadSettings();
     form_ = std::make_unique<TMainForm>(platform_.Platform(&text_));
     if (!form_->LoadPictures(EmbeddedPictureData(), error)) return false;
     form_->FormActivate();
@@ -48,13 +48,11 @@ bool PlaySession::Start(std::string& error) {
         error = "the game has already started (there is no way back to the start panel)";
         return false;
     }
-    StartSoundStandIn(*form_);
     const DisplayMode mode = DisplayModeForResolution(GameState.settings.resolution);
     if (!StartGame(*form_, mode, error)) {
         error = "the game did not start: " + error;
         return false;
     }
-    StartMusicStandIn(*form_);
     started_ = true;
     RunFrame(kInputFrameMs);
     return true;

@@ -10,10 +10,8 @@
 #include <string_view>
 #include <vector>
 
-// The files in the "gamedata" folder: index 0 the music, 1..11 the samples.
-inline constexpr std::string_view kSoundFiles[12] = {
-    "bgm.qzd", "pre.qzd", "zac.qzd", "kli.qzd", "cin.qzd", "kam.qzd",
-    "skl.qzd", "pap.qzd", "kla.qzd", "vyb.qzd", "dve.qzd", "zvo.qzd"};
+#include "shell/sound.h"  // kSoundFiles: the file names fix the numbers
+
 
 // The sample number 1..11 of a path by its file name (after the last '/' or
 // '\\'); 0 for the music and for any other file.

@@ -1,0 +1,41 @@
+// sound.cpp: the sound start-up and the music.
+#include "shell/sound.h"
+
+#include <string>
+
+#include "shell/game_state.h"
+#include "shell/main_form.h"
+
+namespace {
+constexpr uint32_t kFrequency = 44100;
+constexpr int32_t kDefaultDevice = -1;
+constexpr uint32_t kPlaybacksPerSample = 3;
+
+std::string GameDataPath(std::string_view file) {
+    return GameState.programDir + "gamedata/" + std::string(file);
+}
+
+void LoadMusic(TMainForm& form) {
+    if (GameState.settings.soundOn) form.soundHandles[0] = form.Sound.MusicLoad(GameDataPath(kSoundFiles[0]));
+}
+
+void LoadSample(TMainForm& form, int i) {
+    if (GameState.settings.soundOn)
+        form.soundHandles[i] = form.Sound.SampleLoad(GameDataPath(kSoundFiles[i]), kPlaybacksPerSample);
+}
+}  // namespace
+
+void StartSound(TMainForm& form) {
+    uint8_t& soundOn = GameState.settings.soundOn;
+    if (soundOn) {
+        if (form.Sound.GetVersion() != ISoundLibrary::kExpectedVersion ||
+            !form.Sound.Init(kDefaultDevice, kFrequency))
+            soundOn = 0;
+    }
+    LoadMusic(form);
+    for (int i = 1; i < 12; ++i) LoadSample(form, i);
+}
+
+void StartMusic(TMainForm& form) {
+    if (GameState.settings.soundOn) form.Sound.ChannelPlay(form.soundHandles[0], true);
+}

@@ -1,0 +1,94 @@
+// settings_file_test.cpp: reading and writing "save.qzd".
+#include <gtest/gtest.h>
+
+#include <array>
+#include <filesystem>
+#include <fstream>
+#include <vector>
+
+#include "shell/game_state.h"
+#include "shell/settings_file.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+class SettingsFileTest : public ::testing::Test {
+protected:
+    fs::path dir;
+
+    void SetUp() override {
+        dir = fs::temp_directory_path() /
+              ("vk3-settings-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+               "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+        ResetGameState();
+        GameState.programDir = dir.string() + "/";
+    }
+    void TearDown() override { fs::remove_all(dir); }
+
+    std::vector<uint8_t> FileBytes() const {
+        std::ifstream f(dir / "save.qzd", std::ios::binary);
+        return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
+    }
+    void WriteFile(const std::vector<uint8_t>& bytes) const {
+        std::ofstream f(dir / "save.qzd", std::ios::binary);
+        f.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    }
+};
+
+TEST_F(SettingsFileTest, WithoutAFileTheDefaultsApplyAndNothingIsWritten) {
+    GameState.settings.slots[3].savedAt = 5.0;
+    LoadSettings();
+    EXPECT_EQ(GameState.settings.resolution, 1);
+    EXPECT_EQ(GameState.settings.soundOn, 1);
+    EXPECT_EQ(GameState.settings.language, 0);
+    EXPECT_EQ(GameState.settings.slots[3].savedAt, 0.0);
+    EXPECT_FALSE(fs::exists(dir / "save.qzd"));
+}
+
+TEST_F(SettingsFileTest, SavingWritesTheWholeBlockAndLoadingRestoresItByteForByte) {
+    GameState.settings.resolution = 3;
+    GameState.settings.language = 1;
+    GameState.settings.padding[2] = 0x5A;
+    GameState.settings.slots[5].scene = 41;
+    GameState.settings.slots[5].padding[1] = 7;
+    ASSERT_TRUE(SaveSettings());
+    const auto bytes = FileBytes();
+    ASSERT_EQ(bytes.size(), kSettingsBlockSize);
+    EXPECT_EQ(bytes[0], 3);
+    EXPECT_EQ(bytes[1], 1);
+    EXPECT_EQ(bytes[5], 0x5A);
+    EXPECT_EQ(bytes[8 + 5 * 288 + 8], 41);
+    EXPECT_EQ(bytes[8 + 5 * 288 + 286], 7);
+
+    ResetGameState();
+    GameState.programDir = dir.string() + "/";
+    LoadSettings();
+    std::array<uint8_t, kSettingsBlockSize> back{};
+    SettingsBlockToBytes(GameState.settings, back);
+    EXPECT_TRUE(std::equal(back.begin(), back.end(), bytes.begin()));
+}
+
+TEST_F(SettingsFileTest, AShortFileFillsWhatItHasAndLeavesTheRest) {
+    GameState.settings.soundOn = 1;
+    GameState.settings.slots[0].scene = 12;
+    WriteFile({2, 1});  // resolution and language only
+    LoadSettings();
+    EXPECT_EQ(GameState.settings.resolution, 2);
+    EXPECT_EQ(GameState.settings.language, 1);
+    EXPECT_EQ(GameState.settings.soundOn, 1);  // not in the file: kept, no defaults
+    EXPECT_EQ(GameState.settings.slots[0].scene, 12);
+}
+
+TEST_F(SettingsFileTest, AFailedWriteKeepsTheFileThatWasThere) {
+    GameState.settings.language = 1;
+    ASSERT_TRUE(SaveSettings());
+    const auto before = FileBytes();
+    // The new file cannot be made: a folder stands where it would be written.
+    fs::create_directories(dir / "save.qzd.new");
+    GameState.settings.language = 0;
+    EXPECT_FALSE(SaveSettings());
+    EXPECT_EQ(FileBytes(), before);
+}
+}  // namespace
