@@ -77,8 +77,7 @@ void TInv::DoMove(int32_t MoveCount) {
     TImageSpriteEx::DoMove(MoveCount);
     if (item == GameState.selectedItem || GameState.menuOpen != 0) choice_.Want("nic");
     else choice_.Want("inv", item);
-    TPictureCollectionItem* picture = choice_.Item();
-    Image = picture != nullptr ? picture : NothingPicture();
+    Image = choice_.Item("nic");
 }
 
 void DejInv(uint16_t item, bool withEffect) {
@@ -88,8 +87,7 @@ void DejInv(uint16_t item, bool withEffect) {
                kBarSpotBottom, ckPointer, ItemName(item));
     std::string name = "inv";
     AppendDecimal(name, item);
-    TPictureCollectionItem* picture = FindPicture(name);
-    bar->Image = picture != nullptr ? picture : NothingPicture();
+    bar->Image = PictureOrNothing(name);
     bar->X = GameState.originX + kBarSlotWidth * i;
     bar->Y = GameState.originY + kBarSpriteTop;
     bar->SetZ(3);

@@ -22,9 +22,10 @@ void TPictureChoice::Want(std::string_view stem, int32_t number) {
     if (number >= 0) AppendDecimal(wanted_, number);
 }
 
-TPictureCollectionItem* TPictureChoice::Item() {
+TPictureCollectionItem* TPictureChoice::Item(std::string_view fallback) {
     if (resolved_ && wanted_ == resolvedName_) return item_;
     item_ = FindPicture(wanted_);
+    if (item_ == nullptr && !fallback.empty()) item_ = FindPicture(std::string(fallback));
     resolvedName_ = wanted_;
     resolved_ = true;
     return item_;
@@ -39,4 +40,9 @@ TPictureCollectionItem* FindPicture(const std::string& name) {
 TPictureCollectionItem* NothingPicture() {
     static const std::string kNothing = "nic";
     return FindPicture(kNothing);
+}
+
+TPictureCollectionItem* PictureOrNothing(const std::string& name) {
+    TPictureCollectionItem* picture = FindPicture(name);
+    return picture != nullptr ? picture : NothingPicture();
 }

@@ -20,9 +20,11 @@ public:
     // Sets the wanted name to stem followed by decimal(number); a negative
     // number adds nothing.
     void Want(std::string_view stem, int32_t number = -1);
-    // The catalogue item of the wanted name, or nullptr when there is none
-    // (or no window). Looks the name up only when it changed since the last call.
-    TPictureCollectionItem* Item();
+    // The catalogue item of the wanted name; when there is none, the item
+    // named `fallback` (if given), else nullptr (also without a window).
+    // Looks up only when the wanted name changed since the last call, so a
+    // missing picture costs no search per frame either.
+    TPictureCollectionItem* Item(std::string_view fallback = {});
     const std::string& Name() const { return wanted_; }
 
 private:
@@ -37,6 +39,8 @@ TPictureCollectionItem* FindPicture(const std::string& name);
 
 // The empty picture "nic" (nothing drawn); nullptr only without a catalogue.
 TPictureCollectionItem* NothingPicture();
+// The catalogue item called `name`, or the empty picture when there is none.
+TPictureCollectionItem* PictureOrNothing(const std::string& name);
 
 // Appends decimal(value) to text without any allocation beyond text's own growth.
 void AppendDecimal(std::string& text, int32_t value);

@@ -52,12 +52,8 @@ void TPlayerSprite::ShowCursorPicture() {
         case ckGameMenu: choice_.Want("ozub"); break;
         default: choice_.Want("img2"); break;  // no such kind: the plain pointer
     }
-    TPictureCollectionItem* item = choice_.Item();
-    if (item == nullptr) {  // a carried item without a picture
-        choice_.Want("img2");
-        item = choice_.Item();
-    }
-    if (item != nullptr) Image = item;
+    // A carried item without a picture shows the plain pointer.
+    if (TPictureCollectionItem* item = choice_.Item("img2")) Image = item;
     AnimCount = 0;
     if (kind == ckGameMenu && Image != nullptr) {
         AnimCount = Image->PatternCount();

@@ -17,16 +17,17 @@ constexpr int32_t kGameMenuStripHeight = 35;
 constexpr int32_t kGameMenuStripRight = 1024;
 constexpr uint16_t kGameMenuLabel = 133;
 
-// Gives a sprite a picture and that picture's pattern size (no picture: 0x0).
-void SetPicture(TImageSpriteEx& sprite, TPictureCollectionItem* picture) {
-    sprite.Image = picture != nullptr ? picture : NothingPicture();
+// Gives a sprite the picture called `name` (the empty picture when the
+// catalogue has none) and that picture's pattern size.
+void SetPicture(TImageSpriteEx& sprite, const std::string& name) {
+    sprite.Image = PictureOrNothing(name);
     sprite.Width = sprite.Image != nullptr ? sprite.Image->Width() : 0;
     sprite.Height = sprite.Image != nullptr ? sprite.Image->Height() : 0;
 }
 
 void CreateCursor(TSpriteEngine& engine) {
     auto* cursor = new TPlayerSprite(&engine);
-    SetPicture(*cursor, FindPicture("img2"));
+    SetPicture(*cursor, "img2");
     cursor->SetZ(5);
 }
 
@@ -42,8 +43,7 @@ void CreateBackground(TSpriteEngine& engine, int32_t scene) {
     auto* background = new TPozadi(&engine);
     std::string name = "scena";
     AppendDecimal(name, scene);
-    TPictureCollectionItem* picture = FindPicture(name);
-    background->Image = picture != nullptr ? picture : NothingPicture();
+    background->Image = PictureOrNothing(name);
     background->SetZ(1);
     background->Width = kScenePictureWidth;
     background->Height = kScenePictureHeight;
@@ -62,7 +62,7 @@ void AddGameMenuStrip() {
 
 TPredmet* DejPredmet(const std::string& name, int32_t x, int32_t y, uint16_t id) {
     auto* object = new TPredmet(&MainForm->DXSpriteEngine.Engine());
-    SetPicture(*object, FindPicture(name));
+    SetPicture(*object, name);
     object->X = GameState.originX + x;
     object->Y = GameState.originY + y;
     object->SetZ(2);

@@ -104,6 +104,23 @@ TEST_F(Hover, CarriedItemReplacesThePointerButNotTheArrows) {
     EXPECT_EQ(CursorPicture(), "img2");
 }
 
+// Item 209 has no picture (only damaged data can carry it): the cursor shows
+// the plain pointer and its place in the bar the empty picture, frame after frame.
+TEST_F(Hover, ACarriedItemWithoutAPictureShowsThePlainPointer) {
+    GameState.live.inventory[0] = 209;
+    Build(1);
+    GameState.selectedItem = 209;
+    for (int frame = 0; frame < 3; ++frame) {
+        PointAt(215, 120);
+        EXPECT_EQ(CursorPicture(), "img2");
+    }
+    GameState.selectedItem = 0;
+    Frame();
+    auto bar = All<TInv>();
+    ASSERT_EQ(bar.size(), 1u);
+    EXPECT_EQ(PictureOf(bar[0]), "nic");
+}
+
 TEST_F(Hover, GearTurnsOnTheMenuStripAndStopsOffIt) {
     Build(2);
     form.DDrawMouseMove(300, 10);
