@@ -20,9 +20,6 @@
 #include "platform/ttf_text_renderer.h"
 #include "shell/main_form.h"
 #include "shell/null_platform.h"
-#include "shell/sound_library.h"
-#include "shell/web_opener.h"
-#include "sprites/clock.h"
 #include "tools/play/state_names.h"
 
 struct PlayOptions {

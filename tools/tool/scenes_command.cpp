@@ -17,13 +17,9 @@
 
 #include "adventure/scene_builder.h"
 #include "graphics/display.h"
-#include "graphics/text_renderer.h"
 #include "shell/game_state.h"
 #include "shell/main_form.h"
 #include "shell/null_platform.h"
-#include "shell/sound_library.h"
-#include "shell/web_opener.h"
-#include "sprites/clock.h"
 #include "texts/cp1250.h"
 #include "tools/common/bitmap_font.h"
 #include "tools/common/png_writer.h"
