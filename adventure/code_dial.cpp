@@ -3,8 +3,8 @@
 
 #include <cstdint>
 
-#include "shell/game_state.h"
-#include "shell/random.h"
+#include "core/game_state.h"
+#include "core/random.h"
 
 void MakeDialCode() {
     uint8_t a, b, c;

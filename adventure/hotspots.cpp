@@ -1,7 +1,7 @@
 // hotspots.cpp: adding and removing records of the scene's hotspot table.
 #include "adventure/hotspots.h"
 
-#include "shell/game_state.h"
+#include "core/game_state.h"
 
 void AddHotspot(int32_t id, int32_t left, int32_t top, int32_t right, int32_t bottom,
                 uint8_t cursorKind, const std::string& label) {

@@ -5,9 +5,9 @@
 
 #include "adventure/hotspots.h"
 #include "adventure/sound_effects.h"
-#include "shell/game_state.h"
-#include "shell/main_form.h"
-#include "shell/random.h"
+#include "core/game_state.h"
+#include "core/main_form.h"
+#include "core/random.h"
 #include "sprites/particle_sprite.h"
 #include "texts/texts.h"
 

@@ -1,7 +1,7 @@
 // picture_choice.cpp: per-frame picture names with lookups only on change.
 #include "adventure/picture_choice.h"
 
-#include "shell/main_form.h"
+#include "core/main_form.h"
 
 void AppendDecimal(std::string& text, int32_t value) {
     char digits[12];

@@ -2,7 +2,7 @@
 #include "adventure/player_sprite.h"
 
 #include "adventure/hotspots.h"
-#include "shell/game_state.h"
+#include "core/game_state.h"
 
 namespace {
 constexpr int32_t kHalfCursor = 17;  // the 35x35 picture is centred on the mouse point

@@ -7,8 +7,8 @@
 #include "adventure/player_sprite.h"
 #include "adventure/scene_catalogue.h"
 #include "adventure/scene_object.h"
-#include "shell/game_state.h"
-#include "shell/main_form.h"
+#include "core/game_state.h"
+#include "core/main_form.h"
 #include "texts/texts.h"
 
 namespace {

@@ -9,7 +9,7 @@
 
 #include "adventure/hotspots.h"
 #include "adventure/scene_builder.h"
-#include "shell/game_state.h"
+#include "core/game_state.h"
 #include "texts/texts.h"
 
 namespace {

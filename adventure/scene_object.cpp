@@ -1,7 +1,7 @@
 // scene_object.cpp: the per-frame picture choice of the scene objects.
 #include "adventure/scene_object.h"
 
-#include "shell/game_state.h"
+#include "core/game_state.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 // sound_effects.cpp: playing a sample through the window's sound library.
 #include "adventure/sound_effects.h"
 
-#include "shell/game_state.h"
-#include "shell/main_form.h"
+#include "core/game_state.h"
+#include "core/main_form.h"
 
 void PlaySample(uint8_t i) {
     constexpr uint8_t kLastSample = 11;

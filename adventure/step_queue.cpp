@@ -1,7 +1,7 @@
 // step_queue.cpp: queueing steps and splitting messages into lines.
 #include "adventure/step_queue.h"
 
-#include "shell/game_state.h"
+#include "core/game_state.h"
 
 void QueueStep(int32_t scene, const std::string& text, uint16_t item, uint8_t sound) {
     for (auto& step : GameState.steps) {

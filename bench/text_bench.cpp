@@ -11,12 +11,12 @@
 #include "graphics/display.h"
 #include "platform/font_data.h"
 #include "platform/ttf_text_renderer.h"
-#include "shell/game_state.h"
-#include "shell/main_form.h"
-#include "shell/null_platform.h"
-#include "shell/sound_library.h"
+#include "core/game_state.h"
+#include "core/main_form.h"
+#include "core/null_platform.h"
+#include "core/sound_library.h"
 #include "shell/text_overlay.h"
-#include "shell/web_opener.h"
+#include "core/web_opener.h"
 #include "sprites/clock.h"
 
 namespace {

@@ -1,6 +1,6 @@
 // sdl_web_opener.h: opens a web address in the default browser through SDL.
 #pragma once
-#include "shell/web_opener.h"
+#include "core/web_opener.h"
 
 class SdlWebOpener : public IWebOpener {
 public:

@@ -1,11 +1,9 @@
 // main_form.cpp: the window's components, its frame and its input handlers.
-#include "shell/main_form.h"
+#include "core/main_form.h"
 
-#include "shell/game_state.h"
+#include "core/game_state.h"
 #include "shell/text_overlay.h"
 #include "texts/texts.h"
-
-TMainForm* MainForm = nullptr;
 
 TMainForm::TMainForm(const TPlatform& platform)
     : Timer(platform.clock), DDraw(platform.display), Text(platform.text),

@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <fstream>
 
-#include "shell/game_state.h"
+#include "core/game_state.h"
 
 namespace {
 std::string SettingsPath() { return GameState.programDir + "save.qzd"; }

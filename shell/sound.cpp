@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "shell/game_state.h"
-#include "shell/main_form.h"
+#include "core/game_state.h"
+#include "core/main_form.h"
 
 namespace {
 constexpr uint32_t kFrequency = 44100;

@@ -3,8 +3,8 @@
 
 #include "adventure/scene_builder.h"
 #include "adventure/step_queue.h"
-#include "shell/game_state.h"
-#include "shell/main_form.h"
+#include "core/game_state.h"
+#include "core/main_form.h"
 #include "shell/sound.h"
 
 bool StartGame(TMainForm& form, const DisplayMode& mode, std::string& error) {

@@ -13,8 +13,8 @@
 
 #include "adventure/code_dial.h"
 #include "shell/code_tables.h"
-#include "shell/game_state.h"
-#include "shell/main_form.h"
+#include "core/game_state.h"
+#include "core/main_form.h"
 #include "texts/texts.h"
 
 namespace {

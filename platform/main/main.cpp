@@ -16,11 +16,11 @@
 #include "platform/sdl_display.h"
 #include "platform/sdl_web_opener.h"
 #include "platform/ttf_text_renderer.h"
-#include "shell/game_state.h"
-#include "shell/main_form.h"
-#include "shell/random.h"
+#include "core/game_state.h"
+#include "core/main_form.h"
+#include "core/random.h"
 #include "shell/settings_file.h"
-#include "shell/sound_library.h"
+#include "core/sound_library.h"
 #include "shell/start_game.h"
 
 namespace {

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "adventure/step_queue.h"
-#include "shell/game_state.h"
+#include "core/game_state.h"
 
 namespace {
 class StepQueueTest : public ::testing::Test {

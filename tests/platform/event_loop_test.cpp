@@ -11,8 +11,8 @@
 #include <thread>
 
 #include "platform/event_loop.h"
-#include "shell/game_state.h"
-#include "shell/main_form.h"
+#include "core/game_state.h"
+#include "core/main_form.h"
 
 namespace {
 class EventLoopTest : public ::testing::Test {

@@ -4,9 +4,9 @@
 #include <memory>
 
 #include "graphics/embedded_pictures.h"
-#include "shell/game_state.h"
-#include "shell/main_form.h"
-#include "shell/null_platform.h"
+#include "core/game_state.h"
+#include "core/main_form.h"
+#include "core/null_platform.h"
 #include "shell/start_game.h"
 
 namespace {

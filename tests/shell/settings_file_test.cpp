@@ -6,7 +6,7 @@
 #include <fstream>
 #include <vector>
 
-#include "shell/game_state.h"
+#include "core/game_state.h"
 #include "shell/settings_file.h"
 
 namespace fs = std::filesystem;

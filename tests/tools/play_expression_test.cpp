@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/game_state.h"
+#include "core/game_state.h"
 #include "tools/play/expression.h"
 #include "tools/play/script_tokens.h"
 #include "tools/play/state_names.h"

@@ -12,8 +12,8 @@
 
 #include <sys/wait.h>
 
-#include "shell/game_state.h"
-#include "shell/main_form.h"
+#include "core/game_state.h"
+#include "core/main_form.h"
 #include "tests/tools/scratch_dir.h"
 
 namespace {
@@ -96,7 +96,7 @@ TEST_F(PlayScript, RuntimeErrorsAndMissingPartsFailClearly) {
     if (!kClickHandlingBuilt) {
         EXPECT_EQ(run.status, 1);
         EXPECT_EQ(run.err, "test.play:3: click: the click handling is not built yet "
-                           "(kClickHandlingBuilt is false in shell/main_form.h)\n");
+                           "(kClickHandlingBuilt is false in core/main_form.h)\n");
     } else {
         EXPECT_EQ(run.status, 0) << run.err;
     }

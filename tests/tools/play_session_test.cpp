@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "adventure/sound_effects.h"
-#include "shell/game_state.h"
+#include "core/game_state.h"
 #include "tools/play/play_session.h"
 #include "tools/play/sample_log.h"
 #include "tests/tools/scratch_dir.h"

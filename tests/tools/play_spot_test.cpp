@@ -4,7 +4,7 @@
 
 #include <array>
 
-#include "shell/game_state.h"
+#include "core/game_state.h"
 #include "tools/play/spot_finder.h"
 
 namespace {

@@ -2,8 +2,8 @@
 // of the drawing area. As in the game, where frames run between events,
 // every event is followed by one frame of 16 ms, so the hover of that frame
 // is what the next click acts on.
-#include "shell/game_state.h"
-#include "shell/main_form.h"
+#include "core/game_state.h"
+#include "core/main_form.h"
 #include "tools/play/commands.h"
 #include "tools/play/play_session.h"
 #include "tools/play/spot_finder.h"
@@ -25,7 +25,7 @@ bool NeedsClickHandling(const ScriptCommand& command, std::string& error) {
     if (kClickHandlingBuilt) return true;
     return Fail(error, std::string(command.def->name) +
                            ": the click handling is not built yet (kClickHandlingBuilt is false "
-                           "in shell/main_form.h)");
+                           "in core/main_form.h)");
 }
 
 void MoveMouse(PlaySession& session, int32_t x, int32_t y) {

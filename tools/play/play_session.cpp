@@ -5,8 +5,8 @@
 #include <system_error>
 
 #include "graphics/embedded_pictures.h"
-#include "shell/game_state.h"
-#include "shell/random.h"
+#include "core/game_state.h"
+#include "core/random.h"
 #include "shell/settings_file.h"
 #include "shell/start_game.h"
 #include "texts/texts.h"

@@ -18,8 +18,8 @@
 
 #include "graphics/display.h"
 #include "platform/ttf_text_renderer.h"
-#include "shell/main_form.h"
-#include "shell/null_platform.h"
+#include "core/main_form.h"
+#include "core/null_platform.h"
 #include "tools/play/state_names.h"
 
 struct PlayOptions {

@@ -2,8 +2,8 @@
 // the start button.
 #include <cstdint>
 
-#include "shell/game_state.h"
-#include "shell/random.h"
+#include "core/game_state.h"
+#include "core/random.h"
 #include "tools/play/commands.h"
 #include "tools/play/play_session.h"
 

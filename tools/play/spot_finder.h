@@ -13,7 +13,7 @@
 #include <span>
 #include <string>
 
-#include "shell/game_state.h"
+#include "core/game_state.h"
 
 // An inclusive rectangle, as hotspots are (left..right, top..bottom).
 struct SpotRect {

@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "shell/game_state.h"
+#include "core/game_state.h"
 #include "texts/cp1250.h"
 
 namespace {

@@ -17,9 +17,9 @@
 
 #include "adventure/scene_builder.h"
 #include "graphics/display.h"
-#include "shell/game_state.h"
-#include "shell/main_form.h"
-#include "shell/null_platform.h"
+#include "core/game_state.h"
+#include "core/main_form.h"
+#include "core/null_platform.h"
 #include "texts/cp1250.h"
 #include "tools/common/bitmap_font.h"
 #include "tools/common/png_writer.h"

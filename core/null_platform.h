@@ -8,9 +8,9 @@
 #pragma once
 #include "graphics/display.h"
 #include "graphics/text_renderer.h"
-#include "shell/main_form.h"
-#include "shell/sound_library.h"
-#include "shell/web_opener.h"
+#include "core/main_form.h"
+#include "core/sound_library.h"
+#include "core/web_opener.h"
 #include "sprites/clock.h"
 
 struct TNullPlatform {

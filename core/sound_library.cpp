@@ -1,5 +1,5 @@
 // sound_library.cpp: the recording sound library.
-#include "shell/sound_library.h"
+#include "core/sound_library.h"
 
 uint32_t RecordingSoundLibrary::MusicLoad(const std::string& path) {
     Log("MusicLoad");

@@ -1,7 +1,7 @@
 // Tests of the game state record: clearing a saved game, the byte images of
 // the live record and settings block, and progress access by number and name.
 // The layout itself is checked at compile time in the header.
-#include "shell/game_state.h"
+#include "core/game_state.h"
 
 #include <gtest/gtest.h>
 

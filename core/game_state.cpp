@@ -1,7 +1,7 @@
 // game_state.cpp: the GameState instance and its few whole-record operations:
 // reset, clearing a saved game, progress access by number or name, and the
 // byte images of the live record and the settings block.
-#include "shell/game_state.h"
+#include "core/game_state.h"
 
 #include <algorithm>
 #include <charconv>

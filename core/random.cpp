@@ -1,5 +1,5 @@
 // random.cpp: the linear congruential generator behind Random.
-#include "shell/random.h"
+#include "core/random.h"
 
 namespace {
 uint32_t g_seed = 0;
