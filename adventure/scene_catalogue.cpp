@@ -8,6 +8,7 @@
 #include <string>
 
 #include "adventure/hotspots.h"
+#include "adventure/puzzle_values.h"
 #include "adventure/scene_builder.h"
 #include "core/game_state.h"
 #include "texts/texts.h"
@@ -131,7 +132,7 @@ void Scene24VillageStop() {
 }
 
 // "Hole" while empty, "Block filled hole" once a block sits in it.
-TextId HoleLabel(int hole) { return P().holeBlock[hole] == 0 ? 66 : 67; }
+TextId HoleLabel(int hole) { return HoleHoldsBlock(hole) ? 67 : 66; }
 
 void Scene25Ruin() {
     if (P().holeOrderCount < 4) {
