@@ -39,12 +39,20 @@ void RunStep(TSekvence& step) {
 
 }  // namespace
 
+namespace {
+uint32_t missingTexts = 0;
+}
+
 void Queue(const TStep& step) {
     std::string text;
     if (step.literal != nullptr) text = step.literal;
-    else if (step.text >= 0) text = Text(static_cast<TextId>(step.text));
+    else if (step.text >= 0 && !GetTextIn(GameState.settings.language,
+                                          static_cast<TextId>(step.text), text))
+        ++missingTexts;
     QueueStep(step.to, text, step.item, step.sound);
 }
+
+uint32_t MissingTextLookups() { return missingTexts; }
 
 int32_t Here() { return GameState.live.scene; }
 
