@@ -33,16 +33,16 @@ std::vector<float> Decaying(double f0, double seconds, const std::vector<Partial
 }
 
 // A held chord that repeats exactly every `loop` samples: every tone is a whole
-// number of cycles per loop, and each has a twin one cycle more per loop, which
-// gives a slow, even shimmer.
+// number of cycles per loop, and each has a quieter twin one cycle more per
+// loop, which gives a slow, gentle shimmer (one to two beats a second).
 std::vector<float> Pad(double f0, bool minor, double seconds, size_t& loopStart, size_t& loop) {
     const std::vector<int> ratios = minor ? std::vector<int>{10, 12, 15} : std::vector<int>{4, 5, 6};
     const double basePeriod = kModRootRate / (f0 / ratios[0]);  // samples per chord period
     int best = 1;
     double bestError = 1;
-    for (int k = 1; k * basePeriod < 6000; ++k) {
+    for (int k = 1; k * basePeriod < 8000; ++k) {
         const double exact = k * basePeriod, error = std::fabs(exact - 2 * std::round(exact / 2)) / exact;
-        if (exact >= 2000 && error < bestError) best = k, bestError = error;
+        if (exact >= 4000 && error < bestError) best = k, bestError = error;
     }
     loop = static_cast<size_t>(2 * std::round(best * basePeriod / 2));
     loopStart = static_cast<size_t>(seconds * kModRootRate) & ~size_t{1};
@@ -52,8 +52,8 @@ std::vector<float> Pad(double f0, bool minor, double seconds, size_t& loopStart,
         double v = 0;
         for (int r : ratios)
             for (int twin = 0; twin < 2; ++twin) {
-                const double cycles = r * best + twin;
-                v += std::sin(2 * kPi * cycles * phase) + 0.25 * std::sin(4 * kPi * cycles * phase);
+                const double cycles = r * best + twin, level = twin ? 0.4 : 1.0;
+                v += level * (std::sin(2 * kPi * cycles * phase) + 0.25 * std::sin(4 * kPi * cycles * phase));
             }
         const double rise = std::min(1.0, static_cast<double>(i) / loopStart);
         out[i] = static_cast<float>(v * (0.5 - 0.5 * std::cos(kPi * rise)));
@@ -78,15 +78,22 @@ void PutText(std::vector<uint8_t>& b, const std::string& s, size_t n) {
     for (size_t i = 0; i < n; ++i) b.push_back(i < s.size() ? static_cast<uint8_t>(s[i]) : 0);
 }
 
-// Speed and tempo go into free effect slots of the first row played.
-bool PlaceTiming(const Score& score, std::vector<ScorePattern>& patterns, std::string& error) {
-    auto& row = patterns[score.order[0]].rows[0];
+// Speed and tempo go into free effect slots of the first row played; each
+// channel's place (effect E8x) into its first free slot of the first pattern played.
+bool PlaceSettings(const Score& score, std::vector<ScorePattern>& patterns, std::string& error) {
+    auto& rows = patterns[score.order[0]].rows;
+    const auto isFree = [](const ScoreCell& c) { return c.effect == 0 && c.param == 0; };
     int placed = 0;
-    const int effects[2][2] = {{0xF, score.speed}, {0xF, score.tempo}};
-    for (ScoreCell& cell : row)
-        if (placed < 2 && cell.effect == 0 && cell.param == 0)
-            cell.effect = effects[placed][0], cell.param = effects[placed][1], ++placed;
-    return placed == 2 || (error = "the first row played needs two channels without effects", false);
+    for (ScoreCell& cell : rows[0])
+        if (placed < 2 && isFree(cell)) cell.effect = 0xF, cell.param = placed++ ? score.tempo : score.speed;
+    if (placed < 2) return error = "the first row played needs two channels without effects", false;
+    for (size_t c = 0; c < score.pan.size(); ++c) {
+        auto row = std::find_if(rows.begin(), rows.end(), [&](const auto& r) { return isFree(r[c]); });
+        if (row == rows.end()) return error = "no room for the place of channel " + std::to_string(c + 1), false;
+        // E8x (x 0..15) is read alike by the players; 8xx is not.
+        (*row)[c].effect = 0xE, (*row)[c].param = 0x80 | std::min(15, (score.pan[c] + 8) / 16);
+    }
+    return true;
 }
 }  // namespace
 
@@ -111,7 +118,7 @@ ModSample SynthesiseInstrument(const ScoreInstrument& ins) {
 
 bool BuildModule(const Score& score, std::vector<uint8_t>& b, std::string& error) {
     std::vector<ScorePattern> patterns = score.patterns;
-    if (!PlaceTiming(score, patterns, error)) return false;
+    if (!PlaceSettings(score, patterns, error)) return false;
     std::vector<ModSample> samples;
     for (const ScoreInstrument& ins : score.instruments) samples.push_back(SynthesiseInstrument(ins));
     PutText(b, score.title, 20);

@@ -3,7 +3,8 @@
 // Each instrument becomes an 8-bit sample synthesised for its kind (bell,
 // pluck and bass decay once; pad holds a chord in a seamless loop); the
 // patterns and the order list are stored as they are. Speed and tempo are set
-// by effects in the first row played.
+// by effects in the first row played, the channels' places by effects early in
+// the first pattern played.
 #pragma once
 #include <cstdint>
 #include <string>

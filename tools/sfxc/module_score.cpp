@@ -153,6 +153,12 @@ bool ParseLine(const std::string& raw, Score& score, std::string& error) {
     }
     if (head == "speed") return (words >> w && ParseInt(w, 1, 31, score.speed)) || (error = "bad speed", false);
     if (head == "tempo") return (words >> w && ParseInt(w, 32, 255, score.tempo)) || (error = "bad tempo", false);
+    if (head == "pan") {
+        int p = 0;
+        score.pan.clear();
+        while (words >> w && ParseInt(w, 0, 255, p)) score.pan.push_back(p);
+        return (score.pan.size() == 4 && !(words >> w)) || (error = "pan needs four places 0..255", false);
+    }
     if (head == "instrument") return ParseInstrument(words, score, error);
     if (head == "pattern") {
         if (!(words >> w)) return error = "pattern needs a name", false;

@@ -5,6 +5,9 @@
 //   title <words>                    the module's title (at most 20 characters)
 //   speed <ticks per row>            1..31 (default 6)
 //   tempo <beats per minute>         32..255 (default 125)
+//   pan <p1> <p2> <p3> <p4>          each channel's place, 0 left .. 128 centre
+//                                    .. 255 right (default: the hard Amiga
+//                                    left, right, right, left)
 //   instrument <name> kind=<bell|pluck|bass|pad> root=<note> volume=<0..64>
 //              [chord=<maj|min>] [length=<seconds>]
 //       root is the note the instrument sounds at tracker note C-2; the
@@ -45,6 +48,7 @@ struct ScorePattern {
 struct Score {
     std::string title;
     int speed = 6, tempo = 125;
+    std::vector<int> pan;     // empty, or one place per channel
     std::vector<ScoreInstrument> instruments;
     std::vector<ScorePattern> patterns;
     std::vector<int> order;   // indices into patterns
