@@ -63,6 +63,33 @@ TEST(SoundFilesTest, TheMusicIsAFourChannelModuleOfOneToThreeMinutes) {
     EXPECT_EQ(b.size(), 1084 + score.patterns.size() * 1024 + sampleBytes);
 }
 
+TEST(SoundFilesTest, SpeedTempoAndChannelPlacesGoIntoTheFirstFreeEffectSlots) {
+    const std::string text =
+        "speed 5\ntempo 90\npan 0 255 128 64\ninstrument b kind=bass root=C2 volume=30\n"
+        "pattern a\n1: b C3:32@20 C3:32\n2: b C3:64\n3: b C3:64\n4: .:64\norder a\n";
+    Score score;
+    std::vector<uint8_t> b;
+    std::string error;
+    ASSERT_TRUE(ParseScore(text, score, error)) << error;
+    ASSERT_TRUE(BuildModule(score, b, error)) << error;
+    const auto effect = [&](int row, int channel) {
+        const size_t at = 1084 + (row * 4 + channel) * 4;
+        return (b[at + 2] & 0x0F) << 8 | b[at + 3];
+    };
+    EXPECT_EQ(effect(0, 0), 0xC14);  // the note's own volume stays
+    EXPECT_EQ(effect(0, 1), 0xF05);  // speed
+    EXPECT_EQ(effect(0, 2), 0xF5A);  // tempo
+    EXPECT_EQ(effect(0, 3), 0xE84);  // channel 4 at 64
+    EXPECT_EQ(effect(1, 0), 0xE80);  // channel 1 at the left
+    EXPECT_EQ(effect(1, 1), 0xE8F);  // channel 2 at the right
+    EXPECT_EQ(effect(1, 2), 0xE88);  // channel 3 in the middle
+    EXPECT_EQ(b[1084 + 4 * 4 * 64 - 1], 0) << "no effect beyond";
+    // A first row without room for the timing is refused.
+    ASSERT_TRUE(ParseScore("instrument b kind=bass root=C2\npattern a\n1: b C3:64@9\n2: b C3:64@9\n"
+                           "3: b C3:64@9\n4: -:64\norder a\n", score = {}, error));
+    EXPECT_FALSE(BuildModule(score, b, error));
+}
+
 TEST(SoundFilesTest, AHeldChordLoopsWithoutAJump) {
     for (const char* chord : {"maj", "min"}) {
         const ModSample s = SynthesiseInstrument(ScoreInstrument{"pad", "pad", chord, 57, 20, 0});
