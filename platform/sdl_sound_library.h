@@ -6,8 +6,8 @@
 // in one line on standard error and the game runs silent. Handles: music,
 // samples and playback channels each have their own range, so a handle of
 // one kind given where another is expected does nothing. A sample loaded for
-// N playbacks owns N mixer channels (a channel group): a new playback takes a
-// free one, or else the one that has played longest. Volumes run 0..100 as
+// N playbacks (1..16) owns N mixer channels (a channel group): a new playback
+// takes a free one, or else the one that has played longest. Volumes run 0..100 as
 // the game passes them; above 100 is full volume. Missing or unreadable
 // files give a 0 handle and no message. Everything is released by Free or
 // by the destructor.
