@@ -5,6 +5,7 @@
 
 #include "core/game_state.h"
 #include "core/main_form.h"
+#include "shell/game_data_folder.h"
 
 namespace {
 constexpr uint32_t kFrequency = 44100;
@@ -12,7 +13,7 @@ constexpr int32_t kDefaultDevice = -1;
 constexpr uint32_t kPlaybacksPerSample = 3;
 
 std::string GameDataPath(std::string_view file) {
-    return GameState.programDir + "gamedata/" + std::string(file);
+    return GameDataFolder() + std::string(file);
 }
 
 void LoadMusic(TMainForm& form) {

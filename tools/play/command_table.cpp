@@ -22,6 +22,7 @@ constexpr CommandDef kCommands[] = {
     {"screenshot", ArgShape::Path, RunScreenshot},
     {"sounds", ArgShape::None, RunSounds},
     {"shooter-bot", ArgShape::Optional, RunShooterBot},
+    {"monkey", ArgShape::OneOrTwo, RunMonkey},
 };
 }  // namespace
 

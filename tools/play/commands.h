@@ -85,3 +85,4 @@ bool RunPrint(PlaySession&, const ScriptCommand&, std::string&);
 bool RunScreenshot(PlaySession&, const ScriptCommand&, std::string&);
 bool RunSounds(PlaySession&, const ScriptCommand&, std::string&);
 bool RunShooterBot(PlaySession&, const ScriptCommand&, std::string&);
+bool RunMonkey(PlaySession&, const ScriptCommand&, std::string&);  // monkey.cpp
