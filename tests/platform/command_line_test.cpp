@@ -6,11 +6,13 @@
 
 #include <filesystem>
 #include <sstream>
+#include <string>
+#include <vector>
 
 #include "platform/command_line.h"
 
 namespace {
-int Run(std::vector<std::string> args, std::string& out, std::string& err, bool& handled) {
+int RunProgram(std::vector<std::string> args, std::string& out, std::string& err, bool& handled) {
     std::vector<char*> argv;
     for (std::string& a : args) argv.push_back(a.data());
     std::ostringstream o, e;
@@ -24,20 +26,20 @@ int Run(std::vector<std::string> args, std::string& out, std::string& err, bool&
 TEST(CommandLine, HelpVersionAndMistakes) {
     std::string out, err;
     bool handled = false;
-    Run({"varnoklet3"}, out, err, handled);
+    RunProgram({"varnoklet3"}, out, err, handled);
     EXPECT_FALSE(handled);
-    EXPECT_EQ(Run({"varnoklet3", "--version"}, out, err, handled), 0);
+    EXPECT_EQ(RunProgram({"varnoklet3", "--version"}, out, err, handled), 0);
     EXPECT_TRUE(handled);
     EXPECT_EQ(out, "varnoklet3 " + std::string(ProgramVersion()) + "\n");
-    EXPECT_EQ(Run({"varnoklet3", "--help"}, out, err, handled), 0);
+    EXPECT_EQ(RunProgram({"varnoklet3", "--help"}, out, err, handled), 0);
     EXPECT_NE(out.find("Alt+Enter"), std::string::npos);
     EXPECT_NE(out.find("F12"), std::string::npos);
     EXPECT_TRUE(err.empty());
-    EXPECT_EQ(Run({"varnoklet3", "--fullscreen"}, out, err, handled), 2);
+    EXPECT_EQ(RunProgram({"varnoklet3", "--fullscreen"}, out, err, handled), 2);
     EXPECT_TRUE(handled);
     EXPECT_TRUE(out.empty());
     EXPECT_NE(err.find("unknown option --fullscreen"), std::string::npos);
-    EXPECT_EQ(Run({"varnoklet3", "--help", "x"}, out, err, handled), 2);
+    EXPECT_EQ(RunProgram({"varnoklet3", "--help", "x"}, out, err, handled), 2);
 }
 
 TEST(CommandLine, InstalledSoundsAreUsedOnlyWhenNoneLieBesideTheProgram) {

@@ -4,12 +4,14 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 #include <memory>
 #include <sstream>
 
 #include "adventure/scene_builder.h"
+#include "adventure/step_queue.h"
 #include "core/game_state.h"
 #include "tools/play/commands.h"
 #include "tools/play/monkey.h"
@@ -18,7 +20,9 @@
 namespace {
 class MonkeyTest : public ::testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override { Open(); }
+    void Open() {
+        session.reset();
         options.programDir = (std::filesystem::temp_directory_path() / ("vk3-monkey-" + std::to_string(getpid()))).string();
         session = std::make_unique<PlaySession>(options, out);
         std::string error;
@@ -31,6 +35,12 @@ protected:
     }
     // The check's verdict on the state after `spoil` changed it.
     std::string FaultAfter(const std::function<void()>& spoil) {
+        GameState.live.scene = 4;
+        std::fill(std::begin(GameState.live.inventory), std::end(GameState.live.inventory), 0);
+        GameState.live.inventory[0] = 204;
+        ClearSteps();
+        for (TSekvence& step : GameState.steps) step.sound = 0;
+        GameState.messageLineCount = 0;
         VykresliScenu();
         session->RunFrame(16);
         std::string error;
@@ -54,6 +64,7 @@ TEST_F(MonkeyTest, ASoakRunsCleanVisitsScenesAndRepeatsWithItsSeed) {
     EXPECT_GT(first.scenesSeen, 5);
     EXPECT_GT(first.clicks, 0);
     EXPECT_GT(first.keys, 0);
+    Open();  // the same game from its start, the same seed: the same soak
     ASSERT_TRUE(RunMonkeySoak(*session, 3000, 7, second, error)) << error;
     EXPECT_EQ(first.clicks, second.clicks);
     EXPECT_EQ(first.jumps, second.jumps);
@@ -65,7 +76,7 @@ TEST_F(MonkeyTest, EveryImpossibleValueIsCaught) {
     EXPECT_NE(FaultAfter([] { GameState.hoverId = 999; }).find("hoverId 999"), std::string::npos);
     EXPECT_NE(FaultAfter([] { GameState.selectedItem = 209; }).find("selectedItem 209"), std::string::npos);
     EXPECT_NE(FaultAfter([] { GameState.live.inventory[3] = 199; }).find("inventory[3] = 199"), std::string::npos);
-    EXPECT_NE(FaultAfter([] { GameState.live.inventory[0] = GameState.live.inventory[5] = 204; }).find("held twice"),
+    EXPECT_NE(FaultAfter([] { GameState.live.inventory[5] = 204; }).find("held twice"),
               std::string::npos);
     EXPECT_NE(FaultAfter([] { GameState.steps[2].scene = 29; }).find("step 2: scene 29"), std::string::npos);
     EXPECT_NE(FaultAfter([] { GameState.steps[0].item = 234; }).find("item 234"), std::string::npos);
