@@ -18,6 +18,16 @@ bool SameName(std::string_view a, std::string_view b) {
 
 // ---- items ----
 
+const DecodedPicture& TPictureCollectionItem::Picture() const {
+    if (!picture_.rgb.empty() || picture_.Empty() || payload_.empty()) return picture_;
+    DecodedPicture whole;
+    std::string error;
+    const bool ok = kind_ == "TDIB" ? DecodeDib(payload_, whole, error) : DecodeJpeg(payload_, whole, error);
+    if (ok && whole.width == picture_.width && whole.height == picture_.height)
+        picture_.rgb = std::move(whole.rgb);
+    return picture_;
+}
+
 int32_t TPictureCollectionItem::Width() const {
     return patternWidth_ > 0 ? patternWidth_ : picture_.width;
 }

@@ -63,7 +63,10 @@ public:
     bool Transparent() const { return transparent_; }
     int32_t TransparentColor() const { return transparentColor_; }
     bool SystemMemory() const { return systemMemory_; }
-    const DecodedPicture& Picture() const { return picture_; }
+    // The picture's size, kind and palette; its 24-bit pixels are decoded when
+    // this is first called and kept (for tools and tests: the game draws from
+    // the 16-bit surfaces and never asks). A damaged stream leaves rgb empty.
+    const DecodedPicture& Picture() const;
     const std::string& StoredKind() const { return kind_; }  // "TJPEGImage", "TDIB" or ""
     // The key's identifier as stored ("clRed", ...), or empty when stored as a number.
     const std::string& ColorIdentifier() const { return colorIdentifier_; }
@@ -95,7 +98,7 @@ private:
     std::string kind_;
     std::string colorIdentifier_;
     int32_t index_ = 0;
-    DecodedPicture picture_;
+    mutable DecodedPicture picture_;
     int32_t patternWidth_ = 0, patternHeight_ = 0;
     bool systemMemory_ = false;
     bool transparent_ = true;
