@@ -8,6 +8,7 @@
 #include <string>
 
 #include "adventure/hotspots.h"
+#include "adventure/phone_game.h"
 #include "adventure/scene_builder.h"
 #include "core/game_state.h"
 #include "texts/texts.h"
@@ -82,18 +83,6 @@ void Scene4GameMenu() {
     Object(InLanguage("podtitul"), 269, 57, 0);
     if (GameState.menuReturnScene != 0)
         Spot(kGameMenuStripId, SurfaceLeft(), SurfaceTop(), 1024, 35 + SurfaceTop(), ckRight, 50);
-}
-
-// The phone game: every click outside the inventory bar is a click on 30.
-void Scene5PhoneGame() {
-    Object("raketa", 35, 120, 30);
-    Blank(30, SurfaceLeft(), SurfaceTop(), 2000, 2000, ckHidden);
-    GameState.shotTimer = 15;
-    GameState.spawnTimer = 0;
-    GameState.spawnInterval = 90;
-    GameState.shooterScore = 0;
-    GameState.shooterResult = 0;
-    GameState.shooterOver = 0;
 }
 
 void Scene10StationEntrance() {
@@ -388,7 +377,7 @@ bool AddSceneContent(int32_t scene) {
         case 2: Scene2CorridorLit(); break;
         case 3: Scene3CorridorDark(); break;
         case 4: Scene4GameMenu(); break;
-        case 5: Scene5PhoneGame(); break;
+        case 5: BuildPhoneGame(); break;
         case 10: Scene10StationEntrance(); break;
         case 11: Scene11StationHall(); break;
         case 12: Scene12TicketMachine(); break;
