@@ -92,14 +92,8 @@ TEST_F(PlayScript, RuntimeErrorsAndMissingPartsFailClearly) {
     run = Run("start\nshooter-bot 100\n");
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.err, "test.play:2: shooter-bot: not in the phone game (scene is 4, the phone game is scene 5)\n");
-    run = Run("start\nspot 15\nclick\nexpect scene == 4\n");
-    if (!kClickHandlingBuilt) {
-        EXPECT_EQ(run.status, 1);
-        EXPECT_EQ(run.err, "test.play:3: click: the click handling is not built yet "
-                           "(kClickHandlingBuilt is false in core/main_form.h)\n");
-    } else {
-        EXPECT_EQ(run.status, 0) << run.err;
-    }
+    run = Run("start\nspot 15\nclick\nexpect scene == 6\n");
+    EXPECT_EQ(run.status, 0) << run.err;
 }
 
 TEST_F(PlayScript, ScreenshotsHaveTheDrawingAreasSize) {
