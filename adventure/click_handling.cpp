@@ -58,6 +58,15 @@ int32_t Here() { return GameState.live.scene; }
 
 void PlayNow(uint8_t n) { PlaySample(n); }
 
+void WalkFirstTime(uint8_t& visited, int32_t scene, int32_t text) {
+    if (visited == 0) {
+        Queue({.to = scene, .text = text});
+        visited = 1;
+    } else {
+        Queue({.to = scene});
+    }
+}
+
 void DispatchClick(int32_t id) {
     if (id >= kFirstInventoryHotspot && id <= kLastInventoryHotspot) {
         ClickInventoryItem(static_cast<uint16_t>(id));

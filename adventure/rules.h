@@ -43,5 +43,9 @@ inline uint16_t Carried() { return GameState.selectedItem; }
 // The progress bytes of the running game.
 inline TProgress& P() { return GameState.live.progress; }
 
+// A walk to `scene` that tells `text` only the first time (`visited` then
+// becomes 1).
+void WalkFirstTime(uint8_t& visited, int32_t scene, int32_t text);
+
 // Plays sample `n` at once, outside any step (1..11; 0 plays nothing).
 void PlayNow(uint8_t n);
