@@ -41,20 +41,43 @@ def write_save(path):
         f.write(data)
 
 
+SCREEN_WIDTH = 1024  # the Xvfb screen of xvfb_phone_game.sh
+
+
 def xdotool(*args):
     return subprocess.run(["xdotool", *map(str, args)], check=True, capture_output=True, text=True).stdout
+
+
+def windows():
+    """The visible windows as (id, x, y, width, height)."""
+    found = []
+    for wid in xdotool("search", "--onlyvisible", "--name", ".").split():
+        values = dict(line.split("=") for line in xdotool("getwindowgeometry", "--shell", wid).split())
+        found.append((wid, int(values["X"]), int(values["Y"]), int(values["WIDTH"]), int(values["HEIGHT"])))
+    return found
+
+
+def press_start():
+    """The start panel (428x270), when the program shows one: its start button."""
+    for _, x, y, w, h in windows():
+        if (w, h) == (428, 270):
+            xdotool("mousemove", x + 243, y + 249)
+            time.sleep(0.2)
+            xdotool("click", "1")
+            time.sleep(1.5)
+            return
 
 
 class Game:
     def __init__(self, out):
         self.out = out
-        wid = xdotool("search", "--onlyvisible", "--name", ".").split()[0]
-        geometry = xdotool("getwindowgeometry", "--shell", wid)
-        values = dict(line.split("=") for line in geometry.split())
+        game = [w for w in windows() if (w[3], w[4]) == (640, 480)]
+        if not game:
+            raise SystemExit("no 640x480 game window: " + repr(windows()))
+        _, self.wx, self.wy, _, _ = game[0]
         # The 535x270 picture is centred on the 640x480 window.
-        self.ox = int(values["X"]) + 53
-        self.oy = int(values["Y"]) + 105
-        self.wx, self.wy = int(values["X"]), int(values["Y"])
+        self.ox = self.wx + 53
+        self.oy = self.wy + 105
 
     def click(self, px, py, pause=0.35):
         xdotool("mousemove", self.ox + px, self.oy + py)
@@ -72,17 +95,22 @@ class Game:
         self.click(slot_x, 132)  # the slot
         self.click(260, 200)     # the message goes
 
+    def grab(self):
+        return subprocess.run(["import", "-window", "root", "-depth", "8", "rgb:-"],
+                              check=True, capture_output=True).stdout
+
+    def pixel(self, screen, px, py):
+        at = ((self.oy + py) * SCREEN_WIDTH + self.ox + px) * 3
+        return screen[at: at + 3]
+
     # The lane of the game, picture x 170..387, y 33..162: where the rocket
     # must be for its shots to meet the lowest green enemy (a shot leaves the
     # rocket's X + 4 and is 10 wide: its middle is the rocket's X + 9), or None.
-    def lowest_enemy(self):
+    def lowest_enemy(self, screen):
         x0, y0, w, h = 170, 33, 218, 130
-        raw = subprocess.run(["import", "-window", "root", "-crop",
-                              f"{w}x{h}+{self.ox + x0}+{self.oy + y0}", "rgb:-"],
-                             check=True, capture_output=True).stdout
 
         def green(row, col):
-            r, g, b = raw[(row * w + col) * 3: (row * w + col) * 3 + 3]
+            r, g, b = self.pixel(screen, x0 + col, y0 + row)
             return g > 110 and g > r + 30 and g > b + 30
 
         for row in range(h - 1, -1, -1):
@@ -94,22 +122,33 @@ class Game:
                 return x0 + (cols[0] + run_end) // 2 - 9
         return None
 
+    # The status line under the picture shows the score while the game runs
+    # (a few digits) and a sentence once it is over: wider than 45 pixels.
+    def game_over(self, screen):
+        cols = [x for x in range(-53, 587) for y in range(311, 327)
+                if min(self.pixel(screen, x, y)) > 200]
+        return bool(cols) and max(cols) - min(cols) > 45
+
     def play_phone_game(self, seconds):
         start = time.time()
         shot_taken = False
         aims = 0
         while time.time() - start < seconds:
-            x = self.lowest_enemy()
+            screen = self.grab()
+            if self.game_over(screen):
+                return aims, True
+            x = self.lowest_enemy(screen)
             if x is not None:
                 xdotool("mousemove", self.ox + x, self.oy + 200)
                 aims += 1
             if not shot_taken and time.time() - start > 25:
                 self.shot("phone-game-running.png")
                 shot_taken = True
-        return aims
+        return aims, False
 
 
 def play(out):
+    press_start()
     g = Game(out)
     g.shot("menu.png")
     g.load(304)                  # slot 0: the gamer is ready
@@ -117,9 +156,11 @@ def play(out):
     for _ in range(7):           # ask him: his challenge, and the game starts
         g.click(158, 190, 0.5)
     g.shot("phone-game-start.png")
-    aims = g.play_phone_game(95)
+    aims, over = g.play_phone_game(400)
     g.shot("phone-game-over.png")
-    print(f"phone game: {aims} aims")
+    print(f"phone game: {aims} aims, {'over' if over else 'still running after 400 s'}")
+    if not over:
+        raise SystemExit("the phone game did not end")
     for _ in range(4):           # the outcome's dialogue back to the room
         g.click(260, 200, 0.5)
     g.shot("room-after.png")
