@@ -34,8 +34,9 @@ constexpr TextId kLostText = 42;
 constexpr uint16_t kMallet = 232;
 constexpr uint8_t kMalletLent = 3;
 
+// Never destroyed: sprites may still be freed while the program ends.
 TBlockRecycler& EnemyBlocks() {
-    static TBlockRecycler blocks;
+    static TBlockRecycler& blocks = *new TBlockRecycler;
     return blocks;
 }
 

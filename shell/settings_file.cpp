@@ -6,6 +6,7 @@
 #include <fstream>
 
 #include "core/game_state.h"
+#include "shell/sound.h"
 
 namespace {
 std::string SettingsPath() { return GameState.programDir + "save.qzd"; }
@@ -20,6 +21,7 @@ void SetDefaults(TSettingsBlock& s) {
 
 void LoadSettings() {
     TSettingsBlock& s = GameState.settings;
+    ForgetSoundStartUp();
     std::ifstream file(SettingsPath(), std::ios::binary);
     if (!file) {
         SetDefaults(s);
@@ -32,8 +34,11 @@ void LoadSettings() {
 }
 
 bool SaveSettings() {
+    // A run silenced by a failed sound start-up still stores the user's setting.
+    TSettingsBlock stored = GameState.settings;
+    stored.soundOn = SoundSettingToStore();
     std::array<uint8_t, kSettingsBlockSize> bytes{};
-    SettingsBlockToBytes(GameState.settings, bytes);
+    SettingsBlockToBytes(stored, bytes);
     const std::string path = SettingsPath(), temp = path + ".new";
     {
         std::ofstream file(temp, std::ios::binary | std::ios::trunc);

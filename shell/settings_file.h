@@ -12,7 +12,8 @@
 // were; the bytes are taken as they are, without checks.
 void LoadSettings();
 
-// Writes GameState.settings whole. The new file is written beside the old
+// Writes GameState.settings whole, with the user's sound setting even when
+// a failed sound start-up silenced this run (SoundSettingToStore). The new file is written beside the old
 // one and then put in its place, so a failed write (full disk, no rights)
 // leaves the previous file intact. Returns false on failure; the game goes on
 // silently and writes again at the next change.

@@ -14,6 +14,15 @@
 #define VK3_UNPOISON(p, n) ((void)(p), (void)(n))
 #endif
 
+TBlockRecycler::~TBlockRecycler() {
+    while (free_ != nullptr) {
+        Node* node = free_;
+        free_ = node->next;
+        VK3_UNPOISON(node + 1, size_ - sizeof(Node));
+        ::operator delete(node);
+    }
+}
+
 void* TBlockRecycler::Take(std::size_t size) {
     if (size_ == 0 && size >= sizeof(Node)) size_ = size;
     if (size == size_ && free_ != nullptr) {

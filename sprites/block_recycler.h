@@ -7,13 +7,21 @@
 // them existed at once, creating and freeing them again allocates nothing.
 // A recycler serves blocks of the size of its first request; a request of
 // another size (a derived class) goes to the global allocator, and so does
-// the matching free. The blocks it keeps stay reachable until the program
-// ends; the most it keeps is the peak number of its sprites alive at once.
+// the matching free. The most it keeps is the peak number of its sprites
+// alive at once; destroying it frees them. A recycler behind a class's
+// operator delete must outlive every sprite of the class, so the game's are
+// created once and never destroyed:
+//     static TBlockRecycler& blocks = *new TBlockRecycler;
 #pragma once
 #include <cstddef>
 
 class TBlockRecycler {
 public:
+    TBlockRecycler() = default;
+    TBlockRecycler(const TBlockRecycler&) = delete;
+    TBlockRecycler& operator=(const TBlockRecycler&) = delete;
+    ~TBlockRecycler();
+
     // A block of `size` bytes: a kept one when the size is the served size.
     void* Take(std::size_t size);
     // Keeps a block of the served size, frees any other.

@@ -1,9 +1,10 @@
 // main.cpp: program entry of varnoklet3.
 //
-// Makes the platform pieces (SDL window backend, clock, text renderer, sound,
-// web opener), creates the one TMainForm, enters the game and runs the event
-// loop: window events go to the form's handlers, and between events the frame
-// timer runs frames, at most 60 a second.
+// Makes the platform pieces (SDL window backend, clock, text renderer, the
+// SDL_mixer sound library, web opener), creates the one TMainForm, enters the
+// game and runs the event loop: window events go to the form's handlers, and
+// between events the frame timer runs frames, at most 60 a second. When the
+// window closes the sound is released before SDL shuts down.
 #include <SDL.h>
 
 #include <cstdio>
@@ -14,13 +15,14 @@
 #include "platform/event_loop.h"
 #include "platform/sdl_clock.h"
 #include "platform/sdl_display.h"
+#include "platform/sdl_sound_library.h"
 #include "platform/sdl_web_opener.h"
 #include "platform/ttf_text_renderer.h"
 #include "core/game_state.h"
 #include "core/main_form.h"
 #include "core/random.h"
 #include "shell/settings_file.h"
-#include "core/sound_library.h"
+#include "shell/sound.h"
 #include "shell/start_game.h"
 
 namespace {
@@ -49,7 +51,7 @@ int main(int, char**) {
     SdlDisplayBackend display("Varnoklet 3");
     SdlClock clock;
     TtfTextRenderer text;
-    SilentSoundLibrary sound;
+    SdlSoundLibrary sound;
     SdlWebOpener web;
     int rc = 0;
     {
@@ -63,6 +65,7 @@ int main(int, char**) {
             SDL_ShowCursor(SDL_DISABLE);
             RunEventLoop(form);
         }
+        ReleaseSound(form);  // the window closes: music, samples, then the library
     }
     SDL_Quit();
     return rc;

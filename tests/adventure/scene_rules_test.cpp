@@ -140,15 +140,18 @@ TEST_F(RulesTest, EveryHotspotWithEveryItemPlaysThroughCleanly) {
                     GameState.hoverId = static_cast<uint16_t>(id);
                     DispatchClick(id);
                     ++dispatched;
-                    for (const TSekvence& s : GameState.steps)
-                        if (s.pending && s.scene >= 0)
+                    for (const TSekvence& s : GameState.steps) {
+                        if (s.pending && s.scene >= 0) {
                             ASSERT_TRUE(SceneIsKnown(s.scene))
                                 << "scene " << scene << " id " << id << " -> " << s.scene;
+                        }
+                    }
                     for (int i = 0; i < 30 && IsBusy(); ++i) RunNextStep();
                     ASSERT_FALSE(IsBusy()) << "scene " << scene << " id " << id;
-                    for (uint8_t e : GameState.live.inventory)
+                    for (uint8_t e : GameState.live.inventory) {
                         ASSERT_TRUE(e == 0 || (e >= 200 && e <= 233 && e != 209))
                             << "scene " << scene << " id " << id << " item " << int(e);
+                    }
                 }
             }
             Frame();  // the scene a sequence ended in draws

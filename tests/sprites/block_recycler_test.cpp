@@ -20,7 +20,7 @@ TEST(BlockRecycler, ServesFreedBlocksOfItsSizeLastFreedFirst) {
     EXPECT_EQ(blocks.Kept(), 0u);
     blocks.Give(a, 64);
     blocks.Give(b, 64);
-}
+}  // the kept blocks go with the recycler
 
 TEST(BlockRecycler, OtherSizesGoToTheGlobalAllocator) {
     TBlockRecycler blocks;
