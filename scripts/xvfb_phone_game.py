@@ -129,6 +129,14 @@ class Game:
                 if min(self.pixel(screen, x, y)) > 200]
         return bool(cols) and max(cols) - min(cols) > 45
 
+    # The phone's red dashed line across the lane (picture y 157..158).
+    def in_phone_game(self, screen):
+        reds = 0
+        for px in range(170, 388):
+            r, g, b = self.pixel(screen, px, 158)
+            reds += r > 150 and g < 90 and b < 90
+        return reds > 20
+
     def play_phone_game(self, seconds):
         start = time.time()
         shot_taken = False
@@ -156,6 +164,9 @@ def play(out):
     for _ in range(7):           # ask him: his challenge, and the game starts
         g.click(158, 190, 0.5)
     g.shot("phone-game-start.png")
+    if not g.in_phone_game(g.grab()):
+        raise SystemExit("the phone game did not start: the saved game must load from the menu "
+                         "(see room-before.png)")
     aims, over = g.play_phone_game(400)
     g.shot("phone-game-over.png")
     print(f"phone game: {aims} aims, {'over' if over else 'still running after 400 s'}")

@@ -7,7 +7,8 @@
 # enemy it sees on the screen (import grabs the lane several times a second);
 # then it loads the second and clicks the ending through to the end picture.
 # Screenshots: the game running, its end, the room after it, the end picture.
-# Needs Xvfb, xdotool and ImageMagick's import.
+# Needs Xvfb, xdotool and ImageMagick's import, and a build whose game menu
+# loads saved games.
 #
 #   scripts/xvfb_phone_game.sh [BUILD_DIR] [OUT_DIR]
 #
