@@ -1,17 +1,161 @@
-// phone_game.cpp: the companion's phone game (scene 5).
+// phone_game.cpp: the rocket, the shots, the enemies and the two endings of
+// the phone game.
 #include "adventure/phone_game.h"
 
-#include "adventure/scene_content.h"
-#include "core/game_state.h"
+#include <string>
 
-// Every click outside the inventory bar is a click on 30.
+#include "adventure/hotspots.h"
+#include "adventure/picture_choice.h"
+#include "adventure/scene_builder.h"
+#include "adventure/scene_object.h"
+#include "adventure/sound_effects.h"
+#include "adventure/step_queue.h"
+#include "core/game_state.h"
+#include "core/main_form.h"
+#include "core/random.h"
+#include "sprites/block_recycler.h"
+#include "sprites/sprite_engine.h"
+#include "texts/texts.h"
+
+namespace {
+
+constexpr int32_t kRocketPictureX = 35;
+constexpr int32_t kRocketPictureY = 120;
+constexpr int32_t kShotOffsetX = 4;
+constexpr int32_t kEnemySize = 17;
+constexpr int32_t kWholeSurface = 2000;
+
+// The dialogue after a game: scenes 59 and 58 are the gamer and the player.
+constexpr int32_t kGamerScene = 59;
+constexpr int32_t kPlayerScene = 58;
+constexpr int32_t kRoomScene = 57;
+constexpr TextId kWonTexts[] = {39, 40, 41};
+constexpr TextId kLostText = 42;
+constexpr uint16_t kMallet = 232;
+constexpr uint8_t kMalletLent = 3;
+
+// Never destroyed: sprites may still be freed while the program ends.
+TBlockRecycler& EnemyBlocks() {
+    static TBlockRecycler& blocks = *new TBlockRecycler;
+    return blocks;
+}
+
+int32_t OriginX() { return GameState.originX; }
+int32_t OriginY() { return GameState.originY; }
+
+// "nepritel", looked up once per game rather than once per enemy.
+TPictureCollectionItem* enemyPicture = nullptr;
+
+void FireShot() {
+    DejPredmet("strela", GameState.rocketX - OriginX() + kShotOffsetX, kShotStartY, kShotId);
+}
+
+// Queues a step showing text `id`. The text goes through one kept buffer, so
+// ending a game inside a frame allocates nothing once the texts were seen.
+void QueueText(int32_t scene, TextId id) {
+    static std::string text;
+    text.clear();
+    GetText(id, text);
+    QueueStep(scene, text, 0, 0);
+}
+
+void LoseGame() {
+    GameState.shooterOver = 1;
+    PlaySample(kHitSample);
+    GameState.shooterResult = 1;
+    QueueText(kGamerScene, kLostText);
+    QueueStep(kRoomScene, std::string(), 0, 0);
+}
+
+void WinGame() {
+    GameState.shooterOver = 1;
+    GameState.shooterResult = 2;
+    QueueText(kGamerScene, kWonTexts[0]);
+    QueueText(kPlayerScene, kWonTexts[1]);
+    QueueText(kGamerScene, kWonTexts[2]);
+    QueueStep(kRoomScene, std::string(), kMallet, 0);
+    GameState.live.progress.gamerState = kMalletLent;
+}
+
+}  // namespace
+
+void* TMobilnepritelSprite::operator new(std::size_t size) { return EnemyBlocks().Take(size); }
+
+void TMobilnepritelSprite::operator delete(void* block, std::size_t size) noexcept {
+    EnemyBlocks().Give(block, size);
+}
+
+void TMobilnepritelSprite::DoMove(int32_t MoveCount) {
+    TImageSpriteEx::DoMove(MoveCount);
+    if (GameState.shooterResult == 0) {
+        Y += kEnemySpeed * MoveCount;
+        if (GameState.live.scene != 5) Dead();
+    }
+    if (Y > OriginY() + kLossLineY && GameState.shooterOver == 0) LoseGame();
+}
+
 void BuildPhoneGame() {
-    Object("raketa", 35, 120, 30);
-    Blank(30, SurfaceLeft(), SurfaceTop(), 2000, 2000, ckHidden);
-    GameState.shotTimer = 15;
+    enemyPicture = FindPicture("nepritel");
+    DejPredmet("raketa", kRocketPictureX, kRocketPictureY, kRocketId);
+    AddHotspot(kRocketId, -OriginX(), -OriginY(), kWholeSurface, kWholeSurface, ckHidden,
+               std::string());
+    GameState.shotTimer = kShotInterval;
     GameState.spawnTimer = 0;
-    GameState.spawnInterval = 90;
+    GameState.spawnInterval = kFirstSpawnInterval;
     GameState.shooterScore = 0;
     GameState.shooterResult = 0;
     GameState.shooterOver = 0;
+}
+
+TMobilnepritelSprite* dejmobilnepritele() {
+    auto* enemy = new TMobilnepritelSprite(&MainForm->DXSpriteEngine.Engine());
+    enemy->Image = enemyPicture;
+    enemy->X = OriginX() + kLaneLeft + Random(kEnemySpread);
+    enemy->Y = OriginY() + kEnemyStartY;
+    enemy->SetZ(2);
+    enemy->Width = kEnemySize;
+    enemy->Height = kEnemySize;
+    GameState.spawnTimer = 0;
+    enemy->AnimCount = enemy->Image != nullptr ? enemy->Image->PatternCount() : 0;
+    enemy->AnimLooped = true;
+    enemy->AnimSpeed = kEnemyAnimSpeed;
+    return enemy;
+}
+
+void MoveRocket(TPredmet& rocket) {
+    if (GameState.shooterOver != 0) return;
+    int32_t x = GameState.mouseX;
+    if (x < OriginX() + kLaneLeft) x = OriginX() + kLaneLeft;
+    if (x > OriginX() + kLaneRight) x = OriginX() + kLaneRight;
+    GameState.rocketX = x;
+    rocket.X = x;
+    rocket.Y = OriginY() + kRocketY;
+    if (GameState.shotTimer > kShotInterval) {
+        FireShot();
+        GameState.shotTimer = 0;
+    } else {
+        ++GameState.shotTimer;
+    }
+    ++GameState.spawnTimer;
+    if (GameState.spawnTimer >= GameState.spawnInterval) {
+        dejmobilnepritele();
+        if (GameState.spawnInterval > kFastestSpawnInterval) --GameState.spawnInterval;
+    }
+}
+
+void MoveShot(TPredmet& shot, int32_t MoveCount) {
+    if (GameState.shooterOver != 0) return;
+    shot.Y -= kShotSpeed * MoveCount;
+    if (shot.Y < OriginY() + kShotTopY) shot.Dead();
+}
+
+void ShotCollision(TPredmet& probe, TSprite& other, bool& Done) {
+    if (GameState.shooterOver != 0 || probe.id != kShotId) return;
+    if (dynamic_cast<TMobilnepritelSprite*>(&other) == nullptr) return;
+    probe.Dead();
+    other.Dead();
+    Done = false;
+    ++GameState.shooterScore;
+    PlaySample(kHitSample);
+    if (GameState.shooterScore > kWinningScore && GameState.shooterOver == 0) WinGame();
 }

@@ -1,5 +1,91 @@
-// phone_game.h: the companion's phone game (scene 5).
+// phone_game.h: the gamer's phone game in scene 5, a little vertical shooter.
+//
+// A rocket at the bottom of the picture follows the mouse within its lane
+// and fires on its own; enemies appear at random places along a row near the
+// top and drift down. The 101st hit wins, an enemy that gets past the line
+// above the rocket loses. Either way the game freezes and hands the outcome
+// back to the story as queued steps, which the player clicks through.
+//
+// The pieces: the rocket (TPredmet id 30, "raketa") and its shots (TPredmet
+// id 31, "strela") whose per-frame behaviour TPredmet::DoMove hands to
+// MoveRocket and MoveShot; the hit handler TPredmet::DoCollision hands to
+// ShotCollision; the enemy class TMobilnepritelSprite ("nepritel") and its
+// spawner dejmobilnepritele. The game's counters live in GameState
+// (rocketX, shotTimer, spawnTimer, spawnInterval, shooterScore,
+// shooterResult, shooterOver); the status line under the picture is drawn by
+// the shell's text overlay.
+//
+// Pace. Positions move by the frame's milliseconds (shots rise 0.1 px/ms,
+// enemies fall 0.05 px/ms), while firing and spawning count frames (a shot
+// every 17 frames, an enemy every 90 frames at first, one frame sooner each
+// time down to 30), so the frame pacing of the loop sets the difficulty.
+//
+// Lifetime. Every sprite of the game is a child of the engine; leaving scene 5
+// rebuilds the scene, which frees them all, and building scene 5 again starts
+// a fresh game. The sprites come from a recycled block store, so a running
+// game and any number of repeated games allocate nothing once the first game
+// has reached its peak number of sprites.
 #pragma once
+#include <cstddef>
+#include <cstdint>
 
-// Scene 5's content: the rocket, the full-screen hotspot 30 and a fresh game.
+#include "sprites/image_sprite.h"
+
+class TPredmet;
+
+inline constexpr uint16_t kRocketId = 30;
+inline constexpr uint16_t kShotId = 31;
+
+// The game's geometry, relative to the picture's top-left corner (originX,
+// originY). The lane bounds rocketX; the rocket flies at kRocketY.
+inline constexpr int32_t kLaneLeft = 170;
+inline constexpr int32_t kLaneRight = 370;
+inline constexpr int32_t kRocketY = 152;
+inline constexpr int32_t kShotStartY = 147;   // shots leave 4 px right of the rocket's X
+inline constexpr int32_t kShotTopY = 50;      // a shot above this line is gone
+inline constexpr int32_t kEnemyStartY = 35;
+inline constexpr int32_t kEnemySpread = 200;  // enemy X = lane left + 0..199
+inline constexpr int32_t kLossLineY = 140;    // an enemy below this line loses the game
+inline constexpr int32_t kWinningScore = 100; // more hits than this win
+
+inline constexpr uint16_t kShotInterval = 15;   // shotTimer counts up to it, then fires
+inline constexpr uint8_t kFirstSpawnInterval = 90;
+inline constexpr uint8_t kFastestSpawnInterval = 30;
+inline constexpr double kShotSpeed = 0.1;       // pixels per millisecond, upwards
+inline constexpr double kEnemySpeed = 0.05;     // pixels per millisecond, downwards
+inline constexpr double kEnemyAnimSpeed = 0.005;  // one pattern change every 200 ms
+inline constexpr uint8_t kHitSample = 9;
+
+// One enemy: 17x17, the two patterns of "nepritel" alternating. It falls
+// while the game runs, stops when it ends (still animating), and the first
+// one below the line while the game is not over loses it.
+class TMobilnepritelSprite : public TImageSpriteEx {
+public:
+    explicit TMobilnepritelSprite(TSprite* parent) : TImageSpriteEx(parent) {}
+
+    // From the recycled block store (see the file comment).
+    static void* operator new(std::size_t size);
+    static void operator delete(void* block, std::size_t size) noexcept;
+
+protected:
+    void DoMove(int32_t MoveCount) override;
+};
+
+// Scene 5's content: the rocket at picture (35, 120), a hotspot 30 without
+// label or cursor over the whole surface (so a click in the game lands on
+// nothing that acts), and the counters of a fresh game.
 void BuildPhoneGame();
+
+// Creates one enemy at a random place of the top row and restarts the
+// spawn count. Returns it.
+TMobilnepritelSprite* dejmobilnepritele();
+
+// The rocket's frame (TPredmet id 30): follow the mouse within the lane,
+// fire, spawn. Nothing once the game is over.
+void MoveRocket(TPredmet& rocket);
+// A shot's frame (id 31): rise; gone above the top line. Frozen once over.
+void MoveShot(TPredmet& shot, int32_t MoveCount);
+// A hit found by `probe`'s collision pass: a shot that meets an enemy takes
+// it and itself out of the game and scores (the 101st hit wins). Anything
+// else, and every hit once the game is over, does nothing.
+void ShotCollision(TPredmet& probe, TSprite& other, bool& Done);

@@ -1,8 +1,10 @@
 // scene_object.cpp: the per-frame picture choice of the scene objects.
 #include "adventure/scene_object.h"
 
+#include "adventure/phone_game.h"
 #include "adventure/puzzle_values.h"
 #include "core/game_state.h"
+#include "sprites/block_recycler.h"
 
 namespace {
 
@@ -18,13 +20,27 @@ int32_t LanguageDigit() {
 
 bool IsSaveSlotId(uint16_t id) { return id >= 24 && id <= 29; }
 
+// Never destroyed: sprites may still be freed while the program ends.
+TBlockRecycler& ObjectBlocks() {
+    static TBlockRecycler& blocks = *new TBlockRecycler;
+    return blocks;
+}
+
 }  // namespace
 
-void TPredmet::DoCollision(TSprite&, bool&) {}
+void* TPredmet::operator new(std::size_t size) { return ObjectBlocks().Take(size); }
+
+void TPredmet::operator delete(void* block, std::size_t size) noexcept {
+    ObjectBlocks().Give(block, size);
+}
+
+void TPredmet::DoCollision(TSprite& other, bool& Done) { ShotCollision(*this, other, Done); }
 
 void TPredmet::DoMove(int32_t MoveCount) {
     TImageSpriteEx::DoMove(MoveCount);
-    if (ChoosePicture()) {
+    if (id == kRocketId) MoveRocket(*this);
+    else if (id == kShotId) MoveShot(*this, MoveCount);
+    else if (ChoosePicture()) {
         if (TPictureCollectionItem* item = choice_.Item()) Image = item;
     }
     if (IsOpenSaveSlot()) {
@@ -83,7 +99,7 @@ bool TPredmet::ChoosePicture() {
         choice_.Want("c", DialDigit(id - 140));
         return true;
     }
-    return false;  // a plain picture, the rocket and the shot included
+    return false;  // a plain picture
 }
 
 // Slot k shows the background of the scene saved in it, or "empty"; nothing

@@ -13,14 +13,15 @@
 // The per-frame move, in order: the animation step (objects never animate),
 // the picture choice by id, the size (the picture's pattern size; 68x34 for a
 // save slot while the save/load list is open), then a collision pass with the
-// object as the probe. Only the phone game's shot will react to hits; until
-// that game exists the handler does nothing and the rocket (id 30) and the
-// shot (id 31) are plain pictures.
+// object as the probe. The rocket (id 30) and its shots (id 31) are the
+// phone game's (phone_game.h): their move is the game's, and only a shot
+// reacts to hits.
 //
 // A picture name the catalogue does not hold (only a damaged saved game can
 // ask for one) keeps the object's current picture; a save slot whose scene
 // has no picture shows "empty".
 #pragma once
+#include <cstddef>
 #include <cstdint>
 
 #include "adventure/picture_choice.h"
@@ -32,8 +33,13 @@ public:
 
     uint16_t id = 0;  // fixed for the object's life
 
+    // Objects come and go with every build and every shot of the phone game:
+    // their memory is recycled (sprites/block_recycler.h).
+    static void* operator new(std::size_t size);
+    static void operator delete(void* block, std::size_t size) noexcept;
+
 protected:
-    // Reacts to nothing yet: hits matter only to the phone game's shot.
+    // Hits matter only to the phone game's shot (ShotCollision).
     void DoCollision(TSprite& other, bool& Done) override;
     void DoMove(int32_t MoveCount) override;
 

@@ -42,7 +42,10 @@ TEST_F(FrameAllocation, RepeatedFramesAllocateNothingInAnyKindOfScene) {
         GameState.menuReturnScene = 11;
         Build(scene);
         if (scene == 4) GameState.live.progress.saveMenuMode = 2;  // slots and panel shown
-        if (scene == 5) GameState.shooterResult = 1;               // the result line
+        if (scene == 5) {  // a lost game: the result line over the frozen game
+            GameState.shooterResult = 1;
+            GameState.shooterOver = 1;
+        }
         EXPECT_EQ(AllocationsOfARepeatedSweep(), 0) << "scene " << scene;
     }
 

@@ -91,7 +91,7 @@ TEST_F(PlayScript, RuntimeErrorsAndMissingPartsFailClearly) {
     EXPECT_EQ(run.err, "test.play:2: lang must come before start (it is a start-panel setting)\n");
     run = Run("start\nshooter-bot 100\n");
     EXPECT_EQ(run.status, 1);
-    EXPECT_NE(run.err.find("not built yet"), std::string::npos) << run.err;
+    EXPECT_EQ(run.err, "test.play:2: shooter-bot: not in the phone game (scene is 4, the phone game is scene 5)\n");
     run = Run("start\nspot 15\nclick\nexpect scene == 6\n");
     EXPECT_EQ(run.status, 0) << run.err;
 }
