@@ -6,6 +6,8 @@
 #include <cstdio>
 
 namespace {
+constexpr int kWindowedPosition = 50;  // left and top of the windowed mode
+
 std::string ModeError(const DisplayMode& mode) {
     char buf[96];
     std::snprintf(buf, sizeof buf, "Display mode cannot be changed (%dx%d %dbit)", mode.width,
@@ -43,8 +45,9 @@ bool SdlDisplayBackend::Open(const DisplayMode& mode, std::string& error) {
 }
 
 bool SdlDisplayBackend::MakeWindow(const DisplayMode& mode, std::string& error) {
-    window_ = SDL_CreateWindow(title_.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
-                               mode.width, mode.height, SDL_WINDOW_HIDDEN);
+    const int position = mode.fullScreen ? static_cast<int>(SDL_WINDOWPOS_CENTERED) : kWindowedPosition;
+    window_ = SDL_CreateWindow(title_.c_str(), position, position, mode.width, mode.height,
+                               SDL_WINDOW_HIDDEN | SDL_WINDOW_BORDERLESS);
     if (!window_) {
         error = "Primary Surface cannot be made";
         std::fprintf(stderr, "window: %s\n", SDL_GetError());

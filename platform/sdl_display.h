@@ -6,6 +6,8 @@
 // full-screen desktop window with the drawing area scaled and centred, so the
 // player never sees a failure for it; only a display that cannot be made at all
 // (no video device, no window, no renderer) fails, with the player-facing text.
+// The windowed mode is a borderless 640x480 window with its top-left corner at
+// (50,50) on the desktop.
 #pragma once
 #include <string>
 
@@ -25,6 +27,8 @@ public:
     void Close() override;
 
     SDL_Window* Window() const { return window_; }
+    // The caption of windows opened from now on.
+    void SetTitle(std::string title) { title_ = std::move(title); }
 
 private:
     bool MakeWindow(const DisplayMode& mode, std::string& error);
