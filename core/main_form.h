@@ -12,6 +12,7 @@
 // sprites and scene code can reach the catalogue and the engine.
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <string>
 
@@ -31,10 +32,6 @@ struct TPlatform {
     ISoundLibrary& sound;
     IWebOpener& web;
 };
-
-// False until clicks are dispatched to the scene rules; tools that drive the
-// form check it instead of pretending a click did something.
-constexpr bool kClickHandlingBuilt = false;
 
 enum class TMouseButton { mbLeft, mbRight, mbMiddle };
 constexpr int32_t VK_RETURN = 13;
@@ -74,6 +71,10 @@ public:
     TDXSpriteEngine DXSpriteEngine;
     TPictureCollection ImageList;
     uint32_t soundHandles[12] = {};
+
+    // Writes the settings and the six slots to "save.qzd"; set by the shell
+    // at start-up, called by the game menu after a game is saved.
+    std::function<void()> OnSaveSettings;
 
     ITextRenderer& Text;
     ISoundLibrary& Sound;

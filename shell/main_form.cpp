@@ -1,6 +1,8 @@
 // main_form.cpp: the window's components, its frame and its input handlers.
 #include "core/main_form.h"
 
+#include "adventure/click_handling.h"
+
 #include "core/game_state.h"
 #include "shell/text_overlay.h"
 #include "texts/texts.h"
@@ -64,9 +66,8 @@ void TMainForm::FormKeyUp(int32_t key) {
     if (key == VK_RETURN || key == VK_SPACE) DDrawClick();
 }
 
-// A click acts on the hotspot the last frame found under the cursor; the
-// click handling and the scene rules are dispatched from here once they exist.
-void TMainForm::DDrawClick() {}
+// A click acts on the hotspot the last frame found under the cursor.
+void TMainForm::DDrawClick() { ClickDrawingSurface(); }
 
 // The cursor catches up with the mouse in the next frame.
 void TMainForm::DDrawMouseMove(int32_t x, int32_t y) {
@@ -74,4 +75,7 @@ void TMainForm::DDrawMouseMove(int32_t x, int32_t y) {
     GameState.mouseY = y;
 }
 
-void TMainForm::DDrawMouseUp(TMouseButton, int32_t, int32_t) {}
+// Only the right button does anything on release: it drops a carried item.
+void TMainForm::DDrawMouseUp(TMouseButton button, int32_t, int32_t) {
+    if (button == TMouseButton::mbRight) RightButtonUp();
+}

@@ -92,14 +92,8 @@ TEST_F(PlayScript, RuntimeErrorsAndMissingPartsFailClearly) {
     run = Run("start\nshooter-bot 100\n");
     EXPECT_EQ(run.status, 1);
     EXPECT_NE(run.err.find("not built yet"), std::string::npos) << run.err;
-    run = Run("start\nspot 15\nclick\nexpect scene == 4\n");
-    if (!kClickHandlingBuilt) {
-        EXPECT_EQ(run.status, 1);
-        EXPECT_EQ(run.err, "test.play:3: click: the click handling is not built yet "
-                           "(kClickHandlingBuilt is false in core/main_form.h)\n");
-    } else {
-        EXPECT_EQ(run.status, 0) << run.err;
-    }
+    run = Run("start\nspot 15\nclick\nexpect scene == 6\n");
+    EXPECT_EQ(run.status, 0) << run.err;
 }
 
 TEST_F(PlayScript, ScreenshotsHaveTheDrawingAreasSize) {

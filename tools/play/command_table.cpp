@@ -23,6 +23,8 @@ constexpr CommandDef kCommands[] = {
     {"screenshot", ArgShape::Path, RunScreenshot},
     {"sounds", ArgShape::None, RunSounds},
     {"shooter-bot", ArgShape::Optional, RunShooterBot},
+    {"goto", ArgShape::Expr, RunGoto},
+    {"give", ArgShape::Expr, RunGive},
 };
 }  // namespace
 

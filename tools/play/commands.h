@@ -87,3 +87,5 @@ bool RunPrint(PlaySession&, const ScriptCommand&, std::string&);
 bool RunScreenshot(PlaySession&, const ScriptCommand&, std::string&);
 bool RunSounds(PlaySession&, const ScriptCommand&, std::string&);
 bool RunShooterBot(PlaySession&, const ScriptCommand&, std::string&);
+bool RunGoto(PlaySession&, const ScriptCommand&, std::string&);
+bool RunGive(PlaySession&, const ScriptCommand&, std::string&);

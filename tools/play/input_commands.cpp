@@ -19,15 +19,6 @@ bool NeedsStart(PlaySession& session, const ScriptCommand& command, std::string&
     return Fail(error, std::string(command.def->name) + " needs the game running: run start first");
 }
 
-// Clicks and keys are only handed to the form once it dispatches them;
-// before that a script that clicks would test nothing.
-bool NeedsClickHandling(const ScriptCommand& command, std::string& error) {
-    if (kClickHandlingBuilt) return true;
-    return Fail(error, std::string(command.def->name) +
-                           ": the click handling is not built yet (kClickHandlingBuilt is false "
-                           "in core/main_form.h)");
-}
-
 void MoveMouse(PlaySession& session, int32_t x, int32_t y) {
     session.Form().DDrawMouseMove(x, y);
     session.RunFrame(PlaySession::kInputFrameMs);
@@ -36,7 +27,7 @@ void MoveMouse(PlaySession& session, int32_t x, int32_t y) {
 
 // A left click, then its frame; `idle` clicks through the same path.
 bool ClickOnce(PlaySession& session, const ScriptCommand& command, std::string& error) {
-    if (!NeedsStart(session, command, error) || !NeedsClickHandling(command, error)) return false;
+    if (!NeedsStart(session, command, error)) return false;
     session.Form().DDrawClick();
     session.RunFrame(PlaySession::kInputFrameMs);
     return true;
@@ -74,7 +65,7 @@ bool RunClick(PlaySession& session, const ScriptCommand& command, std::string& e
 }
 
 bool RunRightClick(PlaySession& session, const ScriptCommand& command, std::string& error) {
-    if (!NeedsStart(session, command, error) || !NeedsClickHandling(command, error)) return false;
+    if (!NeedsStart(session, command, error)) return false;
     session.Form().DDrawMouseUp(TMouseButton::mbRight, GameState.mouseX, GameState.mouseY);
     session.RunFrame(PlaySession::kInputFrameMs);
     return true;
@@ -85,7 +76,7 @@ bool RunKey(PlaySession& session, const ScriptCommand& command, std::string& err
     if (command.word == "enter") key = VK_RETURN;
     else if (command.word == "space") key = VK_SPACE;
     else return Fail(error, "key: '" + command.word + "' is not a key here: use enter or space");
-    if (!NeedsStart(session, command, error) || !NeedsClickHandling(command, error)) return false;
+    if (!NeedsStart(session, command, error)) return false;
     session.Form().FormKeyDown(key);
     session.Form().FormKeyUp(key);
     session.RunFrame(PlaySession::kInputFrameMs);

@@ -1,0 +1,84 @@
+// click_handling.cpp: dispatching idle clicks and running queued steps.
+#include "adventure/click_handling.h"
+
+#include "adventure/chapters.h"
+#include "adventure/hotspots.h"
+#include "adventure/inventory.h"
+#include "adventure/inventory_rules.h"
+#include "adventure/rules.h"
+#include "adventure/scene_builder.h"
+#include "adventure/sound_effects.h"
+#include "adventure/step_queue.h"
+#include "core/game_state.h"
+
+namespace {
+
+constexpr uint8_t kClickSample = 3;
+
+// Stores the item in the first free inventory entry (none free: not stored)
+// and shows it in the bar with its sparkle.
+void GainItem(uint16_t item) {
+    for (uint8_t& entry : GameState.live.inventory) {
+        if (entry != 0) continue;
+        entry = static_cast<uint8_t>(item);
+        break;
+    }
+    DejInv(item, true);
+}
+
+void RunStep(TSekvence& step) {
+    if (step.scene >= 0) {
+        GameState.live.scene = step.scene;
+        VykresliScenu();
+    }
+    if (step.item != 0) GainItem(step.item);
+    if (step.sound != 0) PlaySample(step.sound);
+    SetMessage(step.text);
+    step.pending = false;
+}
+
+}  // namespace
+
+void Queue(const TStep& step) {
+    std::string text;
+    if (step.literal != nullptr) text = step.literal;
+    else if (step.text >= 0) text = Text(static_cast<TextId>(step.text));
+    QueueStep(step.to, text, step.item, step.sound);
+}
+
+int32_t Here() { return GameState.live.scene; }
+
+void PlayNow(uint8_t n) { PlaySample(n); }
+
+void DispatchClick(int32_t id) {
+    if (id >= kFirstInventoryHotspot && id <= kLastInventoryHotspot) {
+        ClickInventoryItem(static_cast<uint16_t>(id));
+        return;
+    }
+    if (id == kGameMenuStripId) {
+        ClickGameMenuStrip();
+        return;
+    }
+    DispatchSceneClick(GameState.live.scene, id);
+}
+
+void RunNextStep() {
+    for (TSekvence& step : GameState.steps) {
+        if (!step.pending) continue;
+        RunStep(step);
+        return;
+    }
+    ClearSteps();
+    GameState.messageLines[0].clear();
+}
+
+void ClickDrawingSurface() {
+    if (!IsBusy()) DispatchClick(GameState.hoverId);
+    RunNextStep();
+}
+
+void RightButtonUp() {
+    if (IsBusy()) return;
+    if (GameState.selectedItem != 0) PlaySample(kClickSample);
+    GameState.selectedItem = 0;
+}
