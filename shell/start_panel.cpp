@@ -26,7 +26,9 @@ bool IsButton(TPanelControl c) {
 }
 }  // namespace
 
-TStartPanel::TStartPanel(TMainForm& form, TStartPanelHost host) : form_(form), host_(std::move(host)) {}
+TStartPanel::TStartPanel(TMainForm& form, TStartPanelHost host) : form_(form), host_(std::move(host)) {
+    form_.OnSaveSettings = [] { SaveSettings(); };
+}
 
 void TStartPanel::FormCreate(uint32_t seed, const std::string& programDir,
                              const std::function<std::string()>& userFolder) {

@@ -59,6 +59,8 @@ public:
     static constexpr int32_t kWindowHeight = kHeight + 2;     // 270
     static constexpr const char* kApplicationTitle = "Varnoklet 3";
 
+    // Also hooks the form's OnSaveSettings (a game saved from the menu) to
+    // SaveSettings.
     TStartPanel(TMainForm& form, TStartPanelHost host);
 
     // Window creation: seeds the random generator, sets programDir, chooses
