@@ -202,6 +202,22 @@ TEST_F(SavedGamesTest, DamagedSlotsAreShownButRefuseToLoadAndStayAsTheyAre) {
     }
 }
 
+TEST_F(SavedGamesTest, ANewGameKeepsTheSlotsAndTheSettings) {
+    std::array<uint8_t, kSettingsBlockSize> pattern{}, after{};
+    for (size_t i = 0; i < pattern.size(); ++i) pattern[i] = static_cast<uint8_t>(i * 5 + 1);
+    pattern[0] = 3;
+    pattern[1] = 1;
+    pattern[2] = 0;
+    SettingsBlockFromBytes(GameState.settings, pattern);
+    Build(12);
+    MenuFrom(12, 1);
+    ClickSpot(15);  // New game
+    EXPECT_EQ(GameState.live.scene, 6);
+    SettingsBlockToBytes(GameState.settings, after);
+    EXPECT_EQ(after, pattern);
+    EXPECT_EQ(fileWrites, 0);
+}
+
 TEST_F(SavedGamesTest, WithoutARunningGameTheSaveListSavesNothing) {
     MenuFrom(0, 2);
     ClickSpot(24);
