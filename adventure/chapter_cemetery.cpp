@@ -38,16 +38,6 @@ void UseTombEntrance() {
     }
 }
 
-// A walk that tells its story only the first time.
-void WalkFirstTime(uint8_t& visited, int32_t scene, int32_t text) {
-    if (visited == 0) {
-        Queue({.to = scene, .text = text});
-        visited = 1;
-    } else {
-        Queue({.to = scene});
-    }
-}
-
 void ClickCemetery(int32_t id) {
     switch (id) {
         case 82: UseTombEntrance(); break;

@@ -113,14 +113,7 @@ void BuildForestRoad() {
 
 void ClickForestRoad(int32_t id) {
     if (id == 57) Queue({.to = 24});
-    if (id == 58) {
-        if (P().ruinVisited == 0) {
-            Queue({.to = 25, .text = 187});
-            P().ruinVisited = 1;
-        } else {
-            Queue({.to = 25});
-        }
-    }
+    if (id == 58) WalkFirstTime(P().ruinVisited, 25, 187);
     if (id == 60) Queue({.to = 27});
 }
 
@@ -146,14 +139,7 @@ void ClickHillside(int32_t id) {
     switch (id) {
         case 59: Queue({.to = 30}); break;
         case 61: Queue({.to = 26}); break;
-        case 62:
-            if (P().excavatorVisited == 0) {
-                Queue({.to = 28, .text = 188});
-                P().excavatorVisited = 1;
-            } else {
-                Queue({.to = 28});
-            }
-            break;
+        case 62: WalkFirstTime(P().excavatorVisited, 28, 188); break;
         case 63: if (Carried() == 0) ClickStones(); break;
         case 67:
             if (Carried() != 0) break;

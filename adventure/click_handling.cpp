@@ -39,16 +39,33 @@ void RunStep(TSekvence& step) {
 
 }  // namespace
 
+namespace {
+uint32_t missingTexts = 0;
+}
+
 void Queue(const TStep& step) {
     std::string text;
     if (step.literal != nullptr) text = step.literal;
-    else if (step.text >= 0) text = Text(static_cast<TextId>(step.text));
+    else if (step.text >= 0 && !GetTextIn(GameState.settings.language,
+                                          static_cast<TextId>(step.text), text))
+        ++missingTexts;
     QueueStep(step.to, text, step.item, step.sound);
 }
+
+uint32_t MissingTextLookups() { return missingTexts; }
 
 int32_t Here() { return GameState.live.scene; }
 
 void PlayNow(uint8_t n) { PlaySample(n); }
+
+void WalkFirstTime(uint8_t& visited, int32_t scene, int32_t text) {
+    if (visited == 0) {
+        Queue({.to = scene, .text = text});
+        visited = 1;
+    } else {
+        Queue({.to = scene});
+    }
+}
 
 void DispatchClick(int32_t id) {
     if (id >= kFirstInventoryHotspot && id <= kLastInventoryHotspot) {

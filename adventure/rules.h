@@ -29,6 +29,10 @@ struct TStep {
 // Queues the step; the text is looked up now, in the current language.
 void Queue(const TStep& step);
 
+// How many queued steps named a text the table has no entry for (the step
+// then shows nothing). Always 0 in a sound game; tests and the soak check it.
+uint32_t MissingTextLookups();
+
 // The scene the player was in when the click was dispatched ("→here"), so a
 // sequence that first shows another scene still comes back to this one.
 int32_t Here();
@@ -38,6 +42,10 @@ inline uint16_t Carried() { return GameState.selectedItem; }
 
 // The progress bytes of the running game.
 inline TProgress& P() { return GameState.live.progress; }
+
+// A walk to `scene` that tells `text` only the first time (`visited` then
+// becomes 1).
+void WalkFirstTime(uint8_t& visited, int32_t scene, int32_t text);
 
 // Plays sample `n` at once, outside any step (1..11; 0 plays nothing).
 void PlayNow(uint8_t n);
