@@ -18,6 +18,7 @@
 #include <string>
 #include <vector>
 
+#include "adventure/hotspots.h"
 #include "adventure/saved_games.h"
 #include "adventure/scene_builder.h"
 #include "adventure/step_queue.h"
