@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "core/game_state.h"
+#include "shell/sound.h"
 
 namespace {
 constexpr const char* kFileName = "save.qzd";
@@ -82,6 +83,7 @@ void SetSettingsFolder(const std::string& folder) { settingsFolder = WithSeparat
 
 void LoadSettings() {
     TSettingsBlock& s = GameState.settings;
+    ForgetSoundStartUp();
     std::ifstream file(SettingsPath(), std::ios::binary);
     if (!file) {
         SetDefaults(s);
@@ -95,8 +97,11 @@ void LoadSettings() {
 }
 
 bool SaveSettings() {
+    // A run silenced by a failed sound start-up still stores the user's setting.
+    TSettingsBlock stored = GameState.settings;
+    stored.soundOn = SoundSettingToStore();
     std::array<uint8_t, kSettingsBlockSize> block{};
-    SettingsBlockToBytes(GameState.settings, block);
+    SettingsBlockToBytes(stored, block);
     const std::string path = SettingsPath();
     if (WriteFileAtomically(path, std::vector<uint8_t>(block.begin(), block.end()))) return true;
     if (!writeFailureReported) {

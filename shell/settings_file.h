@@ -24,12 +24,13 @@
 // rewritten by reading it.
 void LoadSettings();
 
-// Writes GameState.settings whole. The new file is written and flushed to the
-// disk beside the old one and then renamed over it, so a crash, a kill or a
-// full disk at any moment leaves either the old or the new complete file.
-// Returns false on failure; the game goes on with its settings in memory and
-// writes again at the next change. The first failure of a run is reported
-// with one line on standard error.
+// Writes GameState.settings whole, with the user's sound setting even when
+// a failed sound start-up silenced this run (SoundSettingToStore). The new
+// file is written and flushed to the disk beside the old one and then renamed
+// over it, so a crash, a kill or a full disk at any moment leaves either the
+// old or the new complete file. Returns false on failure; the game goes on
+// with its settings in memory and writes again at the next change. The first
+// failure of a run is reported with one line on standard error.
 bool SaveSettings();
 
 // The folder "save.qzd" is read from and written to (with its trailing

@@ -1,11 +1,12 @@
 // main.cpp: program entry of varnoklet3.
 //
-// Makes the platform pieces (SDL window backend, clock, text renderer, sound,
-// web opener), creates the one TMainForm and its start panel (FormCreate:
-// settings, translation), shows the panel until its start button has entered
-// the game, then runs the game's event loop: window events go to the form's
-// handlers, and between events the frame timer runs frames, at most 60 a
-// second.
+// Makes the platform pieces (SDL window backend, clock, text renderer, the
+// SDL_mixer sound library, web opener), creates the one TMainForm and its
+// start panel (FormCreate: settings, translation), shows the panel until its
+// start button has entered the game, then runs the game's event loop: window
+// events go to the form's handlers, and between events the frame timer runs
+// frames, at most 60 a second. When the window closes the sound is released
+// before SDL shuts down.
 #include <SDL.h>
 
 #include <cstdio>
@@ -18,9 +19,11 @@
 #include "platform/event_loop.h"
 #include "platform/sdl_clock.h"
 #include "platform/sdl_display.h"
+#include "platform/sdl_sound_library.h"
 #include "platform/sdl_start_panel.h"
 #include "platform/sdl_web_opener.h"
 #include "platform/ttf_text_renderer.h"
+#include "shell/sound.h"
 #include "shell/start_panel.h"
 
 namespace {
@@ -67,12 +70,13 @@ int main(int, char**) {
     SdlDisplayBackend display(TStartPanel::kApplicationTitle);
     SdlClock clock;
     TtfTextRenderer text;
-    SilentSoundLibrary sound;
+    SdlSoundLibrary sound;
     SdlWebOpener web;
     int rc = 0;
     {
         TMainForm form(TPlatform{display, clock, text, sound, web});
         rc = RunGame(display, form);
+        ReleaseSound(form);  // the window closes: music, samples, then the library
     }
     SDL_Quit();
     return rc;

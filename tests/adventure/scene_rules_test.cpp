@@ -84,7 +84,7 @@ TEST_F(RulesTest, BoardingNeedsTheTicketWhateverIsCarried) {
 }
 
 // Progress states to sweep: a new game, everything done, and a spread of
-// small random values in every named entry.
+// small random values in every named entry (the language alternates).
 void SetSweepState(int variant) {
     TProgress& p = GameState.live.progress;
     if (variant == 1) {
@@ -113,8 +113,9 @@ bool SceneIsKnown(int32_t scene) {
 // story and texts of the table, and leaves the inventory's values valid.
 TEST_F(RulesTest, EveryHotspotWithEveryItemPlaysThroughCleanly) {
     const uint32_t missingBefore = MissingTextLookups();
+    const bool closingBefore = form.Closing();
     int dispatched = 0;
-    for (int variant = 0; variant < 4; ++variant) {
+    for (int variant = 0; variant < 3; ++variant) {
         for (int32_t scene = 1; scene <= 82; ++scene) {
             if (!SceneIsKnown(scene)) continue;
             ResetGameState();
@@ -139,23 +140,26 @@ TEST_F(RulesTest, EveryHotspotWithEveryItemPlaysThroughCleanly) {
                     GameState.hoverId = static_cast<uint16_t>(id);
                     DispatchClick(id);
                     ++dispatched;
-                    for (const TSekvence& s : GameState.steps)
-                        if (s.pending && s.scene >= 0)
+                    for (const TSekvence& s : GameState.steps) {
+                        if (s.pending && s.scene >= 0) {
                             ASSERT_TRUE(SceneIsKnown(s.scene))
                                 << "scene " << scene << " id " << id << " -> " << s.scene;
+                        }
+                    }
                     for (int i = 0; i < 30 && IsBusy(); ++i) RunNextStep();
                     ASSERT_FALSE(IsBusy()) << "scene " << scene << " id " << id;
-                    Frame();
-                    for (uint8_t e : GameState.live.inventory)
+                    for (uint8_t e : GameState.live.inventory) {
                         ASSERT_TRUE(e == 0 || (e >= 200 && e <= 233 && e != 209))
                             << "scene " << scene << " id " << id << " item " << int(e);
+                    }
                 }
             }
+            Frame();  // the scene a sequence ended in draws
         }
     }
     EXPECT_GT(dispatched, 5000);
     EXPECT_EQ(MissingTextLookups(), missingBefore);
-    EXPECT_FALSE(form.Closing());
+    EXPECT_EQ(form.Closing(), closingBefore);  // nothing but Quit closes the window
 }
 
 }  // namespace
