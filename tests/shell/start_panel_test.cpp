@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -300,6 +301,40 @@ TEST_F(StartPanelTest, DamagedSettingsFallBackForThisRunAndTheFileIsNotRewritten
             ASSERT_EQ(block[i], i < size ? whole[i] : 0) << "size " << size << " byte " << i;
         EXPECT_EQ(FileBytes().size(), size);
     }
+}
+
+TEST_F(StartPanelTest, ADamagedSlotRefusesToLoadAndARealSaveKeepsEveryOtherByteOfTheFile) {
+    Bytes damaged = PatternFile(0, 1, 1);
+    auto put = [&](size_t at, const void* value, size_t size) {
+        std::memcpy(damaged.data() + at, value, size);
+    };
+    const double stamp = 46362.5;
+    const int32_t noScene = 999;
+    put(8 + 2 * 288, &stamp, 8);  // slot 2: saved, but in a scene the game does not have
+    put(8 + 2 * 288 + 8, &noScene, 4);
+    WriteFile(damaged);
+    Create();
+    ASSERT_TRUE(panel->Button1Click());
+    auto click = [&](int32_t id) {
+        GameState.hoverId = static_cast<uint16_t>(id);
+        form->DDrawClick();
+    };
+    click(15);  // new game, then through the narration
+    for (int i = 0; i < 5; ++i) click(0);
+    ASSERT_EQ(GameState.live.scene, 10);
+    click(20);  // the menu
+    click(16);  // the load list
+    click(26);  // the damaged slot: nothing happens
+    EXPECT_EQ(GameState.live.scene, 4);
+    EXPECT_EQ(FileBytes(), damaged);
+    click(17);  // the save list
+    click(28);
+    EXPECT_EQ(GameState.live.scene, 10);
+    const Bytes file = FileBytes();
+    ASSERT_EQ(file.size(), kSettingsBlockSize);
+    for (size_t i = 0; i < kSettingsBlockSize; ++i)
+        if (i < 8 + 4 * 288 || i >= 8 + 5 * 288) ASSERT_EQ(file[i], damaged[i]) << "byte " << i;
+    EXPECT_EQ(file[8 + 4 * 288 + 8], 10);  // slot 4 holds the game, in scene 10
 }
 
 TEST_F(StartPanelTest, AFileThatCannotBeWrittenLeavesTheSettingsInMemoryWithOneLineOnStderr) {
