@@ -8,6 +8,7 @@
 // then open the street at the stop.
 #include "adventure/chapters.h"
 #include "adventure/inventory.h"
+#include "adventure/puzzle_values.h"
 #include "adventure/puzzles.h"
 #include "adventure/rules.h"
 #include "adventure/scene_content.h"
@@ -49,7 +50,7 @@ void ClickStop(int32_t id) {
 // ---- Scene 25: the castle ruin ---------------------------------------------
 
 // "Hole" while empty, "Block filled hole" once a block sits in it.
-TextId HoleLabel(int hole) { return P().holeBlock[hole] == 0 ? 66 : 67; }
+TextId HoleLabel(int hole) { return HoleHoldsBlock(hole) ? 67 : 66; }
 
 void BuildRuin() {
     if (P().holeOrderCount < 4) {

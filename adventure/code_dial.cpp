@@ -1,10 +1,50 @@
-// code_dial.cpp: drawing the bunker gate's code.
+// code_dial.cpp: the bunker gate's code and its dial.
 #include "adventure/code_dial.h"
 
 #include <cstdint>
 
+#include "adventure/puzzle_values.h"
+#include "adventure/puzzles.h"
+#include "adventure/rules.h"
 #include "core/game_state.h"
 #include "core/random.h"
+
+namespace {
+
+constexpr int32_t kFirstButtonSpot = 140;  // button d is spot 139 + d
+constexpr int32_t kLastButtonSpot = 148;
+constexpr int32_t kFuseSpot = 181;
+
+void PressButton(uint8_t digit) {
+    uint8_t* shown = GameState.live.progress.dialDigits;
+    shown[0] = shown[1];
+    shown[1] = shown[2];
+    shown[2] = digit;
+    PlayNow(9);
+}
+
+bool DigitsMatchCode() {
+    const TProgress& p = GameState.live.progress;
+    for (int k = 0; k < 3; ++k)
+        if (p.dialDigits[k] != p.dialCode[k]) return false;
+    return true;
+}
+
+void PressFuse() {
+    if (DialCodeSettled() && DigitsMatchCode()) {
+        Queue({.text = 341, .sound = 3});
+        Queue({.to = 52, .text = 342, .sound = 10});
+        Queue({.to = 56, .text = 343});
+        return;
+    }
+    Queue({.text = 344, .sound = 3});
+    // A card already studied whose code is not three digits 1..9 (a damaged
+    // save) could never be read: settle a code now, which the card shows
+    // from its next look on.
+    if (GameState.live.progress.businessCardStudied != 0 && !DialCodeSettled()) MakeDialCode();
+}
+
+}  // namespace
 
 void MakeDialCode() {
     uint8_t a, b, c;
@@ -17,4 +57,12 @@ void MakeDialCode() {
     code[0] = a;
     code[1] = b;
     code[2] = c;
+}
+
+void PressDial(int32_t hotspotId) {
+    if (Carried() != 0) return;
+    if (hotspotId >= kFirstButtonSpot && hotspotId <= kLastButtonSpot)
+        PressButton(static_cast<uint8_t>(hotspotId - (kFirstButtonSpot - 1)));
+    else if (hotspotId == kFuseSpot)
+        PressFuse();
 }

@@ -1,6 +1,7 @@
 // scene_object.cpp: the per-frame picture choice of the scene objects.
 #include "adventure/scene_object.h"
 
+#include "adventure/puzzle_values.h"
 #include "core/game_state.h"
 
 namespace {
@@ -60,26 +61,26 @@ bool TPredmet::ChoosePicture() {
             return ChooseSlotPicture(id - 24);
         case 46: choice_.Want(p.wireTaken != 0 ? "nic" : "drat"); return true;
         case 48: case 49: case 50: case 51:
-            choice_.Want(p.holeBlock[id - 48] != 0 ? "kostka1" : "kostka0");
+            choice_.Want(HoleHoldsBlock(id - 48) ? "kostka1" : "kostka0");
             return true;
         case 66: choice_.Want(p.rodTaken != 0 ? "nic" : "tyc"); return true;
-        case 115: choice_.Want("ka", p.cardFace[0]); return true;
-        case 116: choice_.Want("kb", p.cardFace[1]); return true;
-        case 117: choice_.Want("kc", p.cardFace[2]); return true;
-        case 118: choice_.Want("kd", p.cardFace[3]); return true;
+        case 115: choice_.Want("ka", CardFace(0)); return true;
+        case 116: choice_.Want("kb", CardFace(1)); return true;
+        case 117: choice_.Want("kc", CardFace(2)); return true;
+        case 118: choice_.Want("kd", CardFace(3)); return true;
         default: break;
     }
     if (id >= 72 && id <= 80) {
-        choice_.Want("p", p.tile[id - 72]);
+        choice_.Want("p", TilePiece(id - 72));
         return true;
     }
     if (id >= 125 && id <= 133) {
-        uint8_t s = p.stone[id - 125];
-        choice_.Want(s == 0 ? "tlac0" : s == 2 ? "tlac2" : "tlac1");
+        uint8_t s = StoneState(id - 125);
+        choice_.Want(s == kStoneOut ? "tlac0" : s == kStoneHeld ? "tlac2" : "tlac1");
         return true;
     }
     if (id >= 140 && id <= 142) {
-        choice_.Want("c", p.dialDigits[id - 140]);
+        choice_.Want("c", DialDigit(id - 140));
         return true;
     }
     return false;  // a plain picture, the rocket and the shot included

@@ -6,8 +6,65 @@
 // the frame timer gets an idle pass. Frames follow the vertical blank where
 // the display offers it and are in any case paced to at most 60 a second, so
 // the frame-counted timers of the phone game keep their pace on any monitor.
+//
+// The desktop keys are the window's own, never the game's: Alt+Enter and F11
+// toggle full screen, Ctrl+Plus and Ctrl+Minus change the window scale, F12
+// takes a screenshot and Ctrl+M mutes or restores the sound. None of them
+// reaches the form; in particular the Enter of Alt+Enter is not a click, even
+// when Alt is let go before Enter.
 #pragma once
+#include <cstdint>
+#include <memory>
 
+union SDL_Event;
 class TMainForm;
+enum class TMouseButton;
 
-void RunEventLoop(TMainForm& form);
+// The form's input handlers as the router calls them (the form itself in the
+// game; a recorder in tests).
+class IFormInput {
+public:
+    virtual ~IFormInput() = default;
+    virtual void MouseMove(int32_t x, int32_t y) = 0;
+    virtual void Click() = 0;
+    virtual void MouseUp(TMouseButton button, int32_t x, int32_t y) = 0;
+    virtual void KeyDown(int32_t key) = 0;
+    virtual void KeyUp(int32_t key) = 0;
+};
+
+// What the desktop keys, the mouse and window resizes ask of the program.
+class IDesktopControls {
+public:
+    virtual ~IDesktopControls() = default;
+    virtual void ToggleFullScreen() = 0;
+    virtual void ChangeScale(int32_t step) = 0;  // +1 larger, -1 smaller
+    virtual void TakeScreenshot() = 0;
+    virtual void ToggleMute() = 0;
+    // The drawing-area pixel under a window position.
+    virtual void MapMouse(int32_t wx, int32_t wy, int32_t& ax, int32_t& ay) = 0;
+    virtual void WindowResized() = 0;
+};
+
+// Turns SDL events into the form's handlers and the desktop controls; keeps
+// what it needs to know between events (an Enter already used by Alt+Enter).
+// Without controls the desktop keys do nothing and positions pass unchanged;
+// without an input the mouse and keys go to the form's own handlers.
+class EventRouter {
+public:
+    EventRouter(TMainForm& form, IDesktopControls* controls, IFormInput* input = nullptr);
+    ~EventRouter();
+    void Handle(const SDL_Event& e);
+
+private:
+    class FormHandlers;
+    bool DesktopKeyDown(const SDL_Event& e);
+    void MapMouse(int32_t wx, int32_t wy, int32_t& ax, int32_t& ay);
+
+    TMainForm& form_;
+    IDesktopControls* controls_;
+    std::unique_ptr<FormHandlers> own_;  // the form's handlers, when no input was given
+    IFormInput* input_;
+    bool enterTaken_ = false;  // the Enter of Alt+Enter is down; its release is not a click
+};
+
+void RunEventLoop(TMainForm& form, IDesktopControls* controls = nullptr);

@@ -6,8 +6,6 @@
 #include <cstdio>
 
 namespace {
-constexpr int kWindowedPosition = 50;  // left and top of the windowed mode
-
 std::string ModeError(const DisplayMode& mode) {
     char buf[96];
     std::snprintf(buf, sizeof buf, "Display mode cannot be changed (%dx%d %dbit)", mode.width,
@@ -37,27 +35,30 @@ bool SdlDisplayBackend::Open(const DisplayMode& mode, std::string& error) {
         std::fprintf(stderr, "video: %s\n", SDL_GetError());
         return false;
     }
+    mode_ = mode;
     if (!MakeWindow(mode, error) || !MakeRenderer(mode, error)) {
         Close();
         return false;
     }
+    WindowResized();
     return true;
 }
 
 bool SdlDisplayBackend::MakeWindow(const DisplayMode& mode, std::string& error) {
-    const int position = mode.fullScreen ? static_cast<int>(SDL_WINDOWPOS_CENTERED) : kWindowedPosition;
-    window_ = SDL_CreateWindow(title_.c_str(), position, position, mode.width, mode.height,
+    window_ = SDL_CreateWindow(title_.c_str(), kWindowLeft, kWindowTop, mode.width, mode.height,
                                SDL_WINDOW_HIDDEN | SDL_WINDOW_BORDERLESS);
     if (!window_) {
         error = "Primary Surface cannot be made";
         std::fprintf(stderr, "window: %s\n", SDL_GetError());
         return false;
     }
+    fullScreen_ = mode.fullScreen;
     if (mode.fullScreen && !EnterFullScreen(window_, mode)) {
         error = ModeError(mode);
         std::fprintf(stderr, "full screen: %s\n", SDL_GetError());
         return false;
     }
+    if (!mode.fullScreen) PlaceWindow();
     SDL_ShowWindow(window_);
     SDL_RaiseWindow(window_);
     return true;
@@ -71,9 +72,8 @@ bool SdlDisplayBackend::MakeRenderer(const DisplayMode& mode, std::string& error
         std::fprintf(stderr, "renderer: %s\n", SDL_GetError());
         return false;
     }
-    // The drawing area keeps its size; the renderer scales it to the window and
-    // centres it, and reports mouse positions in drawing-area coordinates.
-    SDL_RenderSetLogicalSize(renderer_, mode.width, mode.height);
+    // Sharp pixels at every scale: the texture is sampled nearest-neighbour.
+    SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "nearest");
     texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_RGB565, SDL_TEXTUREACCESS_STREAMING,
                                  mode.width, mode.height);
     if (!texture_) {
@@ -81,7 +81,76 @@ bool SdlDisplayBackend::MakeRenderer(const DisplayMode& mode, std::string& error
         std::fprintf(stderr, "texture: %s\n", SDL_GetError());
         return false;
     }
+    SDL_SetTextureScaleMode(texture_, SDL_ScaleModeNearest);
     return true;
+}
+
+// The window at its place with the scaled area's size (window mode only).
+void SdlDisplayBackend::PlaceWindow() {
+    scale_ = ClampWindowScale(scale_, MaxScale());
+    SDL_SetWindowSize(window_, mode_.width * scale_, mode_.height * scale_);
+    SDL_SetWindowPosition(window_, kWindowLeft, kWindowTop);
+}
+
+int32_t SdlDisplayBackend::MaxScale() const {
+    if (!window_) return kMaxWindowScale;
+    SDL_Rect usable;
+    const int display = SDL_GetWindowDisplayIndex(window_);
+    if (SDL_GetDisplayUsableBounds(display < 0 ? 0 : display, &usable) != 0) return 1;
+    return LargestWindowScale(usable.x + usable.w, usable.y + usable.h, kWindowLeft, kWindowTop,
+                              mode_.width, mode_.height);
+}
+
+int32_t SdlDisplayBackend::SetScale(int32_t scale) {
+    scale_ = ClampWindowScale(scale, MaxScale());
+    if (window_ && !fullScreen_) {
+        PlaceWindow();
+        WindowResized();
+    }
+    return scale_;
+}
+
+bool SdlDisplayBackend::SetFullScreen(bool fullScreen) {
+    if (!window_) {
+        fullScreen_ = fullScreen;
+        return true;
+    }
+    if (fullScreen == fullScreen_) return true;
+    if (SDL_SetWindowFullscreen(window_, fullScreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0) != 0) {
+        std::fprintf(stderr, "full screen: %s\n", SDL_GetError());
+        return false;
+    }
+    fullScreen_ = fullScreen;
+    if (!fullScreen_) PlaceWindow();
+    WindowResized();
+    return true;
+}
+
+void SdlDisplayBackend::WindowResized() {
+    if (!renderer_) return;
+    int w = 0, h = 0;
+    if (SDL_GetRendererOutputSize(renderer_, &w, &h) != 0) SDL_GetWindowSize(window_, &w, &h);
+    viewport_ = FitDrawingArea(w, h, mode_.width, mode_.height);
+    const SDL_Rect rect{viewport_.x, viewport_.y, viewport_.w, viewport_.h};
+    SDL_RenderSetViewport(renderer_, &rect);
+}
+
+void SdlDisplayBackend::MapMouse(int32_t wx, int32_t wy, int32_t& ax, int32_t& ay) const {
+    if (!window_ || !renderer_) {
+        ax = wx;
+        ay = wy;
+        return;
+    }
+    // Mouse events come in window points; the viewport is in output pixels
+    // (the same on most desktops, twice as many on a high-density one).
+    int ww = 0, wh = 0, ow = 0, oh = 0;
+    SDL_GetWindowSize(window_, &ww, &wh);
+    if (SDL_GetRendererOutputSize(renderer_, &ow, &oh) == 0 && ww > 0 && wh > 0 &&
+        (ow != ww || oh != wh)) {
+        wx = static_cast<int32_t>(static_cast<int64_t>(wx) * ow / ww);
+        wy = static_cast<int32_t>(static_cast<int64_t>(wy) * oh / wh);
+    }
+    WindowToArea(viewport_, mode_.width, mode_.height, wx, wy, ax, ay);
 }
 
 void SdlDisplayBackend::Present(const Surface16& backBuffer) {

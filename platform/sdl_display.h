@@ -1,17 +1,30 @@
 // sdl_display.h: the drawing surface's SDL backend (the real game's window).
 //
 // Opens one window for a display mode and shows each finished 16-bit frame in
-// it, scaled to fit and centred, waiting for the vertical blank where the
-// renderer offers it. A full-screen mode the screen cannot take falls back to a
-// full-screen desktop window with the drawing area scaled and centred, so the
-// player never sees a failure for it; only a display that cannot be made at all
-// (no video device, no window, no renderer) fails, with the player-facing text.
-// The windowed mode is a borderless 640x480 window with its top-left corner at
-// (50,50) on the desktop.
+// it, waiting for the vertical blank where the renderer offers it. The drawing
+// area keeps the mode's size; how it is shown is the window's business:
+//
+// - In a window (borderless, at (50,50) of the screen) the area is shown at a
+//   whole-number scale, 1x to 4x, nearest neighbour, the window exactly the
+//   scaled area. Scales whose window would not fit the screen are not offered.
+// - In full screen the area is scaled by the largest whole number that fits,
+//   centred on black borders (window_scale.h). A full-screen mode the screen
+//   cannot take exactly falls back to a full-screen desktop window, so the
+//   player never sees a failure for it; only a display that cannot be made at
+//   all (no video device, no window, no renderer) fails, with the
+//   player-facing text.
+// - ToggleFullScreen switches between the two at any time; the drawing area,
+//   the game and its pictures are untouched by it.
+//
+// Present draws the frame's texture over the renderer's viewport, which this
+// class keeps on the shown area; MapMouse turns window positions from SDL's
+// mouse events into drawing-area pixels with the same viewport.
 #pragma once
+#include <cstdint>
 #include <string>
 
 #include "graphics/display.h"
+#include "platform/window_scale.h"
 
 struct SDL_Window;
 struct SDL_Renderer;
@@ -19,6 +32,8 @@ struct SDL_Texture;
 
 class SdlDisplayBackend : public IDisplayBackend {
 public:
+    static constexpr int32_t kWindowLeft = 50, kWindowTop = 50;
+
     explicit SdlDisplayBackend(std::string title) : title_(std::move(title)) {}
     ~SdlDisplayBackend() override { Close(); }
 
@@ -30,11 +45,39 @@ public:
     // The caption of windows opened from now on.
     void SetTitle(std::string title) { title_ = std::move(title); }
 
+    // The window scale (1..4). Before Open it is the scale the window opens
+    // with; in full screen it is the scale the window returns to. A scale the
+    // screen cannot hold is lowered to the largest that fits. Returns the
+    // scale now in effect.
+    int32_t SetScale(int32_t scale);
+    int32_t Scale() const { return scale_; }
+    // The largest scale whose window fits the screen (1 without a window).
+    int32_t MaxScale() const;
+
+    // Window <-> full-screen desktop window; false (and no change) if the
+    // system refuses. Without a window it only records the choice.
+    bool SetFullScreen(bool fullScreen);
+    bool ToggleFullScreen() { return SetFullScreen(!fullScreen_); }
+    bool FullScreen() const { return fullScreen_; }
+
+    // Recomputes the shown area from the window's current size; called when
+    // the window reports a size change.
+    void WindowResized();
+    const AreaViewport& Viewport() const { return viewport_; }
+
+    // The drawing-area pixel under the window position (wx, wy) of a mouse event.
+    void MapMouse(int32_t wx, int32_t wy, int32_t& ax, int32_t& ay) const;
+
 private:
     bool MakeWindow(const DisplayMode& mode, std::string& error);
     bool MakeRenderer(const DisplayMode& mode, std::string& error);
+    void PlaceWindow();
 
     std::string title_;
+    DisplayMode mode_;
+    int32_t scale_ = 1;
+    bool fullScreen_ = false;
+    AreaViewport viewport_;
     SDL_Window* window_ = nullptr;
     SDL_Renderer* renderer_ = nullptr;
     SDL_Texture* texture_ = nullptr;

@@ -8,6 +8,8 @@ packages=(
   libjpeg62-turbo-dev libpng-dev librsvg2-dev libimagequant-dev
   fonts-liberation2
   libgtest-dev libbenchmark-dev
+  clang libclang-rt-14-dev
+  desktop-file-utils appstream
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test: first the
-# whole suite (unit tests, tool tests and play scripts) in a normal build,
-# then the unit tests again under AddressSanitizer and UBSan.
+# whole suite (unit tests, tool tests, play scripts, the install test with the
+# desktop and metainfo validators, a monkey soak) in a normal build, then the
+# unit tests and the soak again under AddressSanitizer and UBSan, and last
+# every fuzz target for 20 seconds on its corpus (clang, libFuzzer).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh
@@ -16,4 +18,5 @@ cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DVK3_SANITIZE=ON -DVK3_BUILD_
 cmake --build build-asan -j"$jobs"
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
   ctest --test-dir build-asan --output-on-failure -j"$jobs" -E '^play\.'
+bash scripts/fuzz.sh 20
 echo "All tests passed."

@@ -5,6 +5,7 @@
 
 #include "core/game_state.h"
 #include "core/main_form.h"
+#include "shell/game_data_folder.h"
 
 namespace {
 constexpr uint32_t kFrequency = 44100;
@@ -16,7 +17,7 @@ bool startUpFailed = false;
 uint8_t userSoundSetting = 0;
 
 std::string GameDataPath(std::string_view file) {
-    return GameState.programDir + "gamedata/" + std::string(file);
+    return GameDataFolder() + std::string(file);
 }
 
 void LoadMusic(TMainForm& form) {

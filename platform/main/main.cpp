@@ -1,28 +1,38 @@
 // main.cpp: program entry of varnoklet3.
 //
+//   varnoklet3 [--help | --version]
+//
 // Makes the platform pieces (SDL window backend, clock, text renderer, the
-// SDL_mixer sound library, web opener), creates the one TMainForm and its
-// start panel (FormCreate: settings, translation), shows the panel until its
-// start button has entered the game, then runs the game's event loop: window
-// events go to the form's handlers, and between events the frame timer runs
-// frames, at most 60 a second. When the window closes the sound is released
-// before SDL shuts down.
+// SDL_mixer sound library with the mute layer, web opener), creates the one
+// TMainForm and its start panel (FormCreate: settings, translation), shows
+// the panel until its start button has entered the game, then runs the
+// game's event loop: window events go to the form's handlers, the desktop
+// keys to the window, and between events the frame timer runs frames, at
+// most 60 a second. When the window closes the sound is released before SDL
+// shuts down.
 #include <SDL.h>
 
 #include <cstdio>
 #include <ctime>
+#include <iostream>
 #include <string>
 
+#include "core/game_state.h"
 #include "core/main_form.h"
 #include "core/sound_library.h"
 #include "graphics/embedded_pictures.h"
+#include "platform/command_line.h"
+#include "platform/desktop.h"
 #include "platform/event_loop.h"
+#include "platform/muting_sound_library.h"
 #include "platform/sdl_clock.h"
 #include "platform/sdl_display.h"
 #include "platform/sdl_sound_library.h"
 #include "platform/sdl_start_panel.h"
 #include "platform/sdl_web_opener.h"
 #include "platform/ttf_text_renderer.h"
+#include "platform/window_prefs.h"
+#include "shell/game_data_folder.h"
 #include "shell/sound.h"
 #include "shell/start_panel.h"
 
@@ -42,42 +52,56 @@ std::string UserDataDir() {
     return dir;
 }
 
-int RunGame(SdlDisplayBackend& display, TMainForm& form) {
+// The start panel until its start button has entered the game (started);
+// returns the program's exit status so far (1: no window or display).
+// The game's window opens at the scale the window's preferences give.
+int RunStartPanel(TMainForm& form, SdlDisplayBackend& display, WindowPrefs& prefs, bool& started) {
+    SdlStartPanel panelWindow;
+    TStartPanel panel(form, panelWindow.Host());
+    panel.FormCreate(static_cast<uint32_t>(std::time(nullptr)), ProgramDir(), UserDataDir);
+    SetGameDataFolder(InstalledGameDataFolder(GameState.programDir));
+    prefs = LoadWindowPrefs(GameState.programDir);
+    display.SetScale(prefs.scale);
+    display.SetTitle(panel.Caption());
+    const SdlStartPanel::Outcome outcome = panelWindow.Run(panel, panel.Caption());
+    started = outcome == SdlStartPanel::Outcome::Started;
+    return outcome == SdlStartPanel::Outcome::Failed ? 1 : 0;
+}
+
+int RunGame() {
+    SdlDisplayBackend display(TStartPanel::kApplicationTitle);
+    SdlClock clock;
+    TtfTextRenderer text;
+    SdlSoundLibrary library;
+    MutingSoundLibrary sound(library);
+    SdlWebOpener web;
+    TMainForm form(TPlatform{display, clock, text, sound, web});
     std::string error;
     if (!form.LoadPictures(EmbeddedPictureData(), error)) {
         ShowErrorBox(error);
         return 1;
     }
-    SdlStartPanel panelWindow;
-    TStartPanel panel(form, panelWindow.Host());
-    panel.FormCreate(static_cast<uint32_t>(std::time(nullptr)), ProgramDir(), UserDataDir);
-    display.SetTitle(panel.Caption());
-    switch (panelWindow.Run(panel, panel.Caption())) {
-        case SdlStartPanel::Outcome::Closed: return 0;
-        case SdlStartPanel::Outcome::Failed: return 1;
-        case SdlStartPanel::Outcome::Started: break;
+    bool started = false;
+    WindowPrefs prefs;
+    const int rc = RunStartPanel(form, display, prefs, started);
+    if (started) {
+        Desktop desktop(form, display, sound, GameState.programDir, std::cout);
+        desktop.ApplyPrefs(prefs);
+        RunEventLoop(form, &desktop);
     }
-    RunEventLoop(form);
-    return 0;
+    ReleaseSound(form);  // the window closes: music, samples, then the library
+    return rc;
 }
 }  // namespace
 
-int main(int, char**) {
+int main(int argc, char** argv) {
+    int exitCode = 0;
+    if (HandleCommandLine(argc, argv, std::cout, std::cerr, exitCode)) return exitCode;
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
         std::fprintf(stderr, "%s: no display: %s\n", TStartPanel::kApplicationTitle, SDL_GetError());
         return 1;
     }
-    SdlDisplayBackend display(TStartPanel::kApplicationTitle);
-    SdlClock clock;
-    TtfTextRenderer text;
-    SdlSoundLibrary sound;
-    SdlWebOpener web;
-    int rc = 0;
-    {
-        TMainForm form(TPlatform{display, clock, text, sound, web});
-        rc = RunGame(display, form);
-        ReleaseSound(form);  // the window closes: music, samples, then the library
-    }
+    const int rc = RunGame();
     SDL_Quit();
     return rc;
 }

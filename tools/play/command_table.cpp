@@ -25,6 +25,7 @@ constexpr CommandDef kCommands[] = {
     {"shooter-bot", ArgShape::Optional, RunShooterBot},
     {"goto", ArgShape::Expr, RunGoto},
     {"give", ArgShape::Expr, RunGive},
+    {"monkey", ArgShape::OneOrTwo, RunMonkey},
 };
 }  // namespace
 

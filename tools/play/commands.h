@@ -89,3 +89,4 @@ bool RunSounds(PlaySession&, const ScriptCommand&, std::string&);
 bool RunShooterBot(PlaySession&, const ScriptCommand&, std::string&);
 bool RunGoto(PlaySession&, const ScriptCommand&, std::string&);
 bool RunGive(PlaySession&, const ScriptCommand&, std::string&);
+bool RunMonkey(PlaySession&, const ScriptCommand&, std::string&);  // monkey.cpp

@@ -1,0 +1,56 @@
+// card_riddle.cpp: the local's card riddle in the pub.
+//
+// The Cards spot deals four cards, each face drawn 1..3 from the game's
+// random source, so the table never starts solved. A click turns a card to
+// its next face (0..3, then 0). All four on face 0 solve the riddle and the
+// local starts to talk; giving up keeps the faces, and the next deal draws
+// them anew.
+#include <cstdint>
+
+#include "adventure/puzzle_values.h"
+#include "adventure/puzzles.h"
+#include "adventure/rules.h"
+#include "core/random.h"
+
+namespace {
+
+constexpr int kCardCount = 4;
+constexpr int32_t kPubScene = 42;
+constexpr int32_t kCardTableScene = 44;
+constexpr int32_t kLocalScene = 45;
+constexpr int32_t kPlayerScene = 48;
+
+bool AllFacesZero() {
+    for (int k = 0; k < kCardCount; ++k)
+        if (CardFace(k) != 0) return false;
+    return true;
+}
+
+}  // namespace
+
+void ClickCards() {
+    if (Carried() != 0) return;
+    Queue({.to = kLocalScene, .text = 257});
+    Queue({.to = kPlayerScene, .text = 258});
+    Queue({.to = kCardTableScene});
+    for (int k = 0; k < kCardCount; ++k) P().cardFace[k] = static_cast<uint8_t>(Random(3) + 1);
+}
+
+void CycleCard(int card) {
+    if (Carried() != 0 || card < 0 || card >= kCardCount) return;
+    uint8_t face = CardFace(card);
+    P().cardFace[card] = face >= kLastCardFace ? 0 : static_cast<uint8_t>(face + 1);
+    PlayNow(8);
+    if (!AllFacesZero()) return;
+    Queue({.to = kCardTableScene, .text = 136});
+    Queue({.to = kPlayerScene, .text = 137});
+    Queue({.to = kPubScene});
+    P().cardRiddleState = 2;
+}
+
+void GiveUpCards() {
+    if (Carried() != 0) return;
+    Queue({.to = kLocalScene, .text = 255});
+    Queue({.to = kPlayerScene, .text = 256});
+    Queue({.to = kPubScene});
+}

@@ -1,0 +1,80 @@
+// window_prefs.cpp: reading and writing "window.cfg".
+#include "platform/window_prefs.h"
+
+#include <charconv>
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+
+#include "platform/window_scale.h"
+
+namespace {
+std::string_view Trim(std::string_view s) {
+    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
+    while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r')) s.remove_suffix(1);
+    return s;
+}
+
+// The whole of s as a decimal number; false for anything else.
+bool WholeNumber(std::string_view s, int32_t& out) {
+    if (s.empty()) return false;
+    const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), out);
+    return ec == std::errc() && end == s.data() + s.size();
+}
+
+void ApplyLine(std::string_view line, WindowPrefs& prefs) {
+    line = Trim(line);
+    if (line.empty() || line.front() == '#') return;
+    const size_t eq = line.find('=');
+    if (eq == std::string_view::npos) return;
+    const std::string_view key = Trim(line.substr(0, eq));
+    int32_t value = 0;
+    if (!WholeNumber(Trim(line.substr(eq + 1)), value)) return;
+    if (key == "scale" && value >= kMinWindowScale && value <= kMaxWindowScale) prefs.scale = value;
+    if (key == "fullscreen" && (value == 0 || value == 1)) prefs.fullScreen = value == 1;
+}
+}  // namespace
+
+void ParseWindowPrefs(std::string_view text, WindowPrefs& prefs) {
+    while (!text.empty()) {
+        const size_t nl = text.find('\n');
+        ApplyLine(text.substr(0, nl), prefs);
+        if (nl == std::string_view::npos) break;
+        text.remove_prefix(nl + 1);
+    }
+}
+
+std::string FormatWindowPrefs(const WindowPrefs& prefs) {
+    return "# Varnoklet 3: window scale (1-4) and full screen (0/1)\nscale=" +
+           std::to_string(prefs.scale) + "\nfullscreen=" + (prefs.fullScreen ? "1" : "0") + "\n";
+}
+
+WindowPrefs LoadWindowPrefs(const std::string& dir) {
+    WindowPrefs prefs;
+    std::ifstream in(dir + std::string(kWindowPrefsFile), std::ios::binary);
+    if (!in) return prefs;
+    std::ostringstream text;
+    text << in.rdbuf();
+    ParseWindowPrefs(text.str(), prefs);
+    return prefs;
+}
+
+bool SaveWindowPrefs(const std::string& dir, const WindowPrefs& prefs) {
+    const std::string path = dir + std::string(kWindowPrefsFile);
+    const std::string temp = path + ".new";
+    {
+        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
+        out << FormatWindowPrefs(prefs);
+        out.flush();
+        if (!out) {
+            out.close();
+            std::remove(temp.c_str());
+            return false;
+        }
+    }
+    if (std::rename(temp.c_str(), path.c_str()) != 0) {
+        std::remove(temp.c_str());
+        return false;
+    }
+    return true;
+}
