@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <memory>
 #include <string>
@@ -58,6 +59,11 @@ struct Game {
             std::abort();
         }
         SetSaveClock([] { return 46362.77; });
+    }
+    ~Game() {
+        form.reset();
+        std::error_code ec;
+        std::filesystem::remove_all(dir, ec);
     }
     std::string Path() const { return dir + "save.qzd"; }
 };
