@@ -2,6 +2,8 @@
 // display surfaces with their patterns, drawing and the colour table.
 #include "graphics/image_catalogue.h"
 
+#include <cstdio>
+
 namespace {
 inline char FoldCase(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; }
 
@@ -12,25 +14,19 @@ bool SameName(std::string_view a, std::string_view b) {
     return true;
 }
 
-// Decodes Picture.Data by its class name; empty data is an empty picture.
-bool DecodePictureData(std::span<const uint8_t> data, std::string& kind, DecodedPicture& picture,
-                       std::string& error) {
-    kind.clear();
-    picture = DecodedPicture{};
-    if (data.empty()) return true;
-    std::span<const uint8_t> payload;
-    if (!SplitPictureData(data, kind, payload)) {
-        error = "picture data is damaged";
-        return false;
-    }
-    if (kind == "TDIB") return DecodeDib(payload, picture, error);
-    if (kind == "TJPEGImage") return payload.empty() || DecodeJpeg(payload, picture, error);
-    error = "unknown picture class '" + kind + "'";
-    return false;
-}
 }  // namespace
 
 // ---- items ----
+
+const DecodedPicture& TPictureCollectionItem::Picture() const {
+    if (!picture_.rgb.empty() || picture_.Empty() || payload_.empty()) return picture_;
+    DecodedPicture whole;
+    std::string error;
+    const bool ok = kind_ == "TDIB" ? DecodeDib(payload_, whole, error) : DecodeJpeg(payload_, whole, error);
+    if (ok && whole.width == picture_.width && whole.height == picture_.height)
+        picture_.rgb = std::move(whole.rgb);
+    return picture_;
+}
 
 int32_t TPictureCollectionItem::Width() const {
     return patternWidth_ > 0 ? patternWidth_ : picture_.width;
@@ -50,13 +46,19 @@ void TPictureCollectionItem::StretchDraw(Surface16& dest, const TRect& rect, int
     if (!initialized_ || index < 0 || index >= patternCount_) return;
     if (dest.Empty() || rect.IsEmpty()) return;
     const TRect src = PatternRect(index);
-    if (src.IsEmpty()) return;
+    if (src.IsEmpty() || broken_) return;
+    if (surface_.Empty()) {
+        if (!owner_->Acquire(*this)) return;
+    } else {
+        owner_->Touch(*this);
+    }
     dest.StretchBlit(rect, surface_, src, transparent_, key_);
 }
 
 // One pattern when the pattern size is the picture's; otherwise as many whole
 // patterns as fit, row-major.
 void TPictureCollectionItem::LayoutPatterns() {
+    key_ = ColorToRgb565(static_cast<uint32_t>(transparentColor_));
     const int32_t w = Width(), h = Height();
     patternCols_ = patternCount_ = 0;
     if (w <= 0 || h <= 0) return;
@@ -68,24 +70,6 @@ void TPictureCollectionItem::LayoutPatterns() {
     if (cols <= 0 || rows <= 0) return;
     patternCols_ = cols;
     patternCount_ = cols * rows;  // at most the picture's pixel count
-}
-
-void TPictureCollectionItem::BuildSurface() {
-    FreeSurface();
-    if (picture_.Empty()) return;
-    surface_.Resize(picture_.width, picture_.height);
-    const uint8_t* p = picture_.rgb.data();
-    for (int32_t y = 0; y < picture_.height; ++y) {
-        uint16_t* row = surface_.Row(y);
-        for (int32_t x = 0; x < picture_.width; ++x, p += 3) row[x] = RgbToRgb565(p[0], p[1], p[2]);
-    }
-    key_ = ColorToRgb565(static_cast<uint32_t>(transparentColor_));
-    LayoutPatterns();
-}
-
-void TPictureCollectionItem::FreeSurface() {
-    surface_.Resize(0, 0);
-    patternCols_ = patternCount_ = 0;
 }
 
 // ---- collection: items and lookup ----
@@ -112,20 +96,52 @@ void TPictureCollection::HashInsert(TPictureCollectionItem* item) {
 
 TPictureCollectionItem& TPictureCollection::Append(std::unique_ptr<TPictureCollectionItem> item) {
     item->index_ = Count();
+    item->owner_ = this;
     items_.push_back(std::move(item));
     TPictureCollectionItem& added = *items_.back();
     HashInsert(&added);
     if (Initialized()) {
         added.initialized_ = true;
-        added.BuildSurface();
+        added.LayoutPatterns();
     }
     return added;
 }
 
+// Reads what the index needs from Picture.Data (empty data: no picture): the
+// class, the size, a DIB's palette (the DIB is checked whole on the way).
+bool TPictureCollection::Describe(TPictureCollectionItem& item, std::span<const uint8_t> data,
+                                  std::string& error) {
+    item.kind_.clear();
+    item.picture_ = DecodedPicture{};
+    if (data.empty()) return true;
+    if (!SplitPictureData(data, item.kind_, item.payload_)) {
+        error = "picture data is damaged";
+        return false;
+    }
+    DecodedPicture& pic = item.picture_;
+    if (item.kind_ == "TDIB") {
+        if (!DecodeDib(item.payload_, pic, error)) return false;
+        pic.rgb = std::vector<uint8_t>();  // decoded again when first drawn
+        return true;
+    }
+    if (item.kind_ != "TJPEGImage") {
+        error = "unknown picture class '" + item.kind_ + "'";
+        return false;
+    }
+    if (item.payload_.empty()) return true;
+    pic.bitsPerPixel = 24;
+    return ReadJpegSize(item.payload_, pic.width, pic.height, error);
+}
+
 bool TPictureCollection::AddStored(const StoredPictureItem& stored, std::string& error) {
     auto item = std::make_unique<TPictureCollectionItem>();
+    std::span<const uint8_t> data = stored.pictureView;
+    if (data.empty() && !stored.pictureData.empty()) {
+        item->ownedData_ = stored.pictureData;
+        data = item->ownedData_;
+    }
     std::string why;
-    if (!DecodePictureData(stored.pictureData, item->kind_, item->picture_, why)) {
+    if (!Describe(*item, data, why)) {
         error = "Image '" + stored.name + "': " + why;
         return false;
     }
@@ -157,8 +173,12 @@ TPictureCollectionItem& TPictureCollection::AddPicture(const std::string& name,
 
 bool TPictureCollection::LoadFromContainer(std::span<const uint8_t> container, std::string& error) {
     Clear();
+    container_.assign(container.begin(), container.end());
     std::vector<StoredPictureItem> stored;
-    if (!ReadPictureContainer(container, stored, error)) return false;
+    if (!ReadPictureContainer(container_, stored, error, PictureBytes::View)) {
+        Clear();
+        return false;
+    }
     for (size_t i = 0; i < stored.size(); ++i) {
         std::string why;
         if (!AddStored(stored[i], why)) {
@@ -173,6 +193,9 @@ bool TPictureCollection::LoadFromContainer(std::span<const uint8_t> container, s
 void TPictureCollection::Clear() {
     items_.clear();
     buckets_.fill(nullptr);
+    newest_ = oldest_ = nullptr;
+    cacheBytes_ = 0;
+    container_ = std::vector<uint8_t>();
 }
 
 int32_t TPictureCollection::IndexOf(const std::string& name) const {
@@ -249,18 +272,114 @@ void TPictureCollection::Initialize() {
     for (auto& item : items_) item->initialized_ = true;
 }
 
+// Surfaces are dropped, to be decoded again for the display on their next draw.
 void TPictureCollection::Restore() {
     for (auto& item : items_) {
         if (!item->initialized_ && Initialized()) item->initialized_ = true;
-        if (item->initialized_) item->BuildSurface();
+        Drop(*item);
+        if (item->initialized_) item->LayoutPatterns();
     }
 }
 
 void TPictureCollection::Finalize() {
     for (auto& item : items_) {
-        item->FreeSurface();
+        Drop(*item);
+        item->patternCols_ = item->patternCount_ = 0;
         item->initialized_ = false;
     }
+}
+
+// ---- decoded surfaces and their cache ----
+
+bool TPictureCollection::DecodeInto(const TPictureCollectionItem& item, Surface16& out,
+                                    std::string& error) {
+    const DecodedPicture* rgb = &item.picture_;
+    if (rgb->rgb.empty()) {
+        if (item.kind_ == "TJPEGImage") {
+            if (!DecodeJpegTo565(item.payload_, out, rowBuffer_, true, error)) return false;
+            return out.Width() == rgb->width && out.Height() == rgb->height;
+        }
+        if (!DecodeDib(item.payload_, scratch_, error)) return false;
+        rgb = &scratch_;
+    }
+    if (rgb->width != item.picture_.width || rgb->height != item.picture_.height ||
+        rgb->rgb.size() != static_cast<size_t>(rgb->width) * rgb->height * 3) {
+        error = "picture size changed";
+        return false;
+    }
+    out.Resize(rgb->width, rgb->height);
+    const uint8_t* p = rgb->rgb.data();
+    for (int32_t y = 0; y < rgb->height; ++y) {
+        uint16_t* row = out.Row(y);
+        for (int32_t x = 0; x < rgb->width; ++x, p += 3) row[x] = RgbToRgb565(p[0], p[1], p[2]);
+    }
+    return true;
+}
+
+bool TPictureCollection::Acquire(const TPictureCollectionItem& item) {
+    std::string error;
+    if (!DecodeInto(item, item.surface_, error)) {
+        item.surface_.Resize(0, 0);
+        item.broken_ = true;
+        std::fprintf(stderr, "Varnoklet 3: picture '%s' cannot be drawn: %s\n", item.name_.c_str(),
+                     error.empty() ? "its size does not match its header" : error.c_str());
+        return false;
+    }
+    ++decodes_;
+    cacheBytes_ += item.surface_.Pixels().size() * sizeof(uint16_t);
+    item.older_ = newest_;
+    item.newer_ = nullptr;
+    if (newest_ != nullptr) newest_->newer_ = &item;
+    newest_ = &item;
+    if (oldest_ == nullptr) oldest_ = &item;
+    Evict(&item);
+    return true;
+}
+
+void TPictureCollection::Unlink(const TPictureCollectionItem& item) {
+    if (item.newer_ != nullptr) item.newer_->older_ = item.older_;
+    else newest_ = item.older_;
+    if (item.older_ != nullptr) item.older_->newer_ = item.newer_;
+    else oldest_ = item.newer_;
+    item.newer_ = item.older_ = nullptr;
+}
+
+void TPictureCollection::Touch(const TPictureCollectionItem& item) {
+    if (newest_ == &item) return;
+    Unlink(item);
+    item.older_ = newest_;
+    if (newest_ != nullptr) newest_->newer_ = &item;
+    newest_ = &item;
+    if (oldest_ == nullptr) oldest_ = &item;
+}
+
+void TPictureCollection::Drop(const TPictureCollectionItem& item) {
+    if (item.surface_.Empty()) return;
+    Unlink(item);
+    cacheBytes_ -= item.surface_.Pixels().size() * sizeof(uint16_t);
+    item.surface_ = Surface16();
+}
+
+void TPictureCollection::Evict(const TPictureCollectionItem* keep) {
+    while (cacheBytes_ > cacheBudget_ && oldest_ != nullptr && oldest_ != keep) Drop(*oldest_);
+}
+
+void TPictureCollection::SetCacheBudget(size_t bytes) {
+    cacheBudget_ = bytes;
+    Evict(nullptr);
+}
+
+bool TPictureCollection::CheckAllPictures(std::string& error) {
+    Surface16 scratch;
+    for (const auto& item : items_) {
+        if (item->picture_.Empty()) continue;
+        std::string why;
+        if (!DecodeInto(*item, scratch, why)) {
+            error = "Image '" + item->name_ + "': " + (why.empty() ? "size does not match its header" : why);
+            return false;
+        }
+    }
+    return true;
 }
 
 void TPictureCollection::DisplayInitialized(TDXDraw&) { Initialize(); }

@@ -1,13 +1,22 @@
 // image_catalogue.h: the image catalogue (`ImageList`), the game's 208 named pictures.
 //
-// Items are loaded once from the stored container (picture_container.h) in
-// catalogue order and decoded there (JPEG or DIB); a damaged picture is
-// reported with the item's name and never read outside its data. Lookup by
-// name goes through a 256-bucket hash in which a later item is put at the head
-// of its chain, so the later of two items with one name wins. While a display
-// is initialised every item holds a surface in the back buffer's pixel format
-// (built once per initialisation or restore, never per frame) cut into
-// patterns; StretchDraw copies one pattern, scaled and optionally colour-keyed.
+// Items are loaded from the stored container (picture_container.h) in
+// catalogue order. Loading reads only what the index needs: the names and
+// settings, a JPEG's size from its frame header, a DIB's size and palette (a
+// DIB is checked whole, it is small); a damaged picture is reported with the
+// item's name and never read outside its data. Lookup by name goes through a
+// 256-bucket hash in which a later item is put at the head of its chain, so
+// the later of two items with one name wins.
+//
+// While a display is initialised every item is cut into patterns; its pixels
+// are decoded into a surface in the back buffer's pixel format on its first
+// draw (a JPEG straight into 16 bits), never again while the surface is kept,
+// and never per frame. Decoded surfaces live in a least-recently-drawn cache
+// with a byte budget: decoding a picture that does not fit drops the pictures
+// drawn longest ago (never the one being drawn), so memory does not grow with
+// the scenes visited. A picture whose stream turns out damaged when decoded
+// draws nothing and is reported once on stderr. StretchDraw copies one
+// pattern, scaled and optionally colour-keyed.
 //
 // Callers: the scene builder, scene objects, inventory icons and the cursor
 // look pictures up with Find every frame; sprites draw with StretchDraw.
@@ -33,6 +42,8 @@ public:
 };
 
 // A decoded picture: 24-bit pixels, plus the palette of a DIB of 8 bits or fewer.
+// A catalogue item keeps only its size, palette and kind here (rgb empty),
+// unless it was added already decoded.
 struct DecodedPicture {
     int32_t width = 0, height = 0;
     std::vector<uint8_t> rgb;          // width*height*3 bytes, rows top to bottom, R G B
@@ -52,7 +63,10 @@ public:
     bool Transparent() const { return transparent_; }
     int32_t TransparentColor() const { return transparentColor_; }
     bool SystemMemory() const { return systemMemory_; }
-    const DecodedPicture& Picture() const { return picture_; }
+    // The picture's size, kind and palette; its 24-bit pixels are decoded when
+    // this is first called and kept (for tools and tests: the game draws from
+    // the 16-bit surfaces and never asks). A damaged stream leaves rgb empty.
+    const DecodedPicture& Picture() const;
     const std::string& StoredKind() const { return kind_; }  // "TJPEGImage", "TDIB" or ""
     // The key's identifier as stored ("clRed", ...), or empty when stored as a number.
     const std::string& ColorIdentifier() const { return colorIdentifier_; }
@@ -65,6 +79,9 @@ public:
     // Number of patterns built for the current display (0 when not initialised or no picture).
     int32_t PatternCount() const { return patternCount_; }
     bool Initialized() const { return initialized_; }
+    // The decoded pixels: empty until the first draw after (re)initialisation,
+    // and again once the cache has dropped them.
+    const Surface16& Surface() const { return surface_; }
     // The pattern's rectangle within the item's surface (empty rect for a bad index).
     TRect PatternRect(int32_t index) const;
 
@@ -75,21 +92,26 @@ public:
 
 private:
     friend class TPictureCollection;
-    void BuildSurface();
-    void FreeSurface();
     void LayoutPatterns();
 
     std::string name_;
     std::string kind_;
     std::string colorIdentifier_;
     int32_t index_ = 0;
-    DecodedPicture picture_;
+    mutable DecodedPicture picture_;
     int32_t patternWidth_ = 0, patternHeight_ = 0;
     bool systemMemory_ = false;
     bool transparent_ = true;
     int32_t transparentColor_ = 0;
     bool initialized_ = false;
-    Surface16 surface_;
+    std::span<const uint8_t> payload_;  // the stored stream, decoded on first draw
+    std::vector<uint8_t> ownedData_;    // Picture.Data of an item added on its own
+    TPictureCollection* owner_ = nullptr;
+    // The decoded surface and its place in the owner's cache (mutable: a draw decodes).
+    mutable Surface16 surface_;
+    mutable bool broken_ = false;  // its stream failed to decode: draws nothing
+    mutable const TPictureCollectionItem* newer_ = nullptr;
+    mutable const TPictureCollectionItem* older_ = nullptr;
     uint16_t key_ = 0;
     // Patterns are cut row-major from the picture without gaps: pattern i is
     // column i % patternCols_, row i / patternCols_, each Width() x Height().
@@ -105,10 +127,11 @@ public:
     TPictureCollection(const TPictureCollection&) = delete;  // items and the display hold pointers
     TPictureCollection& operator=(const TPictureCollection&) = delete;
 
-    // Loads every item of a container, decoding the pictures. On failure
-    // returns false, sets error (naming the item) and leaves the collection empty.
+    // Loads every item of a container (keeping one copy of its bytes; the
+    // pictures are decoded when first drawn). On failure returns false, sets
+    // error (naming the item) and leaves the collection empty.
     bool LoadFromContainer(std::span<const uint8_t> container, std::string& error);
-    // Adds one stored item at the end (decoding it); false with error if damaged.
+    // Adds one stored item at the end; false with error if its index is damaged.
     bool AddStored(const StoredPictureItem& stored, std::string& error);
     // Adds an already decoded picture at the end (tests and tools).
     TPictureCollectionItem& AddPicture(const std::string& name, DecodedPicture picture,
@@ -143,6 +166,18 @@ public:
     // Frees every surface; items become uninitialised and draw nothing.
     void Finalize();
 
+    // The cache of decoded surfaces: bytes of pixels kept at most (the
+    // picture being drawn is kept even when it alone is larger), bytes kept
+    // now, and pictures decoded so far.
+    static constexpr size_t kDefaultCacheBudget = size_t{6} << 20;
+    void SetCacheBudget(size_t bytes);
+    size_t CacheBudget() const { return cacheBudget_; }
+    size_t CacheBytes() const { return cacheBytes_; }
+    uint64_t Decodes() const { return decodes_; }
+    // Decodes every picture once, without keeping it: false with the first
+    // damaged one named in error. For tools and tests; the game never needs it.
+    bool CheckAllPictures(std::string& error);
+
     void DisplayInitialized(TDXDraw&) override;
     void DisplayRestored(TDXDraw&) override;
     void DisplayFinalized(TDXDraw&) override;
@@ -153,8 +188,26 @@ private:
     static uint8_t Hash(std::string_view name);
     void HashInsert(TPictureCollectionItem* item);
     TPictureCollectionItem& Append(std::unique_ptr<TPictureCollectionItem> item);
+    bool Describe(TPictureCollectionItem& item, std::span<const uint8_t> data, std::string& error);
+    bool DecodeInto(const TPictureCollectionItem& item, Surface16& out, std::string& error);
+    friend class TPictureCollectionItem;
+    // Decodes the item into its surface and makes room in the cache; false
+    // when its stream is damaged.
+    bool Acquire(const TPictureCollectionItem& item);
+    void Touch(const TPictureCollectionItem& item);
+    void Drop(const TPictureCollectionItem& item);
+    void Unlink(const TPictureCollectionItem& item);
+    void Evict(const TPictureCollectionItem* keep);
 
+    std::vector<uint8_t> container_;  // the loaded container's bytes, which items point into
     std::vector<std::unique_ptr<TPictureCollectionItem>> items_;
+    DecodedPicture scratch_;          // a DIB decoded on its way into a surface
+    std::vector<uint8_t> rowBuffer_;  // one RGB row of a JPEG, where 16-bit output is not had
+    const TPictureCollectionItem* newest_ = nullptr;
+    const TPictureCollectionItem* oldest_ = nullptr;
+    size_t cacheBytes_ = 0;
+    size_t cacheBudget_ = kDefaultCacheBudget;
+    uint64_t decodes_ = 0;
     std::array<TPictureCollectionItem*, 256> buckets_{};
     TDXDraw* display_ = nullptr;
 };
@@ -164,5 +217,13 @@ private:
 // for any malformed DIB).
 bool DecodeDib(std::span<const uint8_t> data, DecodedPicture& out, std::string& error);
 bool DecodeJpeg(std::span<const uint8_t> data, DecodedPicture& out, std::string& error);
+// A JPEG straight into a 16-bit surface: with the decoder's own RGB565 output
+// when direct565 is set and the library has it, else row by row through
+// rowBuffer. Equal pixels either way (RgbToRgb565 of DecodeJpeg's output).
+bool DecodeJpegTo565(std::span<const uint8_t> data, Surface16& out, std::vector<uint8_t>& rowBuffer,
+                     bool direct565, std::string& error);
+// A JPEG's size from its frame header, without decoding; false with the
+// reason for a stream without one or a size out of range.
+bool ReadJpegSize(std::span<const uint8_t> data, int32_t& width, int32_t& height, std::string& error);
 // A .bmp file: the 14-byte file header ("BM") followed by a DIB.
 bool DecodeBmpFile(std::span<const uint8_t> data, DecodedPicture& out, std::string& error);

@@ -12,12 +12,15 @@ constexpr char kMagic[8] = {'V', 'K', '3', 'P', 'I', 'C', 'S', '1'};
 // the two flags, the colour kind and one more byte of colour.
 constexpr size_t kMinItemBytes = 1 + 4 + 4 + 4 + 1 + 1 + 1 + 1;
 
-bool ReadItem(ByteReader& r, StoredPictureItem& it, std::string& error) {
+bool ReadItem(ByteReader& r, StoredPictureItem& it, PictureBytes bytes, std::string& error) {
     it.name = r.String(r.U8());
     it.patternHeight = r.I32();
     it.patternWidth = r.I32();
     auto data = r.Bytes(r.U32());
-    it.pictureData.assign(data.begin(), data.end());
+    if (bytes == PictureBytes::Copy)
+        it.pictureData.assign(data.begin(), data.end());
+    else
+        it.pictureView = data;
     it.systemMemory = r.U8() != 0;
     it.transparent = r.U8() != 0;
     uint8_t kind = r.U8();
@@ -49,7 +52,7 @@ bool ResolveColorIdentifier(const std::string& ident, int32_t& color) {
 }
 
 bool ReadPictureContainer(std::span<const uint8_t> data, std::vector<StoredPictureItem>& items,
-                          std::string& error) {
+                          std::string& error, PictureBytes bytes) {
     items.clear();
     ByteReader r(data);
     auto magic = r.Bytes(sizeof kMagic);
@@ -67,7 +70,7 @@ bool ReadPictureContainer(std::span<const uint8_t> data, std::vector<StoredPictu
     for (uint32_t i = 0; i < count; ++i) {
         StoredPictureItem it;
         std::string why;
-        if (!ReadItem(r, it, why)) {
+        if (!ReadItem(r, it, bytes, why)) {
             error = "picture container: item " + std::to_string(i) +
                     (it.name.empty() ? "" : " '" + it.name + "'") + " is damaged" +
                     (why.empty() ? " (truncated)" : " (" + why + ")");

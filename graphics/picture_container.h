@@ -33,6 +33,9 @@ struct StoredPictureItem {
     int32_t patternHeight = 0;
     int32_t patternWidth = 0;
     std::vector<uint8_t> pictureData;  // Picture.Data, empty for no picture
+    // Read with PictureBytes::View: Picture.Data inside the container's bytes
+    // (pictureData then stays empty; the bytes must outlive the view).
+    std::span<const uint8_t> pictureView;
     bool systemMemory = false;
     bool transparent = true;
     std::string colorIdentifier;       // non-empty: stored as an identifier
@@ -42,8 +45,9 @@ struct StoredPictureItem {
 // Resolves "clBlack", "clRed", "clWhite", "clGray"; false for anything else.
 bool ResolveColorIdentifier(const std::string& ident, int32_t& color);
 
+enum class PictureBytes { Copy, View };
 bool ReadPictureContainer(std::span<const uint8_t> data, std::vector<StoredPictureItem>& items,
-                          std::string& error);
+                          std::string& error, PictureBytes bytes = PictureBytes::Copy);
 // Throws std::length_error for an item the layout cannot hold (a name or
 // identifier over 255 bytes, a picture over 4 GiB).
 std::vector<uint8_t> WritePictureContainer(const std::vector<StoredPictureItem>& items);

@@ -9,11 +9,21 @@
 // Contract: TextWidth and TextOut accept any bytes; text outside the surface is
 // clipped; nothing fails. Implementations cache what they rasterise, so drawing
 // the same string every frame costs no new rasterisation.
+//
+// TextOutOutlined draws the overlay's outlined form of a text: in black at the
+// eight neighbouring positions (kOutlineOffsets, in that order), then in the
+// colour at (x, y). An implementation may compose the nine into one image, but
+// its pixels must equal those of the nine TextOut calls exactly.
 #pragma once
+#include <climits>
 #include <cstdint>
 #include <string_view>
 
 #include "graphics/surface16.h"
+
+// The black copies of an outlined text, relative to its position, in drawing order.
+inline constexpr int32_t kOutlineOffsets[8][2] = {{-1, 0}, {1, 0},   {0, 1},  {0, -1},
+                                                  {1, 1},  {-1, -1}, {-1, 1}, {1, -1}};
 
 class ITextRenderer {
 public:
@@ -21,6 +31,20 @@ public:
     virtual int32_t TextWidth(int32_t pixelHeight, std::string_view text) = 0;
     virtual void TextOut(Surface16& dest, int32_t x, int32_t y, int32_t pixelHeight,
                          std::string_view text, uint32_t bgrColor) = 0;
+    // The nine draws, one after another; renderers with a cache do better.
+    virtual void TextOutOutlined(Surface16& dest, int32_t x, int32_t y, int32_t pixelHeight,
+                                 std::string_view text, uint32_t bgrColor) {
+        for (const auto& d : kOutlineOffsets)
+            TextOut(dest, ClampedAdd(x, d[0]), ClampedAdd(y, d[1]), pixelHeight, text, 0x000000);
+        TextOut(dest, x, y, pixelHeight, text, bgrColor);
+    }
+
+protected:
+    // x + d kept inside int32 (a position far off the surface stays far off).
+    static int32_t ClampedAdd(int32_t x, int32_t d) {
+        const int64_t v = int64_t{x} + d;
+        return v < INT32_MIN ? INT32_MIN : v > INT32_MAX ? INT32_MAX : static_cast<int32_t>(v);
+    }
 };
 
 // Every character is a solid box pixelHeight/2 wide (blanks are left empty),

@@ -5,6 +5,8 @@
 
 #include <cstdio>
 
+#include "platform/frame_upload.h"
+
 namespace {
 std::string ModeError(const DisplayMode& mode) {
     char buf[96];
@@ -153,10 +155,11 @@ void SdlDisplayBackend::MapMouse(int32_t wx, int32_t wy, int32_t& ax, int32_t& a
     WindowToArea(viewport_, mode_.width, mode_.height, wx, wy, ax, ay);
 }
 
+// Nothing is drawn into a hidden or minimised window; the frame goes into a
+// texture of the renderer's own format (platform/frame_upload.h).
 void SdlDisplayBackend::Present(const Surface16& backBuffer) {
-    if (!renderer_ || !texture_ || backBuffer.Empty()) return;
-    SDL_UpdateTexture(texture_, nullptr, backBuffer.Pixels().data(),
-                      backBuffer.Width() * static_cast<int>(sizeof(uint16_t)));
+    if (!renderer_ || !texture_ || backBuffer.Empty() || !PresentWanted(window_)) return;
+    if (!UploadFrame(renderer_, texture_, backBuffer)) return;
     SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
     SDL_RenderClear(renderer_);
     SDL_RenderCopy(renderer_, texture_, nullptr, nullptr);

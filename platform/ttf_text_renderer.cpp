@@ -5,6 +5,7 @@
 #include <SDL_ttf.h>
 
 #include <algorithm>
+#include <array>
 #include <cstdio>
 #include <functional>
 #include <list>
@@ -13,6 +14,7 @@
 #include <utility>
 #include <vector>
 
+#include "graphics/composed_text.h"
 #include "platform/font_data.h"
 #include "texts/cp1250.h"
 
@@ -26,6 +28,12 @@ struct TextEntry {
     bool rasterised = false;
     int32_t maskWidth = 0, maskHeight = 0;
     std::vector<uint8_t> coverage;  // maskWidth * maskHeight, rows top to bottom
+    // The plain and the outlined draw, composed for the first colour each is drawn in.
+    ComposedText plain, outlined;
+    uint32_t plainColor = 0, outlinedColor = 0;
+
+    CoverageMask Mask() const { return CoverageMask{maskWidth, maskHeight, coverage.data()}; }
+    size_t Bytes() const { return coverage.size() + plain.Bytes() + outlined.Bytes(); }
 };
 
 // Looks entries up without copying the text: the view points into the entry.
@@ -70,12 +78,14 @@ public:
         return e;
     }
 
-    // Counts the coverage just stored in `e` (from the last Get) and keeps the bounds.
-    void MaskStored(const TextEntry& e) {
+    // Counts what was just stored in `e` (from the last Get; it held
+    // `bytesBefore` until then) and keeps the bounds.
+    void Stored(const TextEntry& e, size_t bytesBefore) {
         if (maxEntries_ == 0) return;
-        bytes_ += e.coverage.size();
+        bytes_ += e.Bytes() - bytesBefore;
         Evict();
     }
+    bool Keeps() const { return maxEntries_ > 0; }
 
     size_t Size() const { return lru_.size(); }
 
@@ -85,7 +95,7 @@ private:
         while (lru_.size() > 1 && (lru_.size() > maxEntries_ || bytes_ > maxBytes_)) {
             TextEntry& old = lru_.back();
             index_.erase(TextKey{old.pixelHeight, old.text});
-            bytes_ -= old.coverage.size();
+            bytes_ -= old.Bytes();
             lru_.pop_back();
         }
     }
@@ -96,35 +106,6 @@ private:
     std::unordered_map<TextKey, std::list<TextEntry>::iterator, TextKeyHash> index_;
     TextEntry scratch_;
 };
-
-// Blends the mask onto dest in the colour, by coverage; clipped to dest.
-void BlendMask(Surface16& dest, int32_t x, int32_t y, const TextEntry& e, uint32_t bgrColor) {
-    const int64_t left = std::max<int64_t>(0, x), top = std::max<int64_t>(0, y);
-    const int64_t right = std::min<int64_t>(dest.Width(), int64_t{x} + e.maskWidth);
-    const int64_t bottom = std::min<int64_t>(dest.Height(), int64_t{y} + e.maskHeight);
-    if (left >= right || top >= bottom) return;
-    const uint32_t cr = bgrColor & 0xFF, cg = (bgrColor >> 8) & 0xFF, cb = (bgrColor >> 16) & 0xFF;
-    const uint16_t solid = ColorToRgb565(bgrColor);
-    for (int64_t py = top; py < bottom; ++py) {
-        const uint8_t* cov = e.coverage.data() + (py - y) * e.maskWidth + (left - x);
-        uint16_t* out = dest.Row(static_cast<int32_t>(py)) + left;
-        for (int64_t px = left; px < right; ++px, ++cov, ++out) {
-            const uint32_t a = *cov;
-            if (a == 0) continue;
-            if (a == 255) {
-                *out = solid;
-                continue;
-            }
-            uint8_t dr, dg, db;
-            Rgb565ToRgb(*out, dr, dg, db);
-            auto mix = [a](uint32_t c, uint32_t d) {
-                const uint32_t t = c * a + d * (255 - a) + 128;  // round(t / 255), exact here
-                return static_cast<uint8_t>((t + (t >> 8)) >> 8);
-            };
-            *out = RgbToRgb565(mix(cr, dr), mix(cg, dg), mix(cb, db));
-        }
-    }
-}
 
 // Appends one code point (below U+10000, as the code page has) as UTF-8.
 void AppendUtf8(std::string& out, char32_t c) {
@@ -147,6 +128,7 @@ struct TtfTextRenderer::Impl {
     bool ttfStarted = false;
     bool reported = false;
     std::vector<std::pair<int32_t, TTF_Font*>> fonts;  // nullptr: that size failed
+    ChannelMapPool maps;  // shared by the composed texts; outlives the cache
     TextCache cache;
     std::string utf8;
     uint64_t rasterisations = 0;
@@ -207,9 +189,34 @@ struct TtfTextRenderer::Impl {
         SDL_Surface* s = TTF_RenderUTF8_Blended(font, utf8.c_str(), SDL_Color{255, 255, 255, 255});
         if (!s) return;
         ++rasterisations;
+        const size_t before = e.Bytes();
         CopyCoverage(*s, e);
         SDL_FreeSurface(s);
-        cache.MaskStored(e);
+        cache.Stored(e, before);
+    }
+
+    // Draws the entry through its composition at (x, y): composed on the
+    // first draw in a colour when the cache keeps texts; blended plainly for
+    // another colour, without a cache, or if composing found no room.
+    bool DrawComposed(Surface16& dest, int32_t x, int32_t y, TextEntry& e, uint32_t bgrColor,
+                      bool outline) {
+        if (!cache.Keeps() || e.coverage.empty()) return false;
+        ComposedText& c = outline ? e.outlined : e.plain;
+        uint32_t& color = outline ? e.outlinedColor : e.plainColor;
+        if (!c.Composed()) {
+            const size_t before = e.Bytes();
+            std::array<ComposeStep, 9> steps;
+            size_t n = 0;
+            if (outline)
+                for (const auto& d : kOutlineOffsets) steps[n++] = ComposeStep{d[0], d[1], 0x000000};
+            steps[n++] = ComposeStep{0, 0, bgrColor};
+            if (!c.Compose(e.Mask(), std::span(steps.data(), n), maps)) return false;
+            color = bgrColor;
+            cache.Stored(e, before);
+        }
+        if (color != bgrColor) return false;
+        c.Draw(dest, x, y);
+        return true;
     }
 
     // The alpha channel of a blended rendering is the glyphs' coverage.
@@ -249,7 +256,18 @@ void TtfTextRenderer::TextOut(Surface16& dest, int32_t x, int32_t y, int32_t pix
     if (text.empty() || dest.Empty() || pixelHeight < 1 || pixelHeight > kMaxPixelHeight) return;
     TextEntry& e = impl_->cache.Get(pixelHeight, text);
     if (!e.rasterised) impl_->Rasterise(e);
-    BlendMask(dest, x, y, e, bgrColor);
+    if (!impl_->DrawComposed(dest, x, y, e, bgrColor, false)) BlendCoverage(dest, x, y, e.Mask(), bgrColor);
+}
+
+void TtfTextRenderer::TextOutOutlined(Surface16& dest, int32_t x, int32_t y, int32_t pixelHeight,
+                                      std::string_view text, uint32_t bgrColor) {
+    if (text.empty() || dest.Empty() || pixelHeight < 1 || pixelHeight > kMaxPixelHeight) return;
+    TextEntry& e = impl_->cache.Get(pixelHeight, text);
+    if (!e.rasterised) impl_->Rasterise(e);
+    if (impl_->DrawComposed(dest, x, y, e, bgrColor, true)) return;
+    for (const auto& d : kOutlineOffsets)
+        BlendCoverage(dest, ClampedAdd(x, d[0]), ClampedAdd(y, d[1]), e.Mask(), 0x000000);
+    BlendCoverage(dest, x, y, e.Mask(), bgrColor);
 }
 
 uint64_t TtfTextRenderer::Rasterisations() const { return impl_->rasterisations; }

@@ -8,10 +8,14 @@
 // the tests all use it.
 //
 // Each face size is opened once, on first use. Each rasterised string is kept
-// as an 8-bit coverage mask keyed by size and text (the colour is applied when
-// blending), in a least-recently-used cache bounded by entry count and mask
-// bytes; widths (TTF_SizeUTF8) are cached with it. Drawing a text again costs
-// a lookup and the blend, and gives exactly the pixels of a fresh draw.
+// as an 8-bit coverage mask keyed by size and text, in a least-recently-used
+// cache bounded by entry count and bytes; widths (TTF_SizeUTF8) are cached
+// with it. On its first draw in a colour a cached text is also composed
+// (graphics/composed_text.h), plain or outlined (the eight black copies and
+// the coloured one together), so drawing it again costs a lookup and one pass
+// over its inked pixels, and gives exactly the pixels of a fresh draw. A text
+// drawn in a second colour is blended from its mask, as is every text of a
+// renderer without a cache.
 //
 // Failure: if SDL_ttf cannot start or the face cannot be opened, TextWidth
 // returns 0 and TextOut draws nothing; the first failure is reported on
@@ -29,7 +33,7 @@
 class TtfTextRenderer : public ITextRenderer {
 public:
     static constexpr size_t kDefaultCacheEntries = 512;
-    static constexpr size_t kCacheMaskBytes = 8u << 20;  // coverage bytes kept at most
+    static constexpr size_t kCacheMaskBytes = 8u << 20;  // mask and composed bytes kept at most
     static constexpr int32_t kMaxPixelHeight = 256;
 
     // The built-in face with the default cache.
@@ -45,6 +49,8 @@ public:
     int32_t TextWidth(int32_t pixelHeight, std::string_view text) override;
     void TextOut(Surface16& dest, int32_t x, int32_t y, int32_t pixelHeight, std::string_view text,
                  uint32_t bgrColor) override;
+    void TextOutOutlined(Surface16& dest, int32_t x, int32_t y, int32_t pixelHeight,
+                         std::string_view text, uint32_t bgrColor) override;
 
     // For tests and benchmarks: texts rasterised so far, and texts cached now.
     uint64_t Rasterisations() const;

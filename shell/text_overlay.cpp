@@ -122,13 +122,8 @@ void DrawShooterStatus(TMainForm& form) {
 
 void DrawOutlinedText(TMainForm& form, int32_t x, int32_t y, const std::string& text,
                       uint32_t bgrColor) {
-    static constexpr int32_t kNeighbours[8][2] = {{-1, 0}, {1, 0},  {0, 1},  {0, -1},
-                                                  {1, 1},  {-1, -1}, {-1, 1}, {1, -1}};
-    canvasFont.color = kBlack;
-    for (const auto& d : kNeighbours)
-        CanvasTextOut(form, ClampToInt32(int64_t{x} + d[0]), ClampToInt32(int64_t{y} + d[1]), text);
+    form.Text.TextOutOutlined(form.DDraw.Surface(), x, y, canvasFont.pixelHeight, text, bgrColor);
     canvasFont.color = bgrColor;
-    CanvasTextOut(form, x, y, text);
 }
 
 void DrawMessageLine(TMainForm& form, uint16_t y, int i) {

@@ -20,6 +20,26 @@ protected:
     TDXDraw display{backend};
     TPictureCollection images;
 };
+
+// The stored item at `index`, decoded whole into 24 bits the way the catalogue
+// once did at start-up.
+DecodedPicture EagerPicture(int32_t index) {
+    std::vector<StoredPictureItem> stored;
+    std::string error, kind;
+    DecodedPicture pic;
+    std::span<const uint8_t> payload;
+    EXPECT_TRUE(ReadPictureContainer(EmbeddedPictureData(), stored, error)) << error;
+    const auto& data = stored.at(static_cast<size_t>(index)).pictureData;
+    if (data.empty() || !SplitPictureData(data, kind, payload) || payload.empty()) return pic;
+    const bool ok = kind == "TDIB" ? DecodeDib(payload, pic, error) : DecodeJpeg(payload, pic, error);
+    EXPECT_TRUE(ok) << error;
+    return pic;
+}
+
+// Draws the item's first pattern somewhere, which decodes it.
+void DrawOnce(const TPictureCollectionItem& item, Surface16& back) {
+    item.StretchDraw(back, Bounds(0, 0, item.Width(), item.Height()), 0);
+}
 }  // namespace
 
 TEST_F(EmbeddedCatalogue, LookupsAndPatternCounts) {
@@ -58,7 +78,7 @@ TEST_F(EmbeddedCatalogue, EnemyPatternsAndSceneThumbnail) {
     const uint16_t ground = ColorToRgb565(0x00FF00);
     back.Fill(ground);
     enemy.StretchDraw(back, Bounds(10, 10, 17, 17), 1);
-    const DecodedPicture& pic = enemy.Picture();
+    const DecodedPicture pic = EagerPicture(enemy.Index());
     const uint16_t key = ColorToRgb565(static_cast<uint32_t>(enemy.TransparentColor()));
     for (int y = 0; y < 17; ++y)
         for (int x = 0; x < 17; ++x) {
@@ -75,7 +95,7 @@ TEST_F(EmbeddedCatalogue, EnemyPatternsAndSceneThumbnail) {
         for (int x = 0; x < back.Width(); ++x)
             if (x < 100 || x >= 168 || y < 100 || y >= 134) outside += back.Pixel(x, y) != 0;
     EXPECT_EQ(outside, 0);
-    const DecodedPicture& scene = images.Find("scena7").Picture();
+    const DecodedPicture scene = EagerPicture(images.Find("scena7").Index());
     const uint32_t c = testpic::RgbAt(scene, 3, 3);  // the thumbnail's first pixel samples (3, 3)
     EXPECT_EQ(back.Pixel(100, 100), RgbToRgb565(c >> 16, (c >> 8) & 0xFF, c & 0xFF));
 }
@@ -95,4 +115,63 @@ TEST_F(EmbeddedCatalogue, ColourTableTakesItemPalettes) {
         }
         EXPECT_TRUE(found) << std::hex << c;
     }
+}
+
+TEST_F(EmbeddedCatalogue, PicturesDecodeOnFirstDrawExactlyAsWholeDecodingAtStartDid) {
+    Surface16& back = display.Surface();
+    images.SetCacheBudget(SIZE_MAX);
+    for (int32_t i = 0; i < images.Count(); ++i) {
+        const auto& item = images.Items(i);
+        EXPECT_TRUE(item.Surface().Empty()) << item.Name() << " decoded before its first draw";
+        const DecodedPicture eager = EagerPicture(i);
+        if (eager.Empty()) continue;
+        DrawOnce(item, back);
+        const Surface16& lazy = item.Surface();
+        ASSERT_EQ(lazy.Width(), eager.width) << item.Name();
+        ASSERT_EQ(lazy.Height(), eager.height) << item.Name();
+        size_t differing = 0;
+        for (int32_t y = 0; y < eager.height; ++y)
+            for (int32_t x = 0; x < eager.width; ++x) {
+                const uint32_t c = testpic::RgbAt(eager, x, y);
+                differing += lazy.Pixel(x, y) != RgbToRgb565(c >> 16, (c >> 8) & 0xFF, c & 0xFF);
+            }
+        EXPECT_EQ(differing, 0u) << item.Name();
+        // Tools still get the whole 24-bit picture, with its palette.
+        EXPECT_EQ(item.Picture().rgb, eager.rgb) << item.Name();
+        EXPECT_EQ(item.Picture().palette, eager.palette) << item.Name();
+    }
+    std::string error;
+    EXPECT_TRUE(images.CheckAllPictures(error)) << error;
+}
+
+TEST_F(EmbeddedCatalogue, DecodedPicturesStayWithinTheCacheBudgetAndAreDecodedAgainWhenDropped) {
+    Surface16& back = display.Surface();
+    const size_t budget = 1u << 20;  // three scenes and some small pictures
+    images.SetCacheBudget(budget);
+    const uint64_t before = images.Decodes();
+    for (int round = 0; round < 2; ++round)
+        for (int32_t i = 0; i < images.Count(); ++i) {
+            DrawOnce(images.Items(i), back);
+            ASSERT_LE(images.CacheBytes(), budget) << images.Items(i).Name();
+        }
+    const uint64_t drawn = images.Decodes() - before;
+    EXPECT_EQ(drawn, 2u * 207);  // every picture but "nic", decoded again in the second round
+
+    // Drawing the newest pictures again decodes nothing: they are still kept.
+    const uint64_t kept = images.Decodes();
+    DrawOnce(images.Items(images.Count() - 1), back);
+    DrawOnce(images.Items(images.Count() - 2), back);
+    EXPECT_EQ(images.Decodes(), kept);
+
+    // A budget smaller than one scene still draws it (the drawn picture is kept).
+    images.SetCacheBudget(1000);
+    EXPECT_EQ(images.CacheBytes(), 0u);
+    back.Fill(0);
+    images.Find("scena7").StretchDraw(back, Bounds(0, 0, 535, 270), 0);
+    EXPECT_NE(back.Pixel(100, 100), 0);
+    EXPECT_EQ(images.CacheBytes(), 535u * 270 * 2);
+
+    // A new display mode drops every surface; they come back on their next draw.
+    display.Finalize();
+    EXPECT_EQ(images.CacheBytes(), 0u);
 }

@@ -101,7 +101,12 @@ TEST(ImageCatalogue, LoadsStoredItemsInOrder) {
     const auto& cursor = c.Find("KURZOR-P");
     EXPECT_EQ(cursor.StoredKind(), "TDIB");
     EXPECT_EQ(cursor.Picture().bitsPerPixel, 4);
-    EXPECT_EQ(testpic::RgbAt(cursor.Picture(), 0, 0), kGreen);
+    HeadlessBackend backend;
+    TDXDraw display{backend};
+    ASSERT_TRUE(display.Initialize(DisplayMode{}, error)) << error;
+    c.Bind(&display);
+    cursor.StretchDraw(display.Surface(), Bounds(0, 0, 2, 1), 0);
+    EXPECT_EQ(cursor.Surface().Pixel(0, 0), RgbToRgb565(kGreen >> 16, (kGreen >> 8) & 0xFF, kGreen & 0xFF));
     EXPECT_EQ(cursor.ColorIdentifier(), "clRed");
     EXPECT_EQ(cursor.TransparentColor(), kKeyRed);
 

@@ -12,13 +12,15 @@
 // the scene is a scene of the game (one with a "scena" picture), hoverId is 0
 // or the id of a hotspot of the scene, selectedItem is 0 or an ItemId, every
 // queued step names no scene but the game's (or -1), an ItemId or none and a
-// sample 0..11, every inventory entry is 0 or an ItemId held once, the message
+// sample 0..11, every inventory entry is 0 or an ItemId held once (see
+// CheckGameInvariants for items of an invented state), the message
 // has at most three lines, the cursor kind is 0..6 and the game menu flag 0 or
 // 1; and that nothing failed to be found: the scene's background picture and
 // the picture of every held item exist, and no frame or input threw (the
 // catalogue's "Image '...' not found" is an exception).
 #pragma once
 #include <cstdint>
+#include <set>
 #include <string>
 
 class PlaySession;
@@ -35,4 +37,7 @@ bool RunMonkeySoak(PlaySession& session, int64_t frames, uint32_t seed, MonkeyRe
 
 // The checks made after every frame, on the current game state; false with
 // the first fault. The form's catalogue says which scenes and items exist.
-bool CheckGameInvariants(PlaySession& session, std::string& error);
+// An item in `madeUp` (put there by a jump's invented state) may be held
+// twice: the invented flags can let a rule give it again.
+bool CheckGameInvariants(PlaySession& session, std::string& error,
+                         const std::set<uint8_t>* madeUp = nullptr);

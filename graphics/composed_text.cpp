@@ -1,0 +1,185 @@
+// composed_text.cpp: blending coverage masks, and composing a sequence of
+// blends into per-pixel channel maps drawn in one pass.
+#include "graphics/composed_text.h"
+
+#include <algorithm>
+#include <string>
+
+namespace {
+
+// round((c * a + d * (255 - a)) / 255) for 8-bit values; exact for all of them.
+inline uint32_t Mix(uint32_t c, uint32_t d, uint32_t a) {
+    const uint32_t t = c * a + d * (255 - a) + 128;
+    return (t + (t >> 8)) >> 8;
+}
+
+// One blend on one channel held in `bits` bits: the value is widened to 8
+// bits (low bits from the high ones), mixed with the colour's 8-bit component
+// and cut back, exactly as a blend onto the RGB565 surface does.
+inline uint32_t BlendChannel(uint32_t v, int bits, uint32_t component, uint32_t a) {
+    if (a == 0) return v;
+    if (a == 255) return component >> (8 - bits);
+    const uint32_t wide = bits == 5 ? (v << 3) | (v >> 2) : (v << 2) | (v >> 4);
+    return Mix(component, wide, a) >> (8 - bits);
+}
+
+template <size_t N>
+bool IsConstant(const std::array<uint8_t, N>& map) {
+    return std::all_of(map.begin(), map.end(), [&](uint8_t v) { return v == map[0]; });
+}
+
+// The map of one channel through the blends with these coverages.
+template <size_t N>
+std::array<uint8_t, N> ChannelMap(std::span<const ComposeStep> steps, const uint8_t* alphas,
+                                  int shift) {
+    constexpr int bits = N == 32 ? 5 : 6;
+    std::array<uint8_t, N> map{};
+    for (uint32_t v = 0; v < N; ++v) {
+        uint32_t value = v;
+        for (size_t k = 0; k < steps.size(); ++k)
+            value = BlendChannel(value, bits, (steps[k].bgrColor >> shift) & 0xFF, alphas[k]);
+        map[v] = static_cast<uint8_t>(value);
+    }
+    return map;
+}
+
+}  // namespace
+
+void BlendCoverage(Surface16& dest, int32_t x, int32_t y, const CoverageMask& mask, uint32_t bgrColor) {
+    const int64_t left = std::max<int64_t>(0, x), top = std::max<int64_t>(0, y);
+    const int64_t right = std::min<int64_t>(dest.Width(), int64_t{x} + mask.width);
+    const int64_t bottom = std::min<int64_t>(dest.Height(), int64_t{y} + mask.height);
+    if (left >= right || top >= bottom) return;
+    const uint32_t cr = bgrColor & 0xFF, cg = (bgrColor >> 8) & 0xFF, cb = (bgrColor >> 16) & 0xFF;
+    const uint16_t solid = ColorToRgb565(bgrColor);
+    for (int64_t py = top; py < bottom; ++py) {
+        const uint8_t* cov = mask.coverage + (py - y) * mask.width + (left - x);
+        uint16_t* out = dest.Row(static_cast<int32_t>(py)) + left;
+        for (int64_t px = left; px < right; ++px, ++cov, ++out) {
+            const uint32_t a = *cov;
+            if (a == 0) continue;
+            if (a == 255) {
+                *out = solid;
+                continue;
+            }
+            uint8_t dr, dg, db;
+            Rgb565ToRgb(*out, dr, dg, db);
+            *out = RgbToRgb565(static_cast<uint8_t>(Mix(cr, dr, a)), static_cast<uint8_t>(Mix(cg, dg, a)),
+                               static_cast<uint8_t>(Mix(cb, db, a)));
+        }
+    }
+}
+
+// ---- channel maps ----
+
+uint16_t ChannelMapPool::Add5(const std::array<uint8_t, 32>& map) {
+    auto found = index5_.find(map);
+    if (found != index5_.end()) return found->second;
+    if (maps5_.size() >= kFull) return kFull;
+    maps5_.push_back(map);
+    return index5_[map] = static_cast<uint16_t>(maps5_.size() - 1);
+}
+
+uint16_t ChannelMapPool::Add6(const std::array<uint8_t, 64>& map) {
+    auto found = index6_.find(map);
+    if (found != index6_.end()) return found->second;
+    if (maps6_.size() >= kFull) return kFull;
+    maps6_.push_back(map);
+    return index6_[map] = static_cast<uint16_t>(maps6_.size() - 1);
+}
+
+// ---- composing ----
+
+bool ComposedText::Compose(const CoverageMask& mask, std::span<const ComposeStep> steps,
+                           ChannelMapPool& pool) {
+    Clear();
+    if (mask.width <= 0 || mask.height <= 0 || steps.empty()) {
+        pool_ = &pool;
+        return true;
+    }
+    int32_t minDx = 0, maxDx = 0, minDy = 0, maxDy = 0;
+    for (const auto& s : steps) {
+        minDx = std::min(minDx, s.dx), maxDx = std::max(maxDx, s.dx);
+        minDy = std::min(minDy, s.dy), maxDy = std::max(maxDy, s.dy);
+    }
+    std::vector<uint8_t> alphas(steps.size());
+    std::map<std::basic_string<uint8_t>, Pixel> seen;  // the same coverages give the same pixel
+    for (int32_t cy = minDy; cy < maxDy + mask.height; ++cy) {
+        bool inRun = false;
+        for (int32_t cx = minDx; cx < maxDx + mask.width; ++cx) {
+            bool inked = false;
+            for (size_t k = 0; k < steps.size(); ++k) {
+                const int32_t mx = cx - steps[k].dx, my = cy - steps[k].dy;
+                const bool inside = mx >= 0 && mx < mask.width && my >= 0 && my < mask.height;
+                alphas[k] = inside ? mask.coverage[static_cast<size_t>(my) * mask.width + mx] : 0;
+                inked = inked || alphas[k] != 0;
+            }
+            if (!inked) {
+                inRun = false;
+                continue;
+            }
+            const std::basic_string<uint8_t> key(alphas.begin(), alphas.end());
+            auto found = seen.find(key);
+            if (found == seen.end()) {
+                Pixel p{};
+                const auto r = ChannelMap<32>(steps, alphas.data(), 0);
+                const auto g = ChannelMap<64>(steps, alphas.data(), 8);
+                const auto b = ChannelMap<32>(steps, alphas.data(), 16);
+                if (IsConstant(r) && IsConstant(g) && IsConstant(b)) {
+                    p = {kConstant, static_cast<uint16_t>((r[0] << 11) | (g[0] << 5) | b[0]), 0};
+                } else {
+                    p = {pool.Add5(r), pool.Add6(g), pool.Add5(b)};
+                    if (p.red == ChannelMapPool::kFull || p.green == ChannelMapPool::kFull ||
+                        p.blue == ChannelMapPool::kFull) {
+                        Clear();
+                        return false;
+                    }
+                }
+                found = seen.emplace(key, p).first;
+            }
+            if (!inRun) runs_.push_back(Run{cx, cy, static_cast<uint32_t>(pixels_.size()), 0});
+            inRun = true;
+            pixels_.push_back(found->second);
+            ++runs_.back().length;
+        }
+    }
+    runs_.shrink_to_fit();
+    pixels_.shrink_to_fit();
+    pool_ = &pool;
+    return true;
+}
+
+void ComposedText::Draw(Surface16& dest, int32_t x, int32_t y) const {
+    if (pool_ == nullptr || dest.Empty()) return;
+    const int64_t width = dest.Width(), height = dest.Height();
+    for (const Run& run : runs_) {
+        const int64_t py = int64_t{y} + run.y;
+        if (py < 0 || py >= height) continue;
+        const int64_t start = int64_t{x} + run.x;
+        const int64_t left = std::max<int64_t>(start, 0);
+        const int64_t right = std::min<int64_t>(start + run.length, width);
+        if (left >= right) continue;
+        const Pixel* p = pixels_.data() + run.first + (left - start);
+        uint16_t* out = dest.Row(static_cast<int32_t>(py)) + left;
+        for (int64_t n = right - left; n > 0; --n, ++p, ++out) {
+            if (p->red == kConstant) {
+                *out = p->green;
+                continue;
+            }
+            const uint16_t o = *out;
+            *out = static_cast<uint16_t>((pool_->Map5(p->red)[o >> 11] << 11) |
+                                         (pool_->Map6(p->green)[(o >> 5) & 63] << 5) |
+                                         pool_->Map5(p->blue)[o & 31]);
+        }
+    }
+}
+
+size_t ComposedText::Bytes() const {
+    return runs_.capacity() * sizeof(Run) + pixels_.capacity() * sizeof(Pixel);
+}
+
+void ComposedText::Clear() {
+    runs_.clear();
+    pixels_.clear();
+    pool_ = nullptr;
+}
