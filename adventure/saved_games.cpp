@@ -1,9 +1,15 @@
 // saved_games.cpp: slot hotspots, captions and time stamps of the game menu.
 #include "adventure/saved_games.h"
 
+#include <algorithm>
 #include <cmath>
+#include <ctime>
 
+#include "adventure/chapters.h"
 #include "adventure/hotspots.h"
+#include "adventure/inventory.h"
+#include "adventure/rules.h"
+#include "core/main_form.h"
 #include "core/game_state.h"
 #include "texts/texts.h"
 
@@ -87,6 +93,85 @@ void ShowSlotHotspots() {
     }
 }
 
-// Loading and saving come with the settings file's writer; until then a
-// slot click does nothing.
-void ClickSlot(int) {}
+// ---- loading and saving ----------------------------------------------------
+
+namespace {
+constexpr TextId kRestoredText = 161, kSavedText = 162;
+constexpr uint8_t kClickSample = 3;
+constexpr int32_t kMenuScene = 4, kPhoneGameScene = 5;
+std::function<double()> saveClock;
+
+bool IsGameScene(int32_t scene) { return scene >= 0 && FindScene(scene) != nullptr; }
+
+bool AllWithin(const uint8_t* bytes, size_t count, uint8_t max) {
+    return std::all_of(bytes, bytes + count, [max](uint8_t b) { return b <= max; });
+}
+
+bool ItemOrNothing(uint8_t b) {
+    uint16_t textId = 0;
+    return b == 0 || ItemNameTextId(b, textId);
+}
+
+// The progress bytes whose values choose a picture, a puzzle state or a list entry.
+bool ProgressInRange(const TProgress& p) {
+    return p.saveMenuMode <= 2 && p.cardRiddleState <= 2 && AllWithin(p.cardFace, 4, 3) &&
+           AllWithin(p.stone, 9, 2) && AllWithin(p.tile, 9, 8) && AllWithin(p.glassPattern, 9, 1) &&
+           AllWithin(p.dialCode, 3, 9) && AllWithin(p.dialDigits, 3, 9) &&
+           std::all_of(p.holeBlock, p.holeBlock + 4, ItemOrNothing);
+}
+}  // namespace
+
+bool SlotCanBeLoaded(const SaveSlot& slot) {
+    if (!(slot.savedAt > 0.0 && slot.savedAt < kLastDay)) return false;  // NaN fails too
+    if (!IsGameScene(slot.scene) || slot.scene == kMenuScene || slot.scene == kPhoneGameScene)
+        return false;
+    if (slot.mapReturnScene != 0 && !IsGameScene(slot.mapReturnScene)) return false;
+    return std::all_of(slot.inventory, slot.inventory + kInventorySize, ItemOrNothing) &&
+           ProgressInRange(slot.progress);
+}
+
+double LocalTimeAsDays() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    if (localtime_r(&now, &local) == nullptr) return 0.0;
+    // Days from 1 January 1970 to the local date (proleptic Gregorian).
+    const int64_t y = local.tm_year + 1900 - (local.tm_mon < 2 ? 1 : 0);
+    const int64_t era = (y >= 0 ? y : y - 399) / 400;
+    const int64_t yoe = y - era * 400;
+    const int64_t m = local.tm_mon + 1;
+    const int64_t doy = (153 * (m > 2 ? m - 3 : m + 9) + 2) / 5 + local.tm_mday - 1;
+    const int64_t doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
+    const int64_t days = era * 146097 + doe - 719468;
+    const int seconds = local.tm_hour * 3600 + local.tm_min * 60 + std::min(local.tm_sec, 59);
+    return static_cast<double>(days + kEpochOffset) + seconds / 86400.0;
+}
+
+void SetSaveClock(std::function<double()> clock) { saveClock = std::move(clock); }
+
+namespace {
+void LoadSlot(int k) {
+    const SaveSlot& slot = GameState.settings.slots[k];
+    if (!SlotCanBeLoaded(slot)) return;
+    GameState.live = slot;
+    GameState.menuOpen = 0;
+    Queue({.to = slot.scene, .text = kRestoredText, .sound = kClickSample});
+}
+
+void SaveIntoSlot(int k) {
+    const int32_t scene = GameState.menuReturnScene;
+    if (scene == 0) return;
+    SaveSlot& slot = GameState.settings.slots[k];
+    slot = GameState.live;
+    slot.savedAt = saveClock ? saveClock() : LocalTimeAsDays();
+    slot.scene = scene;
+    if (MainForm != nullptr && MainForm->OnSaveSettings) MainForm->OnSaveSettings();
+    GameState.menuOpen = 0;
+    Queue({.to = scene, .text = kSavedText, .sound = kClickSample});
+}
+}  // namespace
+
+void ClickSlot(int k) {
+    if (k < 0 || k >= static_cast<int>(kSlotCount)) return;
+    if (GameState.live.progress.saveMenuMode == 1) LoadSlot(k);
+    else SaveIntoSlot(k);
+}

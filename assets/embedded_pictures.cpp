@@ -16,3 +16,11 @@
 VK3_EMBED_FILE(vk3_pictures, VK3_PICTURE_CONTAINER);
 
 std::span<const uint8_t> EmbeddedPictureData() { return VK3_EMBEDDED_SPAN(vk3_pictures); }
+
+#ifndef VK3_PANEL_CONTAINER
+#error "VK3_PANEL_CONTAINER must name the compiled start panel container"
+#endif
+
+VK3_EMBED_FILE(vk3_panel_pictures, VK3_PANEL_CONTAINER);
+
+std::span<const uint8_t> EmbeddedPanelPictureData() { return VK3_EMBEDDED_SPAN(vk3_panel_pictures); }

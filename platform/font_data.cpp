@@ -6,10 +6,14 @@
 
 #include "graphics/embed_file.h"
 
-#ifndef VK3_FONT_FILE
-#error "VK3_FONT_FILE must name the TrueType file to build in"
+#if !defined(VK3_FONT_FILE) || !defined(VK3_PANEL_FONT_FILE)
+#error "VK3_FONT_FILE and VK3_PANEL_FONT_FILE must name the TrueType files to build in"
 #endif
 
 VK3_EMBED_FILE(vk3_font, VK3_FONT_FILE);
 
 std::span<const uint8_t> EmbeddedFontData() { return VK3_EMBEDDED_SPAN(vk3_font); }
+
+VK3_EMBED_FILE(vk3_panel_font, VK3_PANEL_FONT_FILE);
+
+std::span<const uint8_t> EmbeddedPanelFontData() { return VK3_EMBEDDED_SPAN(vk3_panel_font); }

@@ -9,3 +9,6 @@
 
 // The TrueType file's bytes; valid for the whole run.
 std::span<const uint8_t> EmbeddedFontData();
+
+// Liberation Sans Regular, the face of the start panel's captions.
+std::span<const uint8_t> EmbeddedPanelFontData();

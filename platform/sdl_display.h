@@ -42,6 +42,8 @@ public:
     void Close() override;
 
     SDL_Window* Window() const { return window_; }
+    // The caption of windows opened from now on.
+    void SetTitle(std::string title) { title_ = std::move(title); }
 
     // The window scale (1..4). Before Open it is the scale the window opens
     // with; in full screen it is the scale the window returns to. A scale the

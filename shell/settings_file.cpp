@@ -1,15 +1,29 @@
-// settings_file.cpp: reading and writing "save.qzd".
+// settings_file.cpp: reading and writing "save.qzd", and where it lives.
 #include "shell/settings_file.h"
+
+#include <fcntl.h>
+#include <unistd.h>
 
 #include <array>
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
+#include <vector>
 
 #include "core/game_state.h"
 #include "shell/sound.h"
 
 namespace {
-std::string SettingsPath() { return GameState.programDir + "save.qzd"; }
+constexpr const char* kFileName = "save.qzd";
+std::string settingsFolder;  // empty: GameState.programDir
+bool writeFailureReported = false;
+
+std::string SettingsPath() { return SettingsFolder() + kFileName; }
+
+std::string WithSeparator(std::string folder) {
+    if (!folder.empty() && folder.back() != '/') folder += '/';
+    return folder;
+}
 
 void SetDefaults(TSettingsBlock& s) {
     s.resolution = 1;
@@ -17,7 +31,55 @@ void SetDefaults(TSettingsBlock& s) {
     s.language = 0;
     for (TLiveRecord& slot : s.slots) ClearSavedGame(slot);
 }
+
+// Values the panel and the text table cannot show fall back for this run.
+void KeepSettingsInRange(TSettingsBlock& s) {
+    if (s.resolution > 3) s.resolution = 1;
+    if (s.language > 1) s.language = 0;
+    if (s.soundOn > 1) s.soundOn = 1;
+}
+
+bool WriteAll(int fd, const uint8_t* data, size_t size) {
+    while (size > 0) {
+        const ssize_t n = ::write(fd, data, size);
+        if (n < 0) return false;
+        data += n;
+        size -= static_cast<size_t>(n);
+    }
+    return true;
+}
+
+// Writes `bytes` to path + ".new", flushes it to the disk and renames it over
+// path; the folder is flushed too, so the rename itself survives a power cut.
+bool WriteFileAtomically(const std::string& path, const std::vector<uint8_t>& bytes) {
+    const std::string temp = path + ".new";
+    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0) return false;
+    const bool written = WriteAll(fd, bytes.data(), bytes.size()) && ::fsync(fd) == 0;
+    if (::close(fd) != 0 || !written || std::rename(temp.c_str(), path.c_str()) != 0) {
+        std::remove(temp.c_str());
+        return false;
+    }
+    const std::string folder = path.substr(0, path.find_last_of('/') + 1);
+    const int dirFd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dirFd >= 0) {
+        ::fsync(dirFd);
+        ::close(dirFd);
+    }
+    return true;
+}
+
+bool ReadFile(const std::string& path, std::vector<uint8_t>& bytes) {
+    std::ifstream file(path, std::ios::binary);
+    if (!file) return false;
+    bytes.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+    return !file.bad();
+}
 }  // namespace
+
+std::string SettingsFolder() { return settingsFolder.empty() ? GameState.programDir : settingsFolder; }
+
+void SetSettingsFolder(const std::string& folder) { settingsFolder = WithSeparator(folder); }
 
 void LoadSettings() {
     TSettingsBlock& s = GameState.settings;
@@ -31,28 +93,43 @@ void LoadSettings() {
     SettingsBlockToBytes(s, bytes);  // what a short file does not cover stays as it was
     file.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     SettingsBlockFromBytes(s, bytes);
+    KeepSettingsInRange(s);
 }
 
 bool SaveSettings() {
     // A run silenced by a failed sound start-up still stores the user's setting.
     TSettingsBlock stored = GameState.settings;
     stored.soundOn = SoundSettingToStore();
-    std::array<uint8_t, kSettingsBlockSize> bytes{};
-    SettingsBlockToBytes(stored, bytes);
-    const std::string path = SettingsPath(), temp = path + ".new";
-    {
-        std::ofstream file(temp, std::ios::binary | std::ios::trunc);
-        file.write(reinterpret_cast<const char*>(bytes.data()),
-                   static_cast<std::streamsize>(bytes.size()));
-        file.close();
-        if (!file) {
-            std::remove(temp.c_str());
-            return false;
-        }
+    std::array<uint8_t, kSettingsBlockSize> block{};
+    SettingsBlockToBytes(stored, block);
+    const std::string path = SettingsPath();
+    if (WriteFileAtomically(path, std::vector<uint8_t>(block.begin(), block.end()))) return true;
+    if (!writeFailureReported) {
+        writeFailureReported = true;
+        std::fprintf(stderr, "Varnoklet 3: cannot write %s; settings and saved games are kept "
+                             "for this run only\n", path.c_str());
     }
-    if (std::rename(temp.c_str(), path.c_str()) != 0) {
-        std::remove(temp.c_str());
-        return false;
-    }
+    return false;
+}
+
+bool FolderIsWritable(const std::string& folder) {
+    std::string probe = WithSeparator(folder.empty() ? "./" : folder) + ".vk3-probe-XXXXXX";
+    const int fd = ::mkstemp(probe.data());
+    if (fd < 0) return false;
+    ::close(fd);
+    ::unlink(probe.c_str());
     return true;
+}
+
+std::string ChooseSettingsFolder(const std::string& programDir,
+                                 const std::function<std::string()>& userFolder,
+                                 const std::function<bool(const std::string&)>& writable) {
+    const std::string program = WithSeparator(programDir);
+    if (writable(program)) return program;
+    const std::string user = WithSeparator(userFolder ? userFolder() : std::string());
+    if (user.empty()) return program;
+    std::vector<uint8_t> legacy;
+    std::ifstream existing(user + kFileName, std::ios::binary);
+    if (!existing && ReadFile(program + kFileName, legacy)) WriteFileAtomically(user + kFileName, legacy);
+    return user;
 }

@@ -7,10 +7,12 @@
 #include "core/main_form.h"
 #include "shell/sound.h"
 
-bool StartGame(TMainForm& form, const DisplayMode& mode, std::string& error) {
+bool StartGame(TMainForm& form, const DisplayMode& mode, std::string& error,
+               const std::function<void()>& afterDisplay) {
     ClearSavedGame(GameState.live);
     StartSound(form);
     if (!form.DDraw.Initialize(mode, error)) return false;
+    if (afterDisplay) afterDisplay();
     GameState.menuOpen = 0;
     ClearSteps();
     GameState.menuReturnScene = 0;

@@ -4,44 +4,39 @@
 //
 // Makes the platform pieces (SDL window backend, clock, text renderer, the
 // SDL_mixer sound library with the mute layer, web opener), creates the one
-// TMainForm, enters the game and runs the event loop: window events go to the
-// form's handlers, the desktop keys to the window, and between events the
-// frame timer runs frames, at most 60 a second. When the window closes the
-// sound is released before SDL shuts down.
+// TMainForm and its start panel (FormCreate: settings, translation), shows
+// the panel until its start button has entered the game, then runs the
+// game's event loop: window events go to the form's handlers, the desktop
+// keys to the window, and between events the frame timer runs frames, at
+// most 60 a second. When the window closes the sound is released before SDL
+// shuts down.
 #include <SDL.h>
 
 #include <cstdio>
 #include <ctime>
 #include <iostream>
 #include <string>
-#include <string_view>
 
 #include "core/game_state.h"
 #include "core/main_form.h"
-#include "core/random.h"
 #include "core/sound_library.h"
 #include "graphics/embedded_pictures.h"
+#include "platform/command_line.h"
 #include "platform/desktop.h"
 #include "platform/event_loop.h"
-#include "platform/command_line.h"
 #include "platform/muting_sound_library.h"
 #include "platform/sdl_clock.h"
 #include "platform/sdl_display.h"
 #include "platform/sdl_sound_library.h"
+#include "platform/sdl_start_panel.h"
 #include "platform/sdl_web_opener.h"
 #include "platform/ttf_text_renderer.h"
 #include "platform/window_prefs.h"
 #include "shell/game_data_folder.h"
-#include "shell/settings_file.h"
 #include "shell/sound.h"
-#include "shell/start_game.h"
+#include "shell/start_panel.h"
 
 namespace {
-void ShowError(const std::string& text) {
-    std::fprintf(stderr, "Varnoklet 3: %s\n", text.c_str());
-    SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, "Varnoklet 3", text.c_str(), nullptr);
-}
-
 std::string ProgramDir() {
     char* base = SDL_GetBasePath();
     std::string dir = base ? base : "./";
@@ -49,34 +44,53 @@ std::string ProgramDir() {
     return dir;
 }
 
-int RunGame() {
-    Randomize(static_cast<uint32_t>(std::time(nullptr)));
-    GameState.programDir = ProgramDir();
-    SetGameDataFolder(InstalledGameDataFolder(GameState.programDir));
-    LoadSettings();
+// The user's data folder (made by SDL; $XDG_DATA_HOME/varnoklet3/ on Linux).
+std::string UserDataDir() {
+    char* pref = SDL_GetPrefPath("", "varnoklet3");
+    std::string dir = pref ? pref : "";
+    SDL_free(pref);
+    return dir;
+}
 
-    SdlDisplayBackend display("Varnoklet 3");
+// The start panel until its start button has entered the game (started);
+// returns the program's exit status so far (1: no window or display).
+// The game's window opens at the scale the window's preferences give.
+int RunStartPanel(TMainForm& form, SdlDisplayBackend& display, WindowPrefs& prefs, bool& started) {
+    SdlStartPanel panelWindow;
+    TStartPanel panel(form, panelWindow.Host());
+    panel.FormCreate(static_cast<uint32_t>(std::time(nullptr)), ProgramDir(), UserDataDir);
+    SetGameDataFolder(InstalledGameDataFolder(GameState.programDir));
+    prefs = LoadWindowPrefs(GameState.programDir);
+    display.SetScale(prefs.scale);
+    display.SetTitle(panel.Caption());
+    const SdlStartPanel::Outcome outcome = panelWindow.Run(panel, panel.Caption());
+    started = outcome == SdlStartPanel::Outcome::Started;
+    return outcome == SdlStartPanel::Outcome::Failed ? 1 : 0;
+}
+
+int RunGame() {
+    SdlDisplayBackend display(TStartPanel::kApplicationTitle);
     SdlClock clock;
     TtfTextRenderer text;
     SdlSoundLibrary library;
     MutingSoundLibrary sound(library);
     SdlWebOpener web;
-    const WindowPrefs prefs = LoadWindowPrefs(GameState.programDir);
-    display.SetScale(prefs.scale);
     TMainForm form(TPlatform{display, clock, text, sound, web});
     std::string error;
-    if (!form.LoadPictures(EmbeddedPictureData(), error) ||
-        !StartGame(form, DisplayModeForResolution(0), error)) {
-        ShowError(error);
-        ReleaseSound(form);
+    if (!form.LoadPictures(EmbeddedPictureData(), error)) {
+        ShowErrorBox(error);
         return 1;
     }
-    Desktop desktop(form, display, sound, GameState.programDir, std::cout);
-    desktop.ApplyPrefs(prefs);
-    SDL_ShowCursor(SDL_DISABLE);
-    RunEventLoop(form, &desktop);
+    bool started = false;
+    WindowPrefs prefs;
+    const int rc = RunStartPanel(form, display, prefs, started);
+    if (started) {
+        Desktop desktop(form, display, sound, GameState.programDir, std::cout);
+        desktop.ApplyPrefs(prefs);
+        RunEventLoop(form, &desktop);
+    }
     ReleaseSound(form);  // the window closes: music, samples, then the library
-    return 0;
+    return rc;
 }
 }  // namespace
 
@@ -84,7 +98,7 @@ int main(int argc, char** argv) {
     int exitCode = 0;
     if (HandleCommandLine(argc, argv, std::cout, std::cerr, exitCode)) return exitCode;
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
-        std::fprintf(stderr, "Varnoklet 3: no display: %s\n", SDL_GetError());
+        std::fprintf(stderr, "%s: no display: %s\n", TStartPanel::kApplicationTitle, SDL_GetError());
         return 1;
     }
     const int rc = RunGame();

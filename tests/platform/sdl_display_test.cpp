@@ -37,6 +37,21 @@ TEST_F(SdlDisplayTest, EveryResolutionGivesADrawingAreaOfItsSize) {
     }
 }
 
+TEST_F(SdlDisplayTest, TheWindowedModeIsABorderless640x480WindowAt50_50) {
+    SdlDisplayBackend backend("test");
+    TDXDraw display(backend);
+    std::string error;
+    ASSERT_TRUE(display.Initialize(DisplayModeForResolution(0), error)) << error;
+    int x = 0, y = 0, w = 0, h = 0;
+    SDL_GetWindowPosition(backend.Window(), &x, &y);
+    SDL_GetWindowSize(backend.Window(), &w, &h);
+    EXPECT_EQ(x, 50);
+    EXPECT_EQ(y, 50);
+    EXPECT_EQ(w, 640);
+    EXPECT_EQ(h, 480);
+    EXPECT_NE(SDL_GetWindowFlags(backend.Window()) & SDL_WINDOW_BORDERLESS, 0u);
+}
+
 TEST_F(SdlDisplayTest, WithoutVideoTheDisplayReportsItCannotBeMade) {
     SDL_QuitSubSystem(SDL_INIT_VIDEO);
     setenv("SDL_VIDEODRIVER", "no-such-driver", 1);

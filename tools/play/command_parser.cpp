@@ -112,6 +112,12 @@ bool ParseShape(std::string_view line, size_t from, int lineNumber, ScriptComman
                 return Fail(error, std::string(cmd.def->name) + " needs one word");
             cmd.word = tokens[0].text;
             return true;
+        case ArgShape::WordExpr:
+            if (tokens.empty() || tokens[0].kind != TokenKind::Name)
+                return Fail(error, std::string(cmd.def->name) + " needs a word and a value");
+            cmd.word = tokens[0].text;
+            pos = 1;
+            return ParseArgs(line, tokens, pos, 1, cmd, error) && CheckArgs(cmd, tokens, pos, 1, 1, error);
         case ArgShape::Comparison: return ParseComparison(line, tokens, cmd, error);
         case ArgShape::Path:
         case ArgShape::Repeat: break;

@@ -8,6 +8,7 @@ constexpr CommandDef kCommands[] = {
     {"seed", ArgShape::Expr, RunSeed},
     {"lang", ArgShape::Expr, RunLang},
     {"res", ArgShape::Expr, RunRes},
+    {"panel", ArgShape::WordExpr, RunPanel},
     {"start", ArgShape::None, RunStart},
     {"move", ArgShape::TwoExpr, RunMove},
     {"spot", ArgShape::Expr, RunSpot},

@@ -27,6 +27,7 @@ enum class ArgShape {
     OneOrTwo,    // frames N [MS]
     Optional,    // shooter-bot [MAXFRAMES]
     Word,        // key enter|space
+    WordExpr,    // panel lang|res|sound EXPR
     Path,        // screenshot FILE.png (the rest of the line, or a "quoted" path)
     Comparison,  // expect EXPR OP VALUE
     Repeat,      // repeat EXPR COMMAND
@@ -72,6 +73,7 @@ bool RunSeed(PlaySession&, const ScriptCommand&, std::string&);
 bool RunLang(PlaySession&, const ScriptCommand&, std::string&);
 bool RunRes(PlaySession&, const ScriptCommand&, std::string&);
 bool RunStart(PlaySession&, const ScriptCommand&, std::string&);
+bool RunPanel(PlaySession&, const ScriptCommand&, std::string&);
 bool RunMove(PlaySession&, const ScriptCommand&, std::string&);
 bool RunSpot(PlaySession&, const ScriptCommand&, std::string&);
 bool RunClick(PlaySession&, const ScriptCommand&, std::string&);

@@ -188,10 +188,22 @@ void Monkey::RandomProgress() {
     p.unused0 = 0;
 }
 
+// An item made by combining two others is never held beside what it was made
+// from: the combination used them up (the stone, 225, stays).
+void DropUsedIngredients(std::vector<uint8_t>& items) {
+    struct Made { uint8_t product, used1, used2; };
+    static constexpr Made kMade[] = {{221, 219, 220}, {223, 201, 222}, {216, 226, 0}, {233, 224, 225}};
+    auto holds = [&](uint8_t item) { return std::find(items.begin(), items.end(), item) != items.end(); };
+    for (const Made& m : kMade)
+        if (holds(m.product))
+            std::erase_if(items, [&](uint8_t item) { return item == m.used1 || (m.used2 != 0 && item == m.used2); });
+}
+
 void Monkey::RandomInventory() {
     std::vector<uint8_t> items = items_;
     std::shuffle(items.begin(), items.end(), rng_);
     items.resize(Roll(static_cast<int>(items.size()) + 1));
+    DropUsedIngredients(items);
     std::fill(std::begin(GameState.live.inventory), std::end(GameState.live.inventory), 0);
     std::copy(items.begin(), items.end(), GameState.live.inventory);
     madeUp_.insert(items.begin(), items.end());

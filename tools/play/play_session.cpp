@@ -8,7 +8,6 @@
 #include "core/game_state.h"
 #include "core/random.h"
 #include "shell/settings_file.h"
-#include "shell/start_game.h"
 #include "texts/texts.h"
 #include "tools/play/sample_log.h"
 
@@ -18,6 +17,7 @@ PlaySession::PlaySession(const PlayOptions& options, std::ostream& out)
     : options_(options), out_(out) {}
 
 PlaySession::~PlaySession() {
+    panel_.reset();
     form_.reset();
     SetLanguageSource(nullptr);
 }
@@ -31,13 +31,12 @@ bool PlaySession::Open(std::string& error) {
         return false;
     }
     ResetGameState();
-    Randomize(kDefaultSeed);
-    std::string dir = options_.programDir;
-    if (dir.back() != '/') dir += '/';
-    GameState.programDir = dir;
-    SetLanguageSource(&GameState.settings.language);
-    LoadSettings();
     form_ = std::make_unique<TMainForm>(platform_.Platform(&text_));
+    TStartPanelHost host;
+    host.showError = [this](const std::string& text) { startError_ = text; };
+    panel_ = std::make_unique<TStartPanel>(*form_, host);
+    // The harness's folder is the program folder; it has no user data folder.
+    panel_->FormCreate(kDefaultSeed, options_.programDir, [] { return std::string(); });
     if (!form_->LoadPictures(EmbeddedPictureData(), error)) return false;
     form_->FormActivate();
     return true;
@@ -48,9 +47,9 @@ bool PlaySession::Start(std::string& error) {
         error = "the game has already started (there is no way back to the start panel)";
         return false;
     }
-    const DisplayMode mode = DisplayModeForResolution(GameState.settings.resolution);
-    if (!StartGame(*form_, mode, error)) {
-        error = "the game did not start: " + error;
+    startError_.clear();
+    if (!panel_->Button1Click()) {
+        error = "the game did not start: " + startError_;
         return false;
     }
     started_ = true;

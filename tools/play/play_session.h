@@ -20,6 +20,7 @@
 #include "platform/ttf_text_renderer.h"
 #include "core/main_form.h"
 #include "core/null_platform.h"
+#include "shell/start_panel.h"
 #include "tools/play/state_names.h"
 
 struct PlayOptions {
@@ -42,9 +43,9 @@ public:
     // pictures. False with a message when the folder or the pictures fail.
     bool Open(std::string& error);
 
-    // The start button: sound, display in the mode of `resolution`, the game
-    // menu; then one frame. False with the display's error, or when the game
-    // has already started.
+    // The start panel's start button: sound, display in the mode of
+    // `resolution`, the game menu; then one frame. False with the display's
+    // error, or when the game has already started.
     bool Start(std::string& error);
     bool Started() const { return started_; }
 
@@ -52,6 +53,7 @@ public:
     void RunFrame(int32_t lagMs);
 
     TMainForm& Form() { return *form_; }
+    TStartPanel& Panel() { return *panel_; }
     INameSource& Names() { return names_; }
     std::ostream& Out() { return out_; }
     // Relative paths go into the screenshot folder.
@@ -77,6 +79,8 @@ private:
     TNullPlatform platform_;
     TtfTextRenderer text_;
     std::unique_ptr<TMainForm> form_;
+    std::unique_ptr<TStartPanel> panel_;
+    std::string startError_;
     SessionNames names_{*this};
     bool started_ = false;
 };

@@ -1,10 +1,11 @@
-// setup_commands.cpp: seed, lang, res and start: what happens before and at
-// the start button.
+// setup_commands.cpp: seed, lang, res, panel and start: what happens before
+// and at the start button.
 #include <cstdint>
 
 #include "core/game_state.h"
 #include "core/random.h"
 #include "tools/play/commands.h"
+#include "shell/start_panel.h"
 #include "tools/play/play_session.h"
 
 namespace {
@@ -36,6 +37,25 @@ bool RunRes(PlaySession& session, const ScriptCommand& command, std::string& err
     if (!BeforeStart(session, command, error) || !ArgInt(session, command, 0, 0, 3, resolution, error))
         return false;
     GameState.settings.resolution = static_cast<uint8_t>(resolution);
+    return true;
+}
+
+// panel lang|res|sound N: the start panel's controls, as the player uses
+// them: the setting changes, the panel is translated and the file written.
+bool RunPanel(PlaySession& session, const ScriptCommand& command, std::string& error) {
+    const std::string& control = command.word;
+    const int64_t max = control == "res" ? 3 : 1;
+    if (control != "lang" && control != "res" && control != "sound") {
+        error = "panel: unknown control '" + control + "' (lang, res or sound)";
+        return false;
+    }
+    int64_t value = 0;
+    if (!BeforeStart(session, command, error) || !ArgInt(session, command, 0, 0, max, value, error))
+        return false;
+    TStartPanel& panel = session.Panel();
+    if (control == "lang") panel.jazykcomboChange(static_cast<int32_t>(value));
+    if (control == "res") panel.rozliseniComboChange(static_cast<int32_t>(value));
+    if (control == "sound") panel.zvukyCheckClick(value != 0);
     return true;
 }
 
