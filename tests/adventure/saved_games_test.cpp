@@ -139,8 +139,9 @@ TEST_F(SavedGamesTest, SavingTouchesNoOtherSlotAndNoSetting) {
     MenuFrom(24, 2);
     ClickSpot(25);
     SettingsBlockToBytes(GameState.settings, after);
-    for (size_t i = 0; i < kSettingsBlockSize; ++i)
+    for (size_t i = 0; i < kSettingsBlockSize; ++i) {
         if (i < 8 + 288 || i >= 8 + 2 * 288) ASSERT_EQ(after[i], before[i]) << "byte " << i;
+    }
     EXPECT_EQ(GameState.settings.slots[1].scene, 24);
 }
 
