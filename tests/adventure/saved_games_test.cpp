@@ -140,7 +140,9 @@ TEST_F(SavedGamesTest, SavingTouchesNoOtherSlotAndNoSetting) {
     ClickSpot(25);
     SettingsBlockToBytes(GameState.settings, after);
     for (size_t i = 0; i < kSettingsBlockSize; ++i) {
-        if (i < 8 + 288 || i >= 8 + 2 * 288) ASSERT_EQ(after[i], before[i]) << "byte " << i;
+        if (i < 8 + 288 || i >= 8 + 2 * 288) {
+            ASSERT_EQ(after[i], before[i]) << "byte " << i;
+        }
     }
     EXPECT_EQ(GameState.settings.slots[1].scene, 24);
 }

@@ -333,7 +333,9 @@ TEST_F(StartPanelTest, ADamagedSlotRefusesToLoadAndARealSaveKeepsEveryOtherByteO
     const Bytes file = FileBytes();
     ASSERT_EQ(file.size(), kSettingsBlockSize);
     for (size_t i = 0; i < kSettingsBlockSize; ++i) {
-        if (i < 8 + 4 * 288 || i >= 8 + 5 * 288) ASSERT_EQ(file[i], damaged[i]) << "byte " << i;
+        if (i < 8 + 4 * 288 || i >= 8 + 5 * 288) {
+            ASSERT_EQ(file[i], damaged[i]) << "byte " << i;
+        }
     }
     EXPECT_EQ(file[8 + 4 * 288 + 8], 10);  // slot 4 holds the game, in scene 10
 }
