@@ -33,6 +33,7 @@
 #include "platform/ttf_text_renderer.h"
 #include "platform/window_prefs.h"
 #include "shell/game_data_folder.h"
+#include "shell/settings_file.h"
 #include "shell/sound.h"
 #include "shell/start_panel.h"
 
@@ -54,13 +55,15 @@ std::string UserDataDir() {
 
 // The start panel until its start button has entered the game (started);
 // returns the program's exit status so far (1: no window or display).
-// The game's window opens at the scale the window's preferences give.
+// The game's window opens at the scale the window's preferences give;
+// window.cfg lies beside save.qzd (the program's folder, or the user's data
+// folder when the program's folder cannot be written).
 int RunStartPanel(TMainForm& form, SdlDisplayBackend& display, WindowPrefs& prefs, bool& started) {
     SdlStartPanel panelWindow;
     TStartPanel panel(form, panelWindow.Host());
     panel.FormCreate(static_cast<uint32_t>(std::time(nullptr)), ProgramDir(), UserDataDir);
     SetGameDataFolder(InstalledGameDataFolder(GameState.programDir));
-    prefs = LoadWindowPrefs(GameState.programDir);
+    prefs = LoadWindowPrefs(SettingsFolder());  // beside save.qzd, wherever it lives
     display.SetScale(prefs.scale);
     display.SetTitle(panel.Caption());
     const SdlStartPanel::Outcome outcome = panelWindow.Run(panel, panel.Caption());
@@ -85,7 +88,7 @@ int RunGame() {
     WindowPrefs prefs;
     const int rc = RunStartPanel(form, display, prefs, started);
     if (started) {
-        Desktop desktop(form, display, sound, GameState.programDir, std::cout);
+        Desktop desktop(form, display, sound, SettingsFolder(), std::cout);
         desktop.ApplyPrefs(prefs);
         RunEventLoop(form, &desktop);
     }
