@@ -57,9 +57,13 @@ bool PlaySession::Start(std::string& error) {
     return true;
 }
 
+// The recording library's log of every call is not read by scripts (they ask
+// for the samples started); it is dropped each frame so that a long soak or
+// walkthrough does not grow with it.
 void PlaySession::RunFrame(int32_t lagMs) {
     platform_.clock.now += static_cast<uint32_t>(lagMs);
     form_->Timer.Idle();
+    platform_.sound.calls.clear();
 }
 
 std::string PlaySession::ShotPath(const std::string& file) const {
