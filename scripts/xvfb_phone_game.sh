@@ -19,25 +19,10 @@ set -euo pipefail
 build="${1:-build}"
 out="$(realpath -m "${2:-$build/xvfb-phone}")"
 mkdir -p "$out"
-work="$(mktemp -d)"
-cp "$build/varnoklet3" "$work/"
 here="$(cd "$(dirname "$0")" && pwd)"
+source "$here/xvfb_game.sh"
+xvfb_prepare "$build"
 python3 "$here/xvfb_phone_game.py" save "$work/save.qzd"
-
-display=":$((90 + RANDOM % 100))"
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-game=""
-cleanup() {
-  if [ -n "$game" ]; then kill "$game" 2>/dev/null || true; wait "$game" 2>/dev/null || true; fi
-  kill "$xvfb" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-export DISPLAY="$display" SDL_AUDIODRIVER=dummy
-sleep 1
-(cd "$work" && exec ./varnoklet3) >"$out/game.log" 2>&1 &
-game=$!
-sleep 2
+xvfb_start_game "$out/game.log"
 python3 "$here/xvfb_phone_game.py" play "$out"
 echo "screenshots in $out"

@@ -13,23 +13,9 @@ set -euo pipefail
 build="${1:-build}"
 out="${2:-$build/xvfb-shots}"
 mkdir -p "$out"
-work="$(mktemp -d)"
-cp "$build/varnoklet3" "$work/"
-display=":$((90 + RANDOM % 100))"
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-game=""
-cleanup() {
-  if [ -n "$game" ]; then kill "$game" 2>/dev/null || true; wait "$game" 2>/dev/null || true; fi
-  kill "$xvfb" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-export DISPLAY="$display" SDL_AUDIODRIVER=dummy
-sleep 1
-(cd "$work" && exec ./varnoklet3) >"$out/game.log" 2>&1 &
-game=$!
-sleep 2
+source "$(cd "$(dirname "$0")" && pwd)/xvfb_game.sh"
+xvfb_prepare "$build"
+xvfb_start_game "$out/game.log"
 
 # The panel is centred: its window's top-left corner on a 1024x768 screen.
 px=$(((1024 - 428) / 2)); py=$(((768 - 270) / 2))

@@ -1,0 +1,31 @@
+# xvfb_game.sh: sourced by the scripts that play the real program under Xvfb.
+#
+#   xvfb_prepare BUILD_DIR   copies the program into a fresh folder ($work)
+#   xvfb_start_game LOG      starts Xvfb on a free display (1024x768) and the
+#                            program from $work, its output into LOG
+#
+# Everything started is ended, and $work removed, when the script exits.
+xvfb_prepare() {
+  work="$(mktemp -d)"
+  cp "$1/varnoklet3" "$work/"
+  xvfb=""
+  game=""
+  trap xvfb_cleanup EXIT
+}
+
+xvfb_cleanup() {
+  if [ -n "$game" ]; then kill "$game" 2>/dev/null || true; wait "$game" 2>/dev/null || true; fi
+  if [ -n "$xvfb" ]; then kill "$xvfb" 2>/dev/null || true; fi
+  rm -rf "$work"
+}
+
+xvfb_start_game() {
+  local display=":$((90 + RANDOM % 100))"
+  Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+  xvfb=$!
+  export DISPLAY="$display" SDL_AUDIODRIVER=dummy
+  sleep 1
+  (cd "$work" && exec ./varnoklet3) >"$1" 2>&1 &
+  game=$!
+  sleep 2
+}
