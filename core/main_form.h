@@ -45,7 +45,9 @@ public:
     TMainForm& operator=(const TMainForm&) = delete;
 
     // Loads the stored pictures into ImageList; false with the error text.
-    bool LoadPictures(std::span<const uint8_t> container, std::string& error);
+    // `lasting` bytes (the pictures built into the program) are not copied.
+    bool LoadPictures(std::span<const uint8_t> container, std::string& error,
+                      bool lasting = false);
 
     // --- window event handlers ---
     void TimerTimer(int32_t LagCount);  // one frame

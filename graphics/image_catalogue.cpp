@@ -171,11 +171,15 @@ TPictureCollectionItem& TPictureCollection::AddPicture(const std::string& name,
     return Append(std::move(item));
 }
 
-bool TPictureCollection::LoadFromContainer(std::span<const uint8_t> container, std::string& error) {
+bool TPictureCollection::LoadFromContainer(std::span<const uint8_t> container, std::string& error,
+                                           bool lasting) {
     Clear();
-    container_.assign(container.begin(), container.end());
+    if (!lasting) {
+        container_.assign(container.begin(), container.end());
+        container = container_;
+    }
     std::vector<StoredPictureItem> stored;
-    if (!ReadPictureContainer(container_, stored, error, PictureBytes::View)) {
+    if (!ReadPictureContainer(container, stored, error, PictureBytes::View)) {
         Clear();
         return false;
     }

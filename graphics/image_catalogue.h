@@ -127,10 +127,13 @@ public:
     TPictureCollection(const TPictureCollection&) = delete;  // items and the display hold pointers
     TPictureCollection& operator=(const TPictureCollection&) = delete;
 
-    // Loads every item of a container (keeping one copy of its bytes; the
-    // pictures are decoded when first drawn). On failure returns false, sets
-    // error (naming the item) and leaves the collection empty.
-    bool LoadFromContainer(std::span<const uint8_t> container, std::string& error);
+    // Loads every item of a container (the pictures are decoded when first
+    // drawn). The items point into one copy of its bytes, or, when `lasting`
+    // (bytes that outlive the collection, such as the pictures built into the
+    // program), straight into them. On failure returns false, sets error
+    // (naming the item) and leaves the collection empty.
+    bool LoadFromContainer(std::span<const uint8_t> container, std::string& error,
+                           bool lasting = false);
     // Adds one stored item at the end; false with error if its index is damaged.
     bool AddStored(const StoredPictureItem& stored, std::string& error);
     // Adds an already decoded picture at the end (tests and tools).

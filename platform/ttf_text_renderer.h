@@ -33,7 +33,7 @@
 class TtfTextRenderer : public ITextRenderer {
 public:
     static constexpr size_t kDefaultCacheEntries = 512;
-    static constexpr size_t kCacheMaskBytes = 8u << 20;  // mask and composed bytes kept at most
+    static constexpr size_t kCacheMaskBytes = 4u << 20;  // mask and composed bytes kept at most
     static constexpr int32_t kMaxPixelHeight = 256;
 
     // The built-in face with the default cache.

@@ -31,8 +31,8 @@ TMainForm::~TMainForm() {
     if (MainForm == this) MainForm = nullptr;
 }
 
-bool TMainForm::LoadPictures(std::span<const uint8_t> container, std::string& error) {
-    return ImageList.LoadFromContainer(container, error);
+bool TMainForm::LoadPictures(std::span<const uint8_t> container, std::string& error, bool lasting) {
+    return ImageList.LoadFromContainer(container, error, lasting);
 }
 
 // One frame: move, free the dead, clear, draw the sprites, the texts, present.

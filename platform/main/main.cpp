@@ -80,7 +80,7 @@ int RunGame() {
     SdlWebOpener web;
     TMainForm form(TPlatform{display, clock, text, sound, web});
     std::string error;
-    if (!form.LoadPictures(EmbeddedPictureData(), error)) {
+    if (!form.LoadPictures(EmbeddedPictureData(), error, true)) {
         ShowErrorBox(error);
         return 1;
     }

@@ -175,3 +175,40 @@ TEST_F(EmbeddedCatalogue, DecodedPicturesStayWithinTheCacheBudgetAndAreDecodedAg
     display.Finalize();
     EXPECT_EQ(images.CacheBytes(), 0u);
 }
+
+// The game's own pictures are read in place; any other container is copied,
+// so its bytes may go away after loading (under ASan a missing copy would be
+// a use after free).
+TEST_F(EmbeddedCatalogue, LastingBytesAreReadInPlaceAndOtherBytesAreCopied) {
+    std::string error;
+    TPictureCollection inPlace, copied;
+    ASSERT_TRUE(inPlace.LoadFromContainer(EmbeddedPictureData(), error, true)) << error;
+    {
+        const auto bytes = EmbeddedPictureData();
+        std::vector<uint8_t> shortLived(bytes.begin(), bytes.end());
+        ASSERT_TRUE(copied.LoadFromContainer(shortLived, error)) << error;
+    }
+    inPlace.Bind(&display);
+    copied.Bind(&display);
+    images.SetCacheBudget(SIZE_MAX);
+    ASSERT_EQ(inPlace.Count(), images.Count());
+    ASSERT_EQ(copied.Count(), images.Count());
+    for (int32_t i = 0; i < images.Count(); ++i) {
+        Surface16& back = display.Surface();
+        DrawOnce(images.Items(i), back);
+        DrawOnce(inPlace.Items(i), back);
+        DrawOnce(copied.Items(i), back);
+        ASSERT_EQ(inPlace.Items(i).Surface().Pixels().size(), images.Items(i).Surface().Pixels().size());
+        ASSERT_EQ(copied.Items(i).Surface().Pixels().size(), images.Items(i).Surface().Pixels().size());
+        EXPECT_TRUE(std::equal(inPlace.Items(i).Surface().Pixels().begin(),
+                               inPlace.Items(i).Surface().Pixels().end(),
+                               images.Items(i).Surface().Pixels().begin()))
+            << images.Items(i).Name();
+        EXPECT_TRUE(std::equal(copied.Items(i).Surface().Pixels().begin(),
+                               copied.Items(i).Surface().Pixels().end(),
+                               images.Items(i).Surface().Pixels().begin()))
+            << images.Items(i).Name();
+    }
+    inPlace.Bind(nullptr);
+    copied.Bind(nullptr);
+}

@@ -37,7 +37,7 @@ bool PlaySession::Open(std::string& error) {
     panel_ = std::make_unique<TStartPanel>(*form_, host);
     // The harness's folder is the program folder; it has no user data folder.
     panel_->FormCreate(kDefaultSeed, options_.programDir, [] { return std::string(); });
-    if (!form_->LoadPictures(EmbeddedPictureData(), error)) return false;
+    if (!form_->LoadPictures(EmbeddedPictureData(), error, true)) return false;
     form_->FormActivate();
     return true;
 }
