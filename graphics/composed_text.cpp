@@ -3,6 +3,8 @@
 #include "graphics/composed_text.h"
 
 #include <algorithm>
+#include <climits>
+#include <cstring>
 #include <string>
 
 namespace {
@@ -21,6 +23,11 @@ inline uint32_t BlendChannel(uint32_t v, int bits, uint32_t component, uint32_t 
     if (a == 255) return component >> (8 - bits);
     const uint32_t wide = bits == 5 ? (v << 3) | (v >> 2) : (v << 2) | (v >> 4);
     return Mix(component, wide, a) >> (8 - bits);
+}
+
+// a + b kept inside int32 (a text far off the surface stays far off).
+int32_t ClampedSum(int32_t a, int32_t b) {
+    return static_cast<int32_t>(std::clamp<int64_t>(int64_t{a} + b, INT32_MIN, INT32_MAX));
 }
 
 template <size_t N>
@@ -50,6 +57,8 @@ void BlendCoverage(Surface16& dest, int32_t x, int32_t y, const CoverageMask& ma
     const int64_t right = std::min<int64_t>(dest.Width(), int64_t{x} + mask.width);
     const int64_t bottom = std::min<int64_t>(dest.Height(), int64_t{y} + mask.height);
     if (left >= right || top >= bottom) return;
+    dest.NoteDrawn(TRect{static_cast<int32_t>(left), static_cast<int32_t>(top), static_cast<int32_t>(right),
+                         static_cast<int32_t>(bottom)});
     const uint32_t cr = bgrColor & 0xFF, cg = (bgrColor >> 8) & 0xFF, cb = (bgrColor >> 16) & 0xFF;
     const uint16_t solid = ColorToRgb565(bgrColor);
     for (int64_t py = top; py < bottom; ++py) {
@@ -103,9 +112,10 @@ bool ComposedText::Compose(const CoverageMask& mask, std::span<const ComposeStep
         minDy = std::min(minDy, s.dy), maxDy = std::max(maxDy, s.dy);
     }
     std::vector<uint8_t> alphas(steps.size());
-    std::map<std::basic_string<uint8_t>, Pixel> seen;  // the same coverages give the same pixel
+    std::map<std::basic_string<uint8_t>, Inked> seen;  // the same coverages give the same pixel
+    std::vector<Inked> row;
     for (int32_t cy = minDy; cy < maxDy + mask.height; ++cy) {
-        bool inRun = false;
+        row.clear();
         for (int32_t cx = minDx; cx < maxDx + mask.width; ++cx) {
             bool inked = false;
             for (size_t k = 0; k < steps.size(); ++k) {
@@ -114,44 +124,108 @@ bool ComposedText::Compose(const CoverageMask& mask, std::span<const ComposeStep
                 alphas[k] = inside ? mask.coverage[static_cast<size_t>(my) * mask.width + mx] : 0;
                 inked = inked || alphas[k] != 0;
             }
-            if (!inked) {
-                inRun = false;
-                continue;
-            }
+            if (!inked) continue;
             const std::basic_string<uint8_t> key(alphas.begin(), alphas.end());
             auto found = seen.find(key);
             if (found == seen.end()) {
-                Pixel p{};
+                Inked p{};
                 const auto r = ChannelMap<32>(steps, alphas.data(), 0);
                 const auto g = ChannelMap<64>(steps, alphas.data(), 8);
                 const auto b = ChannelMap<32>(steps, alphas.data(), 16);
-                if (IsConstant(r) && IsConstant(g) && IsConstant(b)) {
-                    p = {kConstant, static_cast<uint16_t>((r[0] << 11) | (g[0] << 5) | b[0]), 0};
-                } else {
-                    p = {pool.Add5(r), pool.Add6(g), pool.Add5(b)};
-                    if (p.red == ChannelMapPool::kFull || p.green == ChannelMapPool::kFull ||
-                        p.blue == ChannelMapPool::kFull) {
-                        Clear();
-                        return false;
-                    }
+                p.constant = IsConstant(r) && IsConstant(g) && IsConstant(b);
+                p.value = static_cast<uint16_t>((r[0] << 11) | (g[0] << 5) | b[0]);
+                // A constant keeps its maps too: a short stretch of constants
+                // is cheaper mapped than copied.
+                p.maps = {pool.Add5(r), pool.Add6(g), pool.Add5(b)};
+                if (p.maps.red == ChannelMapPool::kFull || p.maps.green == ChannelMapPool::kFull ||
+                    p.maps.blue == ChannelMapPool::kFull) {
+                    Clear();
+                    return false;
                 }
                 found = seen.emplace(key, p).first;
             }
-            if (!inRun) runs_.push_back(Run{cx, cy, static_cast<uint32_t>(pixels_.size()), 0});
-            inRun = true;
-            pixels_.push_back(found->second);
-            ++runs_.back().length;
+            row.push_back(found->second);
+            row.back().x = cx;
         }
+        AddRow(cy, row);
     }
+    for (const Run& run : runs_) {
+        const TRect r = Bounds(run.x, run.y, static_cast<int32_t>(run.length), 1);
+        bounds_ = bounds_.IsEmpty() ? r
+                                    : TRect{std::min(bounds_.Left, r.Left), std::min(bounds_.Top, r.Top),
+                                            std::max(bounds_.Right, r.Right), std::max(bounds_.Bottom, r.Bottom)};
+    }
+    FlattenOverBlack(pool);
     runs_.shrink_to_fit();
+    constants_.shrink_to_fit();
     pixels_.shrink_to_fit();
     pool_ = &pool;
     return true;
 }
 
+void ComposedText::FlattenOverBlack(const ChannelMapPool& pool) {
+    for (const Run& run : runs_) {
+        const bool joins = !flatRuns_.empty() && flatRuns_.back().y == run.y &&
+                           int64_t{flatRuns_.back().x} + flatRuns_.back().length == run.x;
+        if (!joins) flatRuns_.push_back(FlatRun{run.x, run.y, static_cast<uint32_t>(overBlack_.size()), 0});
+        flatRuns_.back().length += run.length;
+        for (uint32_t i = 0; i < run.length; ++i) {
+            if (run.constant) {
+                overBlack_.push_back(constants_[run.first + i]);
+                continue;
+            }
+            const Pixel& p = pixels_[run.first + i];
+            overBlack_.push_back(static_cast<uint16_t>((pool.Map5(p.red)[0] << 11) |
+                                                       (pool.Map6(p.green)[0] << 5) | pool.Map5(p.blue)[0]));
+        }
+    }
+    flatRuns_.shrink_to_fit();
+    overBlack_.shrink_to_fit();
+}
+
+// Splits a row's inked pixels into runs: stretches of at least kMinCopied
+// constants are copied, everything else is mapped.
+void ComposedText::AddRow(int32_t cy, std::span<const Inked> row) {
+    size_t i = 0;
+    while (i < row.size()) {
+        size_t end = i + 1;  // the stretch of constants next to each other from i
+        while (row[i].constant && end < row.size() && row[end].constant && row[end].x == row[end - 1].x + 1)
+            ++end;
+        const bool copied = row[i].constant && end - i >= kMinCopied;
+        if (!copied) end = i + 1;
+        for (; i < end; ++i) {
+            Append(row[i].x, cy, copied);
+            if (copied) constants_.push_back(row[i].value);
+            else pixels_.push_back(row[i].maps);
+        }
+    }
+}
+
+void ComposedText::Append(int32_t cx, int32_t cy, bool constant) {
+    if (!runs_.empty()) {
+        Run& last = runs_.back();
+        if (last.y == cy && last.constant == constant && int64_t{last.x} + last.length == cx) {
+            ++last.length;
+            return;
+        }
+    }
+    const size_t first = constant ? constants_.size() : pixels_.size();
+    runs_.push_back(Run{cx, cy, static_cast<uint32_t>(first), 1, constant});
+}
+
 void ComposedText::Draw(Surface16& dest, int32_t x, int32_t y) const {
-    if (pool_ == nullptr || dest.Empty()) return;
+    if (pool_ == nullptr || dest.Empty() || runs_.empty()) return;
+    const TRect area{ClampedSum(x, bounds_.Left), ClampedSum(y, bounds_.Top), ClampedSum(x, bounds_.Right),
+                     ClampedSum(y, bounds_.Bottom)};
+    const bool overBlack = dest.Drawn().ClearValue() == 0 && dest.Drawn().IsClear(area);
+    dest.NoteDrawn(area);
+    if (overBlack) {
+        DrawOverBlack(dest, x, y);
+        return;
+    }
     const int64_t width = dest.Width(), height = dest.Height();
+    const uint8_t* const maps5 = pool_->Maps5();
+    const uint8_t* const maps6 = pool_->Maps6();
     for (const Run& run : runs_) {
         const int64_t py = int64_t{y} + run.y;
         if (py < 0 || py >= height) continue;
@@ -159,27 +233,48 @@ void ComposedText::Draw(Surface16& dest, int32_t x, int32_t y) const {
         const int64_t left = std::max<int64_t>(start, 0);
         const int64_t right = std::min<int64_t>(start + run.length, width);
         if (left >= right) continue;
-        const Pixel* p = pixels_.data() + run.first + (left - start);
         uint16_t* out = dest.Row(static_cast<int32_t>(py)) + left;
+        if (run.constant) {
+            std::memcpy(out, constants_.data() + run.first + (left - start),
+                        static_cast<size_t>(right - left) * sizeof(uint16_t));
+            continue;
+        }
+        const Pixel* p = pixels_.data() + run.first + (left - start);
         for (int64_t n = right - left; n > 0; --n, ++p, ++out) {
-            if (p->red == kConstant) {
-                *out = p->green;
-                continue;
-            }
             const uint16_t o = *out;
-            *out = static_cast<uint16_t>((pool_->Map5(p->red)[o >> 11] << 11) |
-                                         (pool_->Map6(p->green)[(o >> 5) & 63] << 5) |
-                                         pool_->Map5(p->blue)[o & 31]);
+            *out = static_cast<uint16_t>((maps5[(p->red << 5) | (o >> 11)] << 11) |
+                                         (maps6[(p->green << 6) | ((o >> 5) & 63)] << 5) |
+                                         maps5[(p->blue << 5) | (o & 31)]);
         }
     }
 }
 
+void ComposedText::DrawOverBlack(Surface16& dest, int32_t x, int32_t y) const {
+    const int64_t width = dest.Width(), height = dest.Height();
+    for (const FlatRun& run : flatRuns_) {
+        const int64_t py = int64_t{y} + run.y;
+        if (py < 0 || py >= height) continue;
+        const int64_t start = int64_t{x} + run.x;
+        const int64_t left = std::max<int64_t>(start, 0);
+        const int64_t right = std::min<int64_t>(start + run.length, width);
+        if (left >= right) continue;
+        std::memcpy(dest.Row(static_cast<int32_t>(py)) + left, overBlack_.data() + run.first + (left - start),
+                    static_cast<size_t>(right - left) * sizeof(uint16_t));
+    }
+}
+
 size_t ComposedText::Bytes() const {
-    return runs_.capacity() * sizeof(Run) + pixels_.capacity() * sizeof(Pixel);
+    return runs_.capacity() * sizeof(Run) + constants_.capacity() * sizeof(uint16_t) +
+           pixels_.capacity() * sizeof(Pixel) + flatRuns_.capacity() * sizeof(FlatRun) +
+           overBlack_.capacity() * sizeof(uint16_t);
 }
 
 void ComposedText::Clear() {
     runs_.clear();
+    bounds_ = {};
+    constants_.clear();
     pixels_.clear();
+    flatRuns_.clear();
+    overBlack_.clear();
     pool_ = nullptr;
 }

@@ -9,6 +9,10 @@
 // applied to what lies under it. ComposedText stores just that, row by row in
 // runs that skip the untouched pixels, so drawing the outlined text costs one
 // pass over its inked pixels and gives exactly the pixels of the nine blends.
+// Runs of constants (most of an outlined text: the solid outline and the solid
+// strokes) are copied whole; only the edge pixels go through the maps. Where
+// the surface is known to be black under the whole text (a message line on
+// the empty border), the text drawn over black is copied instead.
 //
 // The channel maps are shared between texts in a ChannelMapPool (texts have
 // few distinct ones); a composed text refers to the pool that composed it.
@@ -47,9 +51,13 @@ public:
     uint16_t Add6(const std::array<uint8_t, 64>& map);
     const uint8_t* Map5(uint16_t i) const { return maps5_[i].data(); }
     const uint8_t* Map6(uint16_t i) const { return maps6_[i].data(); }
+    // All maps back to back: map i of 5-bit values starts at Maps5() + 32 * i.
+    const uint8_t* Maps5() const { return maps5_.empty() ? nullptr : maps5_.front().data(); }
+    const uint8_t* Maps6() const { return maps6_.empty() ? nullptr : maps6_.front().data(); }
     size_t Count() const { return maps5_.size() + maps6_.size(); }
 
 private:
+    static_assert(sizeof(std::array<uint8_t, 32>) == 32 && sizeof(std::array<uint8_t, 64>) == 64);
     std::vector<std::array<uint8_t, 32>> maps5_;
     std::vector<std::array<uint8_t, 64>> maps6_;
     std::map<std::array<uint8_t, 32>, uint16_t> index5_;
@@ -68,16 +76,40 @@ public:
     void Clear();
 
 private:
-    static constexpr uint16_t kConstant = 0xFFFF;  // in Pixel::red: green holds the value
     struct Pixel {
-        uint16_t red, green, blue;  // channel map indexes, or kConstant and the value
+        uint16_t red, green, blue;  // channel map indexes
     };
     struct Run {
         int32_t x, y;        // relative to the text's position
-        uint32_t first;      // index of its first pixel
+        uint32_t first;      // index of its first pixel in constants_ or pixels_
+        uint32_t length;
+        bool constant;       // its pixels are values in constants_, else maps in pixels_
+    };
+    static constexpr size_t kMinCopied = 8;  // shorter stretches of constants are mapped
+    struct Inked {
+        int32_t x = 0;
+        bool constant = false;  // every background gives value
+        uint16_t value = 0;
+        Pixel maps{};
+    };
+    void AddRow(int32_t cy, std::span<const Inked> row);
+    // Appends one inked pixel at (cx, cy), continuing the last run when it is
+    // of the same kind and ends just before it.
+    void Append(int32_t cx, int32_t cy, bool constant);
+    struct FlatRun {
+        int32_t x, y;
+        uint32_t first;  // index in overBlack_
         uint32_t length;
     };
+    void FlattenOverBlack(const ChannelMapPool& pool);
+    void DrawOverBlack(Surface16& dest, int32_t x, int32_t y) const;
+
     std::vector<Run> runs_;
+    TRect bounds_{};  // of the runs, relative to the text's position
+    std::vector<uint16_t> constants_;
     std::vector<Pixel> pixels_;
+    // The whole composition over black, in row runs that join where they touch.
+    std::vector<FlatRun> flatRuns_;
+    std::vector<uint16_t> overBlack_;
     const ChannelMapPool* pool_ = nullptr;
 };

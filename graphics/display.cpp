@@ -45,6 +45,10 @@ void TDXDraw::Fill(uint32_t bgrColor) {
     if (initialized_) surface_.Fill(ColorToRgb565(bgrColor));
 }
 
+void TDXDraw::ClearOutside(const TRect& keep, uint32_t bgrColor) {
+    if (initialized_) surface_.ClearOutside(keep, ColorToRgb565(bgrColor));
+}
+
 void TDXDraw::Flip() {
     if (initialized_) backend_.Present(surface_);
 }

@@ -71,6 +71,9 @@ public:
     const DisplayMode& Mode() const { return mode_; }
 
     void Fill(uint32_t bgrColor);  // whole back buffer
+    // Clears the back buffer outside keep to the colour (what lies inside keep
+    // stays), writing only where something was drawn since the last clear.
+    void ClearOutside(const TRect& keep, uint32_t bgrColor);
     void Flip();                   // present the back buffer
 
     void Subscribe(IDisplayListener* listener);  // told "initialised" at once if already so

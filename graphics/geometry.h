@@ -23,3 +23,10 @@ constexpr TRect Bounds(int32_t x, int32_t y, int32_t w, int32_t h) {
 constexpr bool OverlapRect(const TRect& a, const TRect& b) {
     return a.Left < b.Right && b.Left < a.Right && a.Top < b.Bottom && b.Top < a.Bottom;
 }
+
+// The pixels the two rectangles share; an empty rectangle when they share none.
+constexpr TRect IntersectRect(const TRect& a, const TRect& b) {
+    const TRect r{a.Left > b.Left ? a.Left : b.Left, a.Top > b.Top ? a.Top : b.Top,
+                  a.Right < b.Right ? a.Right : b.Right, a.Bottom < b.Bottom ? a.Bottom : b.Bottom};
+    return r.IsEmpty() ? TRect{} : r;
+}

@@ -55,6 +55,12 @@ void TPictureCollectionItem::StretchDraw(Surface16& dest, const TRect& rect, int
     dest.StretchBlit(rect, surface_, src, transparent_, key_);
 }
 
+bool TPictureCollectionItem::DrawsOpaque(int32_t index) const {
+    if (!initialized_ || transparent_ || index < 0 || index >= patternCount_) return false;
+    if (PatternRect(index).IsEmpty() || broken_) return false;
+    return !surface_.Empty() || owner_->Acquire(*this);
+}
+
 // One pattern when the pattern size is the picture's; otherwise as many whole
 // patterns as fit, row-major.
 void TPictureCollectionItem::LayoutPatterns() {

@@ -89,6 +89,10 @@ public:
     // Draws nothing when not initialised, for a bad index, an empty destination
     // or pattern rectangle. Transparent items leave out pixels equal to the key.
     void StretchDraw(Surface16& dest, const TRect& rect, int32_t index) const;
+    // True when StretchDraw of pattern index will overwrite every pixel of its
+    // (clipped) destination rectangle: the item is opaque, the pattern exists
+    // and its pixels are ready (decoded now if need be). False when unsure.
+    bool DrawsOpaque(int32_t index) const;
 
 private:
     friend class TPictureCollection;

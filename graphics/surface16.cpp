@@ -7,15 +7,57 @@ void Surface16::Resize(int32_t width, int32_t height) {
     width_ = std::max(width, 0);
     height_ = std::max(height, 0);
     pixels_.assign(static_cast<size_t>(width_) * height_, 0);
+    drawn_.Cleared(0, {});
 }
 
-void Surface16::Fill(uint16_t value) { std::fill(pixels_.begin(), pixels_.end(), value); }
+void Surface16::Fill(uint16_t value) {
+    std::fill(pixels_.begin(), pixels_.end(), value);
+    drawn_.Cleared(value, {});
+}
+
+void Surface16::FillClipped(const TRect& r, uint16_t value) {
+    if (r.IsEmpty()) return;
+    for (int32_t y = r.Top; y < r.Bottom; ++y) std::fill(Row(y) + r.Left, Row(y) + r.Right, value);
+}
 
 void Surface16::FillRect(const TRect& r, uint16_t value) {
-    int32_t l = std::max(r.Left, 0), t = std::max(r.Top, 0);
-    int32_t rr = std::min(r.Right, width_), b = std::min(r.Bottom, height_);
-    if (l >= rr || t >= b) return;  // wholly outside the surface, or empty
-    for (int32_t y = t; y < b; ++y) std::fill(Row(y) + l, Row(y) + rr, value);
+    const TRect clipped = IntersectRect(r, Rect());
+    FillClipped(clipped, value);  // nothing when wholly outside the surface, or empty
+    drawn_.Note(clipped);
+}
+
+void Surface16::FillOutside(const TRect& keep, uint16_t value) {
+    const TRect k = IntersectRect(keep, Rect());
+    if (k.IsEmpty()) {
+        Fill(value);
+        return;
+    }
+    FillClipped(TRect{0, 0, width_, k.Top}, value);
+    FillClipped(TRect{0, k.Top, k.Left, k.Bottom}, value);
+    FillClipped(TRect{k.Right, k.Top, width_, k.Bottom}, value);
+    FillClipped(TRect{0, k.Bottom, width_, height_}, value);
+    drawn_.Cleared(value, k);
+}
+
+void Surface16::ClearOutside(const TRect& keep, uint16_t value) {
+    if (!drawn_.Known() || drawn_.ClearValue() != value) {
+        FillOutside(keep, value);
+        return;
+    }
+    // Each rectangle's part outside keep: the bands above and below keep's
+    // part across its width, and those to the left and right beside it.
+    for (const TRect& r : drawn_.Rects()) {
+        const TRect k = IntersectRect(r, keep);
+        if (k.IsEmpty()) {
+            FillClipped(r, value);
+            continue;
+        }
+        FillClipped(TRect{r.Left, r.Top, r.Right, k.Top}, value);
+        FillClipped(TRect{r.Left, k.Top, k.Left, k.Bottom}, value);
+        FillClipped(TRect{k.Right, k.Top, r.Right, k.Bottom}, value);
+        FillClipped(TRect{r.Left, k.Bottom, r.Right, r.Bottom}, value);
+    }
+    drawn_.KeepOnlyInside(keep);
 }
 
 namespace {
@@ -48,6 +90,7 @@ void Surface16::StretchBlit(const TRect& dstRect, const Surface16& src, const TR
     const int32_t x0 = std::max(dstRect.Left, 0), x1 = std::min(dstRect.Right, width_);
     const int32_t y0 = std::max(dstRect.Top, 0), y1 = std::min(dstRect.Bottom, height_);
     if (x0 >= x1 || y0 >= y1) return;
+    drawn_.Note(TRect{x0, y0, x1, y1});
 
     const bool unscaled = (dw == sw && dh == sh);
     const SpanMap mapX(sw, dw), mapY(sh, dh);

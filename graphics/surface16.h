@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "graphics/drawn_area.h"
 #include "graphics/geometry.h"
 
 // 0x00BBGGRR -> RGB565 (5 bits red, 6 green, 5 blue, red in the high bits).
@@ -41,11 +42,25 @@ public:
     uint16_t* Row(int32_t y) { return pixels_.data() + static_cast<size_t>(y) * width_; }
     const uint16_t* Row(int32_t y) const { return pixels_.data() + static_cast<size_t>(y) * width_; }
     uint16_t Pixel(int32_t x, int32_t y) const { return Row(y)[x]; }
-    void SetPixel(int32_t x, int32_t y, uint16_t v) { Row(y)[x] = v; }
+    void SetPixel(int32_t x, int32_t y, uint16_t v) {
+        Row(y)[x] = v;
+        drawn_.Note(Bounds(x, y, 1, 1));
+    }
     const std::vector<uint16_t>& Pixels() const { return pixels_; }
 
     void Fill(uint16_t value);
     void FillRect(const TRect& r, uint16_t value);  // clipped to the surface
+    // Fills every pixel outside keep (the whole surface when keep is empty or
+    // lies outside it); the pixels inside keep are left as they are.
+    void FillOutside(const TRect& keep, uint16_t value);
+    // The same pixels as FillOutside, but writes only where something was
+    // drawn since the last clear to this value (see Drawn()).
+    void ClearOutside(const TRect& keep, uint16_t value);
+
+    // Where the surface may differ from its last clear. Code that writes
+    // through Row() must note what it wrote; the methods here note their own.
+    const DrawnArea& Drawn() const { return drawn_; }
+    void NoteDrawn(const TRect& r) { drawn_.Note(IntersectRect(r, Rect())); }
 
     // Copies srcRect of src into dstRect of this surface, scaled to dstRect's
     // size in each direction (nearest pixel), clipped to this surface. With
@@ -55,6 +70,9 @@ public:
                      bool keyed, uint16_t key);
 
 private:
+    void FillClipped(const TRect& r, uint16_t value);  // r within the surface, not noted
+
     int32_t width_ = 0, height_ = 0;
     std::vector<uint16_t> pixels_;
+    DrawnArea drawn_;
 };

@@ -36,11 +36,13 @@ bool TMainForm::LoadPictures(std::span<const uint8_t> container, std::string& er
 }
 
 // One frame: move, free the dead, clear, draw the sprites, the texts, present.
+// The clear leaves out what the scene's opaque background is about to cover,
+// and outside it touches only what the last frame drew.
 void TMainForm::TimerTimer(int32_t LagCount) {
     if (!DDraw.CanDraw()) return;
     DXSpriteEngine.Move(LagCount);
     DXSpriteEngine.PurgeDead();
-    DDraw.Fill(0);
+    DDraw.ClearOutside(DXSpriteEngine.OpaqueUnderlay(), 0);
     DXSpriteEngine.Draw();
     DrawTextOverlay(*this);
     DDraw.Flip();

@@ -21,6 +21,11 @@ void TCustomDXSpriteEngine::Draw() {
     if (dxDraw_ != nullptr && dxDraw_->Initialized()) engine_->Draw();
 }
 
+TRect TCustomDXSpriteEngine::OpaqueUnderlay() const {
+    if (dxDraw_ == nullptr || !dxDraw_->Initialized()) return {};
+    return engine_->OpaqueUnderlay();
+}
+
 void TCustomDXSpriteEngine::DisplayInitialized(TDXDraw& display) {
     if (&display == dxDraw_) engine_->SetSurface(&display.Surface());
 }

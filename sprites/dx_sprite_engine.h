@@ -36,6 +36,8 @@ public:
     void Move(int32_t MoveCount) { engine_->Move(MoveCount); }
     void PurgeDead() { engine_->PurgeDead(); }
     void Draw();
+    // The engine's OpaqueUnderlay when Draw would draw, else empty.
+    TRect OpaqueUnderlay() const;
 
     void DisplayInitialized(TDXDraw& display) override;
     void DisplayFinalized(TDXDraw& display) override;

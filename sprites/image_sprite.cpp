@@ -41,14 +41,16 @@ TRect TImageSpriteEx::GetBoundsRect() const {
     return Engine != nullptr ? Engine->SurfaceRect : TImageSprite::GetBoundsRect();
 }
 
+TRect TImageSpriteEx::CollisionRect() const { return TruncBounds(WorldX(), WorldY(), Width, Height); }
+
 bool TImageSpriteEx::TestCollision(const TSprite& other) const {
-    TRect own = TruncBounds(WorldX(), WorldY(), Width, Height);
-    TRect theirs;
-    if (auto* ex = dynamic_cast<const TImageSpriteEx*>(&other))
-        theirs = TruncBounds(ex->WorldX(), ex->WorldY(), ex->Width, ex->Height);
-    else
-        theirs = other.GetBoundsRect();
-    return OverlapRect(theirs, own);
+    return OverlapRect(other.CollisionRect(), CollisionRect());
+}
+
+TRect TImageSpriteEx::OpaqueRect() const {
+    if (!Visible || Image == nullptr || Engine == nullptr || Engine->Surface == nullptr) return {};
+    if (!Image->DrawsOpaque(CurrentPattern())) return {};
+    return IntersectRect(CollisionRect(), Engine->SurfaceRect);
 }
 
 void TImageSpriteEx::DoDraw() {

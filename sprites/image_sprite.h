@@ -52,6 +52,11 @@ public:
     // other sprite's rectangle, built the same way for another TImageSpriteEx,
     // else its GetBoundsRect().
     bool TestCollision(const TSprite& other) const override;
+    // Bounds(Trunc(WorldX), Trunc(WorldY), Width, Height).
+    TRect CollisionRect() const override;
+    // That same rectangle, clipped to the surface, when the pattern is opaque
+    // and ready to draw and the sprite is shown.
+    TRect OpaqueRect() const override;
 
     // Kept for completeness; rotation and blending are not provided, so every
     // sprite is drawn opaque and unrotated whatever these hold.

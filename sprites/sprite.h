@@ -68,6 +68,13 @@ public:
     virtual TRect GetBoundsRect() const;
     // Second collision test after the rectangle pre-test; true here.
     virtual bool TestCollision(const TSprite& other) const;
+    // The rectangle another sprite's TestCollision measures this one by:
+    // GetBoundsRect() here.
+    virtual TRect CollisionRect() const { return GetBoundsRect(); }
+    // The rectangle of the engine's surface that this sprite's own draw will
+    // overwrite pixel for pixel, whatever lies beneath; empty when it will not
+    // or cannot tell. The frame need not clear what such a sprite covers.
+    virtual TRect OpaqueRect() const { return {}; }
 
     // --- tree operations ---
     // Runs DoMove, then Move on the children that existed before (count taken

@@ -22,6 +22,14 @@ void TSpriteEngine::Draw() {
     TSprite::Draw();
 }
 
+TRect TSpriteEngine::OpaqueUnderlay() const {
+    if (!Visible || Surface == nullptr || DrawList().empty()) return {};
+    const TSprite& first = *DrawList().front();
+    // Draw paints a sprite only when its bounds meet the surface.
+    if (!first.Visible || !OverlapRect(SurfaceRect, first.GetBoundsRect())) return {};
+    return first.OpaqueRect();
+}
+
 void TSpriteEngine::SetSurface(Surface16* surface) {
     Surface = surface;
     if (surface == nullptr) return;

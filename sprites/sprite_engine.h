@@ -31,6 +31,10 @@ public:
     // Sets the target surface; a surface also sets SurfaceRect to its size and
     // the engine's Width and Height. Null keeps SurfaceRect as it was.
     void SetSurface(Surface16* surface);
+    // The part of the surface that the first sprite Draw paints overwrites
+    // whole (its OpaqueRect), or an empty rectangle: nothing drawn earlier
+    // shows there, so the frame need not clear it first.
+    TRect OpaqueUnderlay() const;
 
     int32_t AllCount() const { return allCount_; }   // sprites in the tree
     int32_t DrawCount() const { return drawCount_; }  // DoDraw calls of the last Draw

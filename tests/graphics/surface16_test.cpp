@@ -1,5 +1,8 @@
-// surface16_test.cpp: fills and the stretched, keyed blit at the surface's edges.
+// surface16_test.cpp: fills and the stretched, keyed blit at the surface's
+// edges, and the clear that writes only where something was drawn.
 #include <gtest/gtest.h>
+
+#include <random>
 
 #include "graphics/surface16.h"
 
@@ -90,3 +93,61 @@ TEST(Surface16, ExtremeRectanglesAreClippedWithoutOverflow) {
     EXPECT_EQ(dst.Pixel(7, 7), 6);
 }
 }  // namespace
+
+namespace {
+TRect RandomRect(std::mt19937& rng, int32_t w, int32_t h) {
+    const int32_t x = static_cast<int32_t>(rng() % (w + 20)) - 10, y = static_cast<int32_t>(rng() % (h + 20)) - 10;
+    return Bounds(x, y, static_cast<int32_t>(rng() % 25), static_cast<int32_t>(rng() % 20));
+}
+}  // namespace
+
+// The frame's clear writes only where something was drawn since the last
+// clear; it must leave exactly what a whole clear outside the kept rectangle
+// leaves, frame after frame, whatever was drawn and however much.
+TEST(Surface16, ClearingWhatWasDrawnLeavesWhatAWholeClearLeaves) {
+    std::mt19937 rng(11);
+    Surface16 picture(7, 5);
+    for (int32_t y = 0; y < 5; ++y)
+        for (int32_t x = 0; x < 7; ++x) picture.SetPixel(x, y, static_cast<uint16_t>(1 + x + 7 * y));
+    Surface16 tracked(64, 48), whole(64, 48);
+    for (int frame = 0; frame < 400; ++frame) {
+        const TRect keep = frame % 7 == 0 ? TRect{} : RandomRect(rng, 64, 48);
+        const uint16_t clear = frame % 50 < 45 ? 0 : 0x1234;  // the clear colour changes now and then
+        tracked.ClearOutside(keep, clear);
+        whole.FillOutside(keep, clear);
+        ASSERT_EQ(tracked.Pixels(), whole.Pixels()) << "frame " << frame;
+        const int draws = static_cast<int>(rng() % (frame % 10 == 0 ? 60 : 6));  // at times more than it lists
+        for (int i = 0; i < draws; ++i) {
+            const TRect r = RandomRect(rng, 64, 48);
+            const uint16_t v = static_cast<uint16_t>(rng());
+            switch (rng() % 3) {
+            case 0:
+                tracked.FillRect(r, v), whole.FillRect(r, v);
+                break;
+            case 1:
+                tracked.StretchBlit(r, picture, picture.Rect(), true, 3);
+                whole.StretchBlit(r, picture, picture.Rect(), true, 3);
+                break;
+            default:
+                if (r.Left >= 0 && r.Top >= 0 && r.Left < 64 && r.Top < 48)
+                    tracked.SetPixel(r.Left, r.Top, v), whole.SetPixel(r.Left, r.Top, v);
+            }
+        }
+    }
+}
+
+TEST(Surface16, DrawnAreaKnowsWhatIsStillClear) {
+    Surface16 s(20, 10);
+    EXPECT_TRUE(s.Drawn().IsClear(s.Rect()));  // a new surface is black
+    s.FillRect(Bounds(2, 2, 3, 3), 5);
+    EXPECT_FALSE(s.Drawn().IsClear(Bounds(4, 4, 2, 2)));
+    EXPECT_TRUE(s.Drawn().IsClear(Bounds(5, 0, 15, 10)));
+    s.ClearOutside(Bounds(0, 0, 3, 3), 0);  // the part outside (0,0)-(3,3) is cleared
+    EXPECT_TRUE(s.Drawn().IsClear(Bounds(3, 0, 17, 10)));
+    EXPECT_FALSE(s.Drawn().IsClear(Bounds(2, 2, 1, 1)));
+    EXPECT_EQ(s.Pixel(2, 2), 5);
+    EXPECT_EQ(s.Pixel(3, 3), 0);
+    s.Fill(7);
+    EXPECT_EQ(s.Drawn().ClearValue(), 7);
+    EXPECT_TRUE(s.Drawn().IsClear(s.Rect()));
+}

@@ -109,3 +109,46 @@ TEST_F(Display, ImageSpriteStretchesItsPatternAtTheTruncatedPosition) {
     EXPECT_EQ(sprites.Engine().DrawCount(), 1);
     sprites.Engine().Clear();
 }
+
+// The frame leaves uncleared only what the first sprite drawn will overwrite
+// whole: a shown sprite with an opaque pattern that can be drawn.
+TEST_F(Display, OnlyAShownOpaqueFirstSpriteCoversWhatItsDrawWillOverwrite) {
+    TPictureCollectionItem& opaque = images.AddPicture("opaque", TwoPatterns(), 2, 2, false, 0);
+    TPictureCollectionItem& keyed = images.AddPicture("keyed", TwoPatterns(), 2, 2, true, 0);
+    DecodedPicture damaged = TwoPatterns();
+    damaged.rgb.resize(5);  // fewer pixels than its size needs: cannot be drawn
+    TPictureCollectionItem& broken = images.AddPicture("broken", damaged, 0, 0, false, 0);
+    images.Bind(draw.get());
+    sprites.SetDXDraw(draw.get());
+    EXPECT_EQ(sprites.OpaqueUnderlay(), TRect{});  // no display yet
+    Start();
+    EXPECT_EQ(sprites.OpaqueUnderlay(), TRect{});  // no sprite
+
+    auto* back = new TImageSpriteEx(&sprites.Engine());
+    back->SetZ(1);
+    back->Image = &opaque;
+    back->X = 630;
+    back->Y = 5;
+    back->Width = 20;
+    back->Height = 8;
+    EXPECT_EQ(sprites.OpaqueUnderlay(), (TRect{630, 5, 640, 13}));  // clipped to the surface
+    back->AnimStart = 2;  // no such pattern
+    EXPECT_EQ(sprites.OpaqueUnderlay(), TRect{});
+    back->AnimStart = 0;
+    back->Visible = false;
+    EXPECT_EQ(sprites.OpaqueUnderlay(), TRect{});
+    back->Visible = true;
+    for (TPictureCollectionItem* item : {&keyed, &broken}) {
+        back->Image = item;
+        EXPECT_EQ(sprites.OpaqueUnderlay(), TRect{}) << item->Name();
+    }
+    back->Image = &opaque;
+
+    auto* front = new TImageSpriteEx(&sprites.Engine());  // in front of its equal: drawn first
+    front->SetZ(1);
+    front->Image = &keyed;
+    front->Width = front->Height = 2;
+    EXPECT_EQ(sprites.OpaqueUnderlay(), TRect{});
+    front->SetZ(2);  // now drawn after the opaque one
+    EXPECT_EQ(sprites.OpaqueUnderlay(), (TRect{630, 5, 640, 13}));
+}
