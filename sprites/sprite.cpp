@@ -76,8 +76,6 @@ void TSprite::SetZ(int32_t value) {
     }
 }
 
-double TSprite::WorldX() const { return Parent == nullptr ? X : Parent->WorldX() + X; }
-double TSprite::WorldY() const { return Parent == nullptr ? Y : Parent->WorldY() + Y; }
 
 TSprite* TSprite::Items(int32_t index) const {
     if (children_.empty())

@@ -98,8 +98,15 @@ public:
     void SetZ(int32_t value);
 
     // Position including all ancestors (the engine's X and Y too).
-    double WorldX() const;
-    double WorldY() const;
+    // (Summed from the root down; the usual sprite sits right on the engine.)
+    double WorldX() const {
+        if (Parent == nullptr) return X;
+        return Parent->Parent == nullptr ? Parent->X + X : Parent->WorldX() + X;
+    }
+    double WorldY() const {
+        if (Parent == nullptr) return Y;
+        return Parent->Parent == nullptr ? Parent->Y + Y : Parent->WorldY() + Y;
+    }
 
     // Children in creation order.
     int32_t Count() const { return static_cast<int32_t>(children_.size()); }

@@ -26,17 +26,6 @@ int32_t ClampToInt32(int64_t v) {
 
 }  // namespace
 
-int32_t Trunc(double value) {
-    if (std::isnan(value)) return 0;
-    if (value >= 2147483647.0) return std::numeric_limits<int32_t>::max();
-    if (value <= -2147483648.0) return std::numeric_limits<int32_t>::min();
-    return static_cast<int32_t>(value);  // the conversion truncates toward zero
-}
-
-TRect TruncBounds(double x, double y, int32_t w, int32_t h) {
-    int32_t left = Trunc(x), top = Trunc(y);
-    return TRect{left, top, ClampToInt32(int64_t{left} + w), ClampToInt32(int64_t{top} + h)};
-}
 
 double WrapFloat(double x, int32_t n) {
     if (n == 0) return x;

@@ -8,16 +8,31 @@
 // Every helper is total: values outside the int32 range, NaN and a zero
 // divisor give a defined result instead of undefined behaviour.
 #pragma once
+#include <climits>
+#include <cmath>
 #include <cstdint>
 
 #include "graphics/geometry.h"
 
 // Converts toward zero (-0.5 becomes 0), clamped to the int32 range; NaN gives 0.
-int32_t Trunc(double value);
+// (Inline: the collision pass truncates every sprite's position many times a frame.)
+inline int32_t Trunc(double value) {
+    if (std::isnan(value)) return 0;
+    if (value >= 2147483647.0) return INT32_MAX;
+    if (value <= -2147483648.0) return INT32_MIN;
+    return static_cast<int32_t>(value);  // the conversion truncates toward zero
+}
 
 // Bounds(Trunc(x), Trunc(y), w, h), with the right and bottom edges clamped to
 // the int32 range so that far-away sprites never overflow.
-TRect TruncBounds(double x, double y, int32_t w, int32_t h);
+inline TRect TruncBounds(double x, double y, int32_t w, int32_t h) {
+    const int32_t left = Trunc(x), top = Trunc(y);
+    const int64_t right = int64_t{left} + w, bottom = int64_t{top} + h;
+    auto clamp = [](int64_t v) {
+        return static_cast<int32_t>(v > INT32_MAX ? INT32_MAX : v < INT32_MIN ? INT32_MIN : v);
+    };
+    return TRect{left, top, clamp(right), clamp(bottom)};
+}
 
 // x wrapped into [0, n): r := x - q*n with q = Trunc(x / n) as a 64-bit
 // integer, then n added when r is negative. n = 0 gives x unchanged.
