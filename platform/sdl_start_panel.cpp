@@ -64,12 +64,11 @@ bool SdlStartPanel::Open(const std::string& caption, std::string& error) {
     window_ = SDL_CreateWindow(caption.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
                                TStartPanel::kWindowWidth, TStartPanel::kWindowHeight,
                                SDL_WINDOW_BORDERLESS | SDL_WINDOW_HIDDEN);
-    if (window_) renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_ACCELERATED);
-    if (window_ && !renderer_) renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
-    if (renderer_)
-        texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_RGB565, SDL_TEXTUREACCESS_STREAMING,
-                                     TStartPanel::kWindowWidth, TStartPanel::kWindowHeight);
-    if (!texture_) {
+    // The window's own pixels, not a texture behind them (which would start
+    // the 3D driver first); the game's window makes its renderer later.
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    if (window_) windowSurface_ = SDL_GetWindowSurface(window_);
+    if (!windowSurface_) {
         error = "Primary Surface cannot be made";
         std::fprintf(stderr, "start panel: %s\n", SDL_GetError());
         Close();
@@ -81,22 +80,23 @@ bool SdlStartPanel::Open(const std::string& caption, std::string& error) {
 }
 
 void SdlStartPanel::Close() {
-    if (texture_) SDL_DestroyTexture(texture_);
-    if (renderer_) SDL_DestroyRenderer(renderer_);
-    if (window_) SDL_DestroyWindow(window_);
-    texture_ = nullptr;
-    renderer_ = nullptr;
+    if (window_) SDL_DestroyWindow(window_);  // frees its surface too
+    windowSurface_ = nullptr;
     window_ = nullptr;
 }
 
 void SdlStartPanel::Present(TStartPanel& panel) {
-    if (!texture_ || !panel.Visible()) return;
+    if (!windowSurface_ || !panel.Visible()) return;
+    windowSurface_ = SDL_GetWindowSurface(window_);  // made anew if the window changed
+    if (!windowSurface_) return;
     painter_.Paint(panel, text_, pixels_);
-    SDL_UpdateTexture(texture_, nullptr, pixels_.Pixels().data(),
-                      pixels_.Width() * static_cast<int>(sizeof(uint16_t)));
-    SDL_RenderClear(renderer_);
-    SDL_RenderCopy(renderer_, texture_, nullptr, nullptr);
-    SDL_RenderPresent(renderer_);
+    SDL_Surface* picture = SDL_CreateRGBSurfaceWithFormatFrom(
+        const_cast<uint16_t*>(pixels_.Pixels().data()), pixels_.Width(), pixels_.Height(), 16,
+        pixels_.Width() * static_cast<int>(sizeof(uint16_t)), SDL_PIXELFORMAT_RGB565);
+    if (picture == nullptr) return;
+    SDL_BlitSurface(picture, nullptr, windowSurface_, nullptr);
+    SDL_FreeSurface(picture);
+    SDL_UpdateWindowSurface(window_);
 }
 
 // Returns false when the event ends the panel (closing the window).

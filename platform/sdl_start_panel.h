@@ -19,8 +19,7 @@
 #include "shell/start_panel_painter.h"
 
 struct SDL_Window;
-struct SDL_Renderer;
-struct SDL_Texture;
+struct SDL_Surface;
 struct SDL_Cursor;
 
 class SdlStartPanel {
@@ -51,8 +50,9 @@ private:
     TStartPanelPainter painter_;
     Surface16 pixels_;
     SDL_Window* window_ = nullptr;
-    SDL_Renderer* renderer_ = nullptr;
-    SDL_Texture* texture_ = nullptr;
+    // The panel is one small still picture: it goes straight to the window's
+    // own surface, so showing it waits for no 3D driver to start.
+    SDL_Surface* windowSurface_ = nullptr;
     SDL_Cursor* busy_ = nullptr;
     bool failed_ = false;
 };
