@@ -30,6 +30,23 @@ int32_t ClampedSum(int32_t a, int32_t b) {
     return static_cast<int32_t>(std::clamp<int64_t>(int64_t{a} + b, INT32_MIN, INT32_MAX));
 }
 
+// A run of length pixels from (x, y) on dest, clipped: where its first
+// visible pixel goes, how many pixels of it are cut off on the left, and how
+// many are visible (0 when none).
+struct ClippedRun {
+    uint16_t* out = nullptr;
+    size_t skip = 0;
+    size_t count = 0;
+};
+ClippedRun Clip(Surface16& dest, int64_t x, int64_t y, uint32_t length) {
+    if (y < 0 || y >= dest.Height()) return {};
+    const int64_t left = std::max<int64_t>(x, 0);
+    const int64_t right = std::min<int64_t>(x + length, dest.Width());
+    if (left >= right) return {};
+    return {dest.Row(static_cast<int32_t>(y)) + left, static_cast<size_t>(left - x),
+            static_cast<size_t>(right - left)};
+}
+
 template <size_t N>
 bool IsConstant(const std::array<uint8_t, N>& map) {
     return std::all_of(map.begin(), map.end(), [&](uint8_t v) { return v == map[0]; });
@@ -223,24 +240,18 @@ void ComposedText::Draw(Surface16& dest, int32_t x, int32_t y) const {
         DrawOverBlack(dest, x, y);
         return;
     }
-    const int64_t width = dest.Width(), height = dest.Height();
     const uint8_t* const maps5 = pool_->Maps5();
     const uint8_t* const maps6 = pool_->Maps6();
     for (const Run& run : runs_) {
-        const int64_t py = int64_t{y} + run.y;
-        if (py < 0 || py >= height) continue;
-        const int64_t start = int64_t{x} + run.x;
-        const int64_t left = std::max<int64_t>(start, 0);
-        const int64_t right = std::min<int64_t>(start + run.length, width);
-        if (left >= right) continue;
-        uint16_t* out = dest.Row(static_cast<int32_t>(py)) + left;
+        const ClippedRun c = Clip(dest, int64_t{x} + run.x, int64_t{y} + run.y, run.length);
+        if (c.count == 0) continue;
+        uint16_t* out = c.out;
         if (run.constant) {
-            std::memcpy(out, constants_.data() + run.first + (left - start),
-                        static_cast<size_t>(right - left) * sizeof(uint16_t));
+            std::memcpy(out, constants_.data() + run.first + c.skip, c.count * sizeof(uint16_t));
             continue;
         }
-        const Pixel* p = pixels_.data() + run.first + (left - start);
-        for (int64_t n = right - left; n > 0; --n, ++p, ++out) {
+        const Pixel* p = pixels_.data() + run.first + c.skip;
+        for (size_t n = c.count; n > 0; --n, ++p, ++out) {
             const uint16_t o = *out;
             *out = static_cast<uint16_t>((maps5[(p->red << 5) | (o >> 11)] << 11) |
                                          (maps6[(p->green << 6) | ((o >> 5) & 63)] << 5) |
@@ -250,16 +261,9 @@ void ComposedText::Draw(Surface16& dest, int32_t x, int32_t y) const {
 }
 
 void ComposedText::DrawOverBlack(Surface16& dest, int32_t x, int32_t y) const {
-    const int64_t width = dest.Width(), height = dest.Height();
     for (const FlatRun& run : flatRuns_) {
-        const int64_t py = int64_t{y} + run.y;
-        if (py < 0 || py >= height) continue;
-        const int64_t start = int64_t{x} + run.x;
-        const int64_t left = std::max<int64_t>(start, 0);
-        const int64_t right = std::min<int64_t>(start + run.length, width);
-        if (left >= right) continue;
-        std::memcpy(dest.Row(static_cast<int32_t>(py)) + left, overBlack_.data() + run.first + (left - start),
-                    static_cast<size_t>(right - left) * sizeof(uint16_t));
+        const ClippedRun c = Clip(dest, int64_t{x} + run.x, int64_t{y} + run.y, run.length);
+        if (c.count > 0) std::memcpy(c.out, overBlack_.data() + run.first + c.skip, c.count * sizeof(uint16_t));
     }
 }
 
