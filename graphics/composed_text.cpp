@@ -3,7 +3,6 @@
 #include "graphics/composed_text.h"
 
 #include <algorithm>
-#include <climits>
 #include <cstring>
 #include <string>
 
@@ -23,11 +22,6 @@ inline uint32_t BlendChannel(uint32_t v, int bits, uint32_t component, uint32_t 
     if (a == 255) return component >> (8 - bits);
     const uint32_t wide = bits == 5 ? (v << 3) | (v >> 2) : (v << 2) | (v >> 4);
     return Mix(component, wide, a) >> (8 - bits);
-}
-
-// a + b kept inside int32 (a text far off the surface stays far off).
-int32_t ClampedSum(int32_t a, int32_t b) {
-    return static_cast<int32_t>(std::clamp<int64_t>(int64_t{a} + b, INT32_MIN, INT32_MAX));
 }
 
 // A run of length pixels from (x, y) on dest, clipped: where its first
@@ -166,12 +160,8 @@ bool ComposedText::Compose(const CoverageMask& mask, std::span<const ComposeStep
         }
         AddRow(cy, row);
     }
-    for (const Run& run : runs_) {
-        const TRect r = Bounds(run.x, run.y, static_cast<int32_t>(run.length), 1);
-        bounds_ = bounds_.IsEmpty() ? r
-                                    : TRect{std::min(bounds_.Left, r.Left), std::min(bounds_.Top, r.Top),
-                                            std::max(bounds_.Right, r.Right), std::max(bounds_.Bottom, r.Bottom)};
-    }
+    for (const Run& run : runs_)
+        bounds_ = UnionRect(bounds_, Bounds(run.x, run.y, static_cast<int32_t>(run.length), 1));
     FlattenOverBlack(pool);
     runs_.shrink_to_fit();
     constants_.shrink_to_fit();
@@ -232,8 +222,8 @@ void ComposedText::Append(int32_t cx, int32_t cy, bool constant) {
 
 void ComposedText::Draw(Surface16& dest, int32_t x, int32_t y) const {
     if (pool_ == nullptr || dest.Empty() || runs_.empty()) return;
-    const TRect area{ClampedSum(x, bounds_.Left), ClampedSum(y, bounds_.Top), ClampedSum(x, bounds_.Right),
-                     ClampedSum(y, bounds_.Bottom)};
+    const TRect area{ClampToInt32(int64_t{x} + bounds_.Left), ClampToInt32(int64_t{y} + bounds_.Top),
+                     ClampToInt32(int64_t{x} + bounds_.Right), ClampToInt32(int64_t{y} + bounds_.Bottom)};
     const bool overBlack = dest.Drawn().ClearValue() == 0 && dest.Drawn().IsClear(area);
     dest.NoteDrawn(area);
     if (overBlack) {

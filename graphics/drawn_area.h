@@ -10,7 +10,7 @@
 // Whatever writes to the surface notes the rectangle it wrote (Surface16's
 // own fills and blits do; code that writes through Row() calls NoteDrawn).
 // Noting is conservative: when the list is full it is folded into its
-// bounding rectangle. Forget() drops the knowledge; the next clear is whole.
+// bounding rectangle.
 #pragma once
 #include <array>
 #include <cstddef>
@@ -41,10 +41,6 @@ public:
         count_ = 0;
         Note(keep);
     }
-    void Forget() {
-        known_ = false;
-        count_ = 0;
-    }
     // Pixels inside r may now differ from the clear value.
     void Note(const TRect& r) {
         if (!known_ || r.IsEmpty()) return;
@@ -64,13 +60,8 @@ public:
 
 private:
     TRect Bounding() const {
-        if (count_ == 0) return {};
-        TRect b = rects_[0];
-        for (size_t i = 1; i < count_; ++i) {
-            const TRect& r = rects_[i];
-            b = TRect{r.Left < b.Left ? r.Left : b.Left, r.Top < b.Top ? r.Top : b.Top,
-                      r.Right > b.Right ? r.Right : b.Right, r.Bottom > b.Bottom ? r.Bottom : b.Bottom};
-        }
+        TRect b{};
+        for (size_t i = 0; i < count_; ++i) b = UnionRect(b, rects_[i]);
         return b;
     }
 

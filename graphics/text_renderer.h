@@ -41,10 +41,7 @@ public:
 
 protected:
     // x + d kept inside int32 (a position far off the surface stays far off).
-    static int32_t ClampedAdd(int32_t x, int32_t d) {
-        const int64_t v = int64_t{x} + d;
-        return v < INT32_MIN ? INT32_MIN : v > INT32_MAX ? INT32_MAX : static_cast<int32_t>(v);
-    }
+    static int32_t ClampedAdd(int32_t x, int32_t d) { return ClampToInt32(int64_t{x} + d); }
 };
 
 // Every character is a solid box pixelHeight/2 wide (blanks are left empty),

@@ -48,13 +48,6 @@ int32_t CanvasTextWidth(TMainForm& form, std::string_view text) {
 
 int32_t CurrentScene() { return GameState.live.scene; }
 
-// Keeps arithmetic on the mouse position inside int32 whatever it holds.
-int32_t ClampToInt32(int64_t v) {
-    if (v < INT32_MIN) return INT32_MIN;
-    if (v > INT32_MAX) return INT32_MAX;
-    return static_cast<int32_t>(v);
-}
-
 // The label of the hotspot under the cursor, centred under the mouse but kept
 // 10 px from the left side and then from the right side (the right side wins
 // when the label is wider than the drawing area allows).

@@ -3,7 +3,6 @@
 
 #include <array>
 #include <cmath>
-#include <limits>
 #include <numbers>
 
 namespace {
@@ -16,12 +15,6 @@ const std::array<double, 256>& CosTable() {
         return t;
     }();
     return table;
-}
-
-int32_t ClampToInt32(int64_t v) {
-    if (v > std::numeric_limits<int32_t>::max()) return std::numeric_limits<int32_t>::max();
-    if (v < std::numeric_limits<int32_t>::min()) return std::numeric_limits<int32_t>::min();
-    return static_cast<int32_t>(v);
 }
 
 }  // namespace

@@ -27,11 +27,7 @@ inline int32_t Trunc(double value) {
 // the int32 range so that far-away sprites never overflow.
 inline TRect TruncBounds(double x, double y, int32_t w, int32_t h) {
     const int32_t left = Trunc(x), top = Trunc(y);
-    const int64_t right = int64_t{left} + w, bottom = int64_t{top} + h;
-    auto clamp = [](int64_t v) {
-        return static_cast<int32_t>(v > INT32_MAX ? INT32_MAX : v < INT32_MIN ? INT32_MIN : v);
-    };
-    return TRect{left, top, clamp(right), clamp(bottom)};
+    return TRect{left, top, ClampToInt32(int64_t{left} + w), ClampToInt32(int64_t{top} + h)};
 }
 
 // x wrapped into [0, n): r := x - q*n with q = Trunc(x / n) as a 64-bit

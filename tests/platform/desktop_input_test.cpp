@@ -17,6 +17,7 @@
 #include "platform/event_loop.h"
 #include "platform/window_scale.h"
 #include "shell/start_game.h"
+#include "tests/platform/sdl_events.h"
 
 namespace {
 struct Recorder : IFormInput {
@@ -40,22 +41,6 @@ struct FakeControls : IDesktopControls {
     void WindowResized() override {}
 };
 
-SDL_Event Key(uint32_t type, SDL_Keycode key, uint16_t mod = KMOD_NONE, uint8_t repeat = 0) {
-    SDL_Event e{};
-    e.type = type;
-    e.key.keysym.sym = key;
-    e.key.keysym.mod = mod;
-    e.key.repeat = repeat;
-    return e;
-}
-
-SDL_Event Motion(int32_t x, int32_t y) {
-    SDL_Event e{};
-    e.type = SDL_MOUSEMOTION;
-    e.motion.x = x;
-    e.motion.y = y;
-    return e;
-}
 
 class DesktopInputTest : public ::testing::Test {
 protected:

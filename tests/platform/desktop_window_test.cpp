@@ -23,25 +23,11 @@
 #include "platform/sdl_display.h"
 #include "platform/window_prefs.h"
 #include "shell/start_game.h"
+#include "tests/platform/sdl_events.h"
 
 namespace {
 namespace fs = std::filesystem;
 
-SDL_Event Motion(int32_t x, int32_t y) {
-    SDL_Event e{};
-    e.type = SDL_MOUSEMOTION;
-    e.motion.x = x;
-    e.motion.y = y;
-    return e;
-}
-
-SDL_Event KeyDown(SDL_Keycode key, uint16_t mod = KMOD_NONE) {
-    SDL_Event e{};
-    e.type = SDL_KEYDOWN;
-    e.key.keysym.sym = key;
-    e.key.keysym.mod = mod;
-    return e;
-}
 
 class DesktopWindowTest : public ::testing::Test {
 protected:
