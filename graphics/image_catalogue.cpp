@@ -22,7 +22,7 @@ const DecodedPicture& TPictureCollectionItem::Picture() const {
     if (!picture_.rgb.empty() || picture_.Empty() || payload_.empty()) return picture_;
     DecodedPicture whole;
     std::string error;
-    const bool ok = kind_ == "TDIB" ? DecodeDib(payload_, whole, error) : DecodeJpeg(payload_, whole, error);
+    const bool ok = DecodePicture(kind_, payload_, whole, error);
     if (ok && whole.width == picture_.width && whole.height == picture_.height)
         picture_.rgb = std::move(whole.rgb);
     return picture_;
@@ -307,7 +307,9 @@ bool TPictureCollection::DecodeInto(const TPictureCollectionItem& item, Surface1
     if (rgb->rgb.empty()) {
         if (item.kind_ == "TJPEGImage") {
             if (!DecodeJpegTo565(item.payload_, out, rowBuffer_, true, error)) return false;
-            return out.Width() == rgb->width && out.Height() == rgb->height;
+            if (out.Width() == rgb->width && out.Height() == rgb->height) return true;
+            error = "size does not match its header";
+            return false;
         }
         if (!DecodeDib(item.payload_, scratch_, error)) return false;
         rgb = &scratch_;
@@ -317,13 +319,22 @@ bool TPictureCollection::DecodeInto(const TPictureCollectionItem& item, Surface1
         error = "picture size changed";
         return false;
     }
-    out.Resize(rgb->width, rgb->height);
-    const uint8_t* p = rgb->rgb.data();
-    for (int32_t y = 0; y < rgb->height; ++y) {
-        uint16_t* row = out.Row(y);
-        for (int32_t x = 0; x < rgb->width; ++x, p += 3) row[x] = RgbToRgb565(p[0], p[1], p[2]);
-    }
+    ToRgb565(*rgb, out);
     return true;
+}
+
+bool DecodePicture(std::string_view kind, std::span<const uint8_t> data, DecodedPicture& out,
+                   std::string& error) {
+    return kind == "TJPEGImage" ? DecodeJpeg(data, out, error) : DecodeDib(data, out, error);
+}
+
+void ToRgb565(const DecodedPicture& picture, Surface16& out) {
+    out.Resize(picture.width, picture.height);
+    const uint8_t* p = picture.rgb.data();
+    for (int32_t y = 0; y < picture.height; ++y) {
+        uint16_t* row = out.Row(y);
+        for (int32_t x = 0; x < picture.width; ++x, p += 3) row[x] = RgbToRgb565(p[0], p[1], p[2]);
+    }
 }
 
 bool TPictureCollection::Acquire(const TPictureCollectionItem& item) {
@@ -332,7 +343,7 @@ bool TPictureCollection::Acquire(const TPictureCollectionItem& item) {
         item.surface_.Resize(0, 0);
         item.broken_ = true;
         std::fprintf(stderr, "Varnoklet 3: picture '%s' cannot be drawn: %s\n", item.name_.c_str(),
-                     error.empty() ? "its size does not match its header" : error.c_str());
+                     error.c_str());
         return false;
     }
     ++decodes_;
@@ -385,7 +396,7 @@ bool TPictureCollection::CheckAllPictures(std::string& error) {
         if (item->picture_.Empty()) continue;
         std::string why;
         if (!DecodeInto(*item, scratch, why)) {
-            error = "Image '" + item->name_ + "': " + (why.empty() ? "size does not match its header" : why);
+            error = "Image '" + item->name_ + "': " + why;
             return false;
         }
     }

@@ -224,6 +224,12 @@ private:
 // for any malformed DIB).
 bool DecodeDib(std::span<const uint8_t> data, DecodedPicture& out, std::string& error);
 bool DecodeJpeg(std::span<const uint8_t> data, DecodedPicture& out, std::string& error);
+// A stored picture by its class name: "TJPEGImage" is a JPEG, anything else a DIB.
+bool DecodePicture(std::string_view kind, std::span<const uint8_t> data, DecodedPicture& out,
+                   std::string& error);
+// The decoded picture's pixels reduced to RGB565 into out (resized to it);
+// the picture must hold width * height * 3 bytes.
+void ToRgb565(const DecodedPicture& picture, Surface16& out);
 // A JPEG straight into a 16-bit surface: with the decoder's own RGB565 output
 // when direct565 is set and the library has it, else row by row through
 // rowBuffer. Equal pixels either way (RgbToRgb565 of DecodeJpeg's output).

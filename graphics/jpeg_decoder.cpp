@@ -113,8 +113,8 @@ bool RunDecoder(JpegJob& job) {
     job.direct565 = false;
 #endif
     jpeg_start_decompress(&job.cinfo);
-    if (job.cinfo.output_components != 3 ||  // RGB565 counts its three channels too job.cinfo.output_width != w ||
-        job.cinfo.output_height != h) {
+    // (RGB565 output counts its three channels too.)
+    if (job.cinfo.output_components != 3 || job.cinfo.output_width != w || job.cinfo.output_height != h) {
         job.failure = "JPEG picture cannot be delivered as RGB";
         jpeg_destroy_decompress(&job.cinfo);
         return false;

@@ -26,17 +26,23 @@ void Surface16::FillRect(const TRect& r, uint16_t value) {
     drawn_.Note(clipped);
 }
 
-void Surface16::FillOutside(const TRect& keep, uint16_t value) {
-    const TRect k = IntersectRect(keep, Rect());
+// The part of r outside k, where k is r's part inside keep: the bands above
+// and below k across r's width, and those to the left and right beside it.
+void Surface16::FillAround(const TRect& r, const TRect& keep, uint16_t value) {
+    const TRect k = IntersectRect(r, keep);
     if (k.IsEmpty()) {
-        Fill(value);
+        FillClipped(r, value);
         return;
     }
-    FillClipped(TRect{0, 0, width_, k.Top}, value);
-    FillClipped(TRect{0, k.Top, k.Left, k.Bottom}, value);
-    FillClipped(TRect{k.Right, k.Top, width_, k.Bottom}, value);
-    FillClipped(TRect{0, k.Bottom, width_, height_}, value);
-    drawn_.Cleared(value, k);
+    FillClipped(TRect{r.Left, r.Top, r.Right, k.Top}, value);
+    FillClipped(TRect{r.Left, k.Top, k.Left, k.Bottom}, value);
+    FillClipped(TRect{k.Right, k.Top, r.Right, k.Bottom}, value);
+    FillClipped(TRect{r.Left, k.Bottom, r.Right, r.Bottom}, value);
+}
+
+void Surface16::FillOutside(const TRect& keep, uint16_t value) {
+    FillAround(Rect(), keep, value);
+    drawn_.Cleared(value, IntersectRect(keep, Rect()));
 }
 
 void Surface16::ClearOutside(const TRect& keep, uint16_t value) {
@@ -44,19 +50,7 @@ void Surface16::ClearOutside(const TRect& keep, uint16_t value) {
         FillOutside(keep, value);
         return;
     }
-    // Each rectangle's part outside keep: the bands above and below keep's
-    // part across its width, and those to the left and right beside it.
-    for (const TRect& r : drawn_.Rects()) {
-        const TRect k = IntersectRect(r, keep);
-        if (k.IsEmpty()) {
-            FillClipped(r, value);
-            continue;
-        }
-        FillClipped(TRect{r.Left, r.Top, r.Right, k.Top}, value);
-        FillClipped(TRect{r.Left, k.Top, k.Left, k.Bottom}, value);
-        FillClipped(TRect{k.Right, k.Top, r.Right, k.Bottom}, value);
-        FillClipped(TRect{r.Left, k.Bottom, r.Right, r.Bottom}, value);
-    }
+    for (const TRect& r : drawn_.Rects()) FillAround(r, keep, value);
     drawn_.KeepOnlyInside(keep);
 }
 

@@ -71,6 +71,7 @@ public:
 
 private:
     void FillClipped(const TRect& r, uint16_t value);  // r within the surface, not noted
+    void FillAround(const TRect& r, const TRect& keep, uint16_t value);  // r minus keep, not noted
 
     int32_t width_ = 0, height_ = 0;
     std::vector<uint16_t> pixels_;

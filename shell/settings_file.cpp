@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <array>
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -17,6 +18,9 @@ namespace {
 constexpr const char* kFileName = "save.qzd";
 std::string settingsFolder;  // empty: GameState.programDir
 bool writeFailureReported = false;
+// The file is there but could not be read: this run keeps the defaults and
+// never writes over it, so the saved games in it are not lost.
+bool unreadableFileKept = false;
 
 std::string SettingsPath() { return SettingsFolder() + kFileName; }
 
@@ -69,6 +73,9 @@ bool WriteFileAtomically(const std::string& path, const std::vector<uint8_t>& by
     return true;
 }
 
+// False only when nothing at all stands at path.
+bool SomethingAt(const std::string& path) { return ::access(path.c_str(), F_OK) == 0 || errno != ENOENT; }
+
 bool ReadFile(const std::string& path, std::vector<uint8_t>& bytes) {
     std::ifstream file(path, std::ios::binary);
     if (!file) return false;
@@ -84,9 +91,14 @@ void SetSettingsFolder(const std::string& folder) { settingsFolder = WithSeparat
 void LoadSettings() {
     TSettingsBlock& s = GameState.settings;
     ForgetSoundStartUp();
-    std::ifstream file(SettingsPath(), std::ios::binary);
+    const std::string path = SettingsPath();
+    std::ifstream file(path, std::ios::binary);
+    unreadableFileKept = !file && SomethingAt(path);
     if (!file) {
         SetDefaults(s);
+        if (unreadableFileKept)
+            std::fprintf(stderr, "Varnoklet 3: cannot read %s; it is left as it is and this run keeps "
+                                 "its settings and saved games for itself\n", path.c_str());
         return;
     }
     std::array<uint8_t, kSettingsBlockSize> bytes{};
@@ -103,6 +115,7 @@ bool SaveSettings() {
     std::array<uint8_t, kSettingsBlockSize> block{};
     SettingsBlockToBytes(stored, block);
     const std::string path = SettingsPath();
+    if (unreadableFileKept) return false;  // reported when it could not be read
     if (WriteFileAtomically(path, std::vector<uint8_t>(block.begin(), block.end()))) return true;
     if (!writeFailureReported) {
         writeFailureReported = true;
@@ -128,8 +141,9 @@ std::string ChooseSettingsFolder(const std::string& programDir,
     if (writable(program)) return program;
     const std::string user = WithSeparator(userFolder ? userFolder() : std::string());
     if (user.empty()) return program;
+    // The games beside the program move to the user folder once; if they
+    // cannot be copied there, the file beside the program is read instead.
     std::vector<uint8_t> legacy;
-    std::ifstream existing(user + kFileName, std::ios::binary);
-    if (!existing && ReadFile(program + kFileName, legacy)) WriteFileAtomically(user + kFileName, legacy);
-    return user;
+    if (SomethingAt(user + kFileName) || !ReadFile(program + kFileName, legacy)) return user;
+    return WriteFileAtomically(user + kFileName, legacy) ? user : program;
 }

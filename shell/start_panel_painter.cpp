@@ -64,15 +64,8 @@ bool DecodeItem(const StoredPictureItem& item, Surface16& out) {
     std::span<const uint8_t> payload;
     DecodedPicture picture;
     if (!SplitPictureData(item.pictureData, className, payload)) return false;
-    const bool ok = className == "TJPEGImage" ? DecodeJpeg(payload, picture, error)
-                                              : DecodeDib(payload, picture, error);
-    if (!ok || picture.Empty()) return false;
-    out.Resize(picture.width, picture.height);
-    for (int32_t y = 0; y < picture.height; ++y)
-        for (int32_t x = 0; x < picture.width; ++x) {
-            const uint8_t* p = &picture.rgb[(static_cast<size_t>(y) * picture.width + x) * 3];
-            out.SetPixel(x, y, RgbToRgb565(p[0], p[1], p[2]));
-        }
+    if (!DecodePicture(className, payload, picture, error) || picture.Empty()) return false;
+    ToRgb565(picture, out);
     return true;
 }
 }  // namespace

@@ -91,4 +91,21 @@ TEST_F(SettingsFileTest, AFailedWriteKeepsTheFileThatWasThere) {
     EXPECT_FALSE(SaveSettings());
     EXPECT_EQ(FileBytes(), before);
 }
+
+TEST_F(SettingsFileTest, AFileThatCannotBeReadIsNeverWrittenOver) {
+    // A link to itself cannot be opened, not even by root; it stands for any
+    // save.qzd that is there but unreadable.
+    fs::create_symlink("save.qzd", dir / "save.qzd");
+    GameState.settings.language = 1;
+    LoadSettings();
+    EXPECT_EQ(GameState.settings.language, 0);  // the defaults, for this run
+    EXPECT_EQ(GameState.settings.soundOn, 1);
+    GameState.settings.language = 1;
+    EXPECT_FALSE(SaveSettings());
+    EXPECT_TRUE(fs::is_symlink(dir / "save.qzd"));
+
+    fs::remove(dir / "save.qzd");  // once it is gone, saving works again
+    LoadSettings();
+    EXPECT_TRUE(SaveSettings());
+}
 }  // namespace

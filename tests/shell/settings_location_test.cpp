@@ -94,6 +94,15 @@ TEST_F(SettingsLocationTest, AReadOnlyProgramFolderUsesTheUserFolderAndCopiesALe
     EXPECT_EQ(Read(program / "save.qzd"), legacy);
 }
 
+TEST_F(SettingsLocationTest, ALegacyFileThatCannotBeCopiedIsReadWhereItIs) {
+    Bytes legacy(kSettingsBlockSize, 7);
+    Write(program / "save.qzd", legacy);
+    fs::create_directories(user / "save.qzd.new");  // the copy cannot be written
+    EXPECT_EQ(ChooseSettingsFolder(program.string(), UserFolder(), Writable(false)), program.string() + "/");
+    EXPECT_FALSE(fs::exists(user / "save.qzd"));
+    EXPECT_EQ(Read(program / "save.qzd"), legacy);
+}
+
 TEST_F(SettingsLocationTest, WithoutAUserFolderTheProgramFolderStaysAndSavingFailsQuietly) {
     EXPECT_EQ(ChooseSettingsFolder(program.string(), [] { return std::string(); }, Writable(false)),
               program.string() + "/");
