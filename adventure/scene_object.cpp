@@ -50,7 +50,9 @@ void TPredmet::DoMove(int32_t MoveCount) {
         Width = Image->Width();
         Height = Image->Height();
     }
-    Collision();
+    // Only the shot reacts to a hit; for every other object the pass would
+    // call a handler that does nothing, so it is not run at all.
+    if (id == kShotId) Collision();
 }
 
 bool TPredmet::IsOpenSaveSlot() const {
