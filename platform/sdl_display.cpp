@@ -76,8 +76,10 @@ bool SdlDisplayBackend::MakeRenderer(const DisplayMode& mode, std::string& error
     }
     // Sharp pixels at every scale: the texture is sampled nearest-neighbour.
     SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "nearest");
-    texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_RGB565, SDL_TEXTUREACCESS_STREAMING,
-                                 mode.width, mode.height);
+    // In the renderer's own format from the start, so no frame has to replace it.
+    const uint32_t native = NativeFrameFormat(renderer_);
+    texture_ = SDL_CreateTexture(renderer_, native != 0 ? native : SDL_PIXELFORMAT_RGB565,
+                                 SDL_TEXTUREACCESS_STREAMING, mode.width, mode.height);
     if (!texture_) {
         error = "Surface cannot be made";
         std::fprintf(stderr, "texture: %s\n", SDL_GetError());
