@@ -43,8 +43,11 @@ namespace {
 uint32_t missingTexts = 0;
 }
 
+// The text goes through one kept buffer, so queueing inside a frame (the
+// phone game's ending) allocates nothing once the texts were seen.
 void Queue(const TStep& step) {
-    std::string text;
+    static std::string text;
+    text.clear();
     if (step.literal != nullptr) text = step.literal;
     else if (step.text >= 0 && !GetTextIn(GameState.settings.language,
                                           static_cast<TextId>(step.text), text))

@@ -6,6 +6,7 @@
 
 #include "adventure/hotspots.h"
 #include "adventure/picture_choice.h"
+#include "adventure/rules.h"
 #include "adventure/scene_builder.h"
 #include "adventure/scene_object.h"
 #include "adventure/sound_effects.h"
@@ -50,29 +51,20 @@ void FireShot() {
     DejPredmet("strela", GameState.rocketX - OriginX() + kShotOffsetX, kShotStartY, kShotId);
 }
 
-// Queues a step showing text `id`. The text goes through one kept buffer, so
-// ending a game inside a frame allocates nothing once the texts were seen.
-void QueueText(int32_t scene, TextId id) {
-    static std::string text;
-    text.clear();
-    GetText(id, text);
-    QueueStep(scene, text, 0, 0);
-}
-
 void LoseGame() {
     GameState.shooterOver = 1;
     PlaySample(kHitSample);
     GameState.shooterResult = 1;
-    QueueText(kGamerScene, kLostText);
+    Queue({.to = kGamerScene, .text = kLostText});
     QueueStep(kRoomScene, std::string(), 0, 0);
 }
 
 void WinGame() {
     GameState.shooterOver = 1;
     GameState.shooterResult = 2;
-    QueueText(kGamerScene, kWonTexts[0]);
-    QueueText(kPlayerScene, kWonTexts[1]);
-    QueueText(kGamerScene, kWonTexts[2]);
+    Queue({.to = kGamerScene, .text = kWonTexts[0]});
+    Queue({.to = kPlayerScene, .text = kWonTexts[1]});
+    Queue({.to = kGamerScene, .text = kWonTexts[2]});
     QueueStep(kRoomScene, std::string(), kMallet, 0);
     GameState.live.progress.gamerState = kMalletLent;
 }

@@ -8,6 +8,7 @@
 #include "adventure/chapters.h"
 #include "adventure/hotspots.h"
 #include "adventure/inventory.h"
+#include "adventure/puzzle_values.h"
 #include "adventure/rules.h"
 #include "core/main_form.h"
 #include "core/game_state.h"
@@ -114,8 +115,8 @@ bool ItemOrNothing(uint8_t b) {
 
 // The progress bytes whose values choose a picture, a puzzle state or a list entry.
 bool ProgressInRange(const TProgress& p) {
-    return p.saveMenuMode <= 2 && p.cardRiddleState <= 2 && AllWithin(p.cardFace, 4, 3) &&
-           AllWithin(p.stone, 9, 2) && AllWithin(p.tile, 9, 8) && AllWithin(p.glassPattern, 9, 1) &&
+    return p.saveMenuMode <= 2 && p.cardRiddleState <= 2 && AllWithin(p.cardFace, 4, kLastCardFace) &&
+           AllWithin(p.stone, 9, kStoneHeld) && AllWithin(p.tile, 9, kLastTilePiece) && AllWithin(p.glassPattern, 9, 1) &&
            AllWithin(p.dialCode, 3, 9) && AllWithin(p.dialDigits, 3, 9) &&
            std::all_of(p.holeBlock, p.holeBlock + 4, ItemOrNothing);
 }

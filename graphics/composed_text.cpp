@@ -92,21 +92,17 @@ void BlendCoverage(Surface16& dest, int32_t x, int32_t y, const CoverageMask& ma
 
 // ---- channel maps ----
 
-uint16_t ChannelMapPool::Add5(const std::array<uint8_t, 32>& map) {
-    auto found = index5_.find(map);
-    if (found != index5_.end()) return found->second;
-    if (maps5_.size() >= kFull) return kFull;
-    maps5_.push_back(map);
-    return index5_[map] = static_cast<uint16_t>(maps5_.size() - 1);
+template <class Map>
+uint16_t ChannelMapPool::Add(const Map& map, std::vector<Map>& maps, std::map<Map, uint16_t>& index) {
+    auto found = index.find(map);
+    if (found != index.end()) return found->second;
+    if (maps.size() >= kFull) return kFull;
+    maps.push_back(map);
+    return index[map] = static_cast<uint16_t>(maps.size() - 1);
 }
 
-uint16_t ChannelMapPool::Add6(const std::array<uint8_t, 64>& map) {
-    auto found = index6_.find(map);
-    if (found != index6_.end()) return found->second;
-    if (maps6_.size() >= kFull) return kFull;
-    maps6_.push_back(map);
-    return index6_[map] = static_cast<uint16_t>(maps6_.size() - 1);
-}
+uint16_t ChannelMapPool::Add5(const std::array<uint8_t, 32>& map) { return Add(map, maps5_, index5_); }
+uint16_t ChannelMapPool::Add6(const std::array<uint8_t, 64>& map) { return Add(map, maps6_, index6_); }
 
 // ---- composing ----
 

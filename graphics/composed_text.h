@@ -57,6 +57,8 @@ public:
     size_t Count() const { return maps5_.size() + maps6_.size(); }
 
 private:
+    template <class Map>
+    static uint16_t Add(const Map& map, std::vector<Map>& maps, std::map<Map, uint16_t>& index);
     static_assert(sizeof(std::array<uint8_t, 32>) == 32 && sizeof(std::array<uint8_t, 64>) == 64);
     std::vector<std::array<uint8_t, 32>> maps5_;
     std::vector<std::array<uint8_t, 64>> maps6_;

@@ -12,16 +12,12 @@
 #include <vector>
 
 #include "graphics/surface16.h"
+#include "shell/file_io.h"
 
 namespace {
 bool IsFolder(const std::string& path) {
     struct stat st{};
     return !path.empty() && stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
-}
-
-std::string WithSlash(std::string dir) {
-    if (!dir.empty() && dir.back() != '/') dir += '/';
-    return dir;
 }
 
 // The value of XDG_PICTURES_DIR="..." in a user-dirs.dirs file, $HOME expanded.
@@ -54,14 +50,14 @@ bool FileExists(const std::string& path) {
 
 std::string ScreenshotFolder() {
     const std::string home = Env("HOME");
-    if (IsFolder(Env("XDG_PICTURES_DIR"))) return WithSlash(Env("XDG_PICTURES_DIR"));
+    if (IsFolder(Env("XDG_PICTURES_DIR"))) return WithTrailingSlash(Env("XDG_PICTURES_DIR"));
     std::string config = Env("XDG_CONFIG_HOME");
     if (config.empty() && !home.empty()) config = home + "/.config";
     if (!config.empty()) {
         const std::string pictures = PicturesFromUserDirs(config + "/user-dirs.dirs", home);
-        if (IsFolder(pictures)) return WithSlash(pictures);
+        if (IsFolder(pictures)) return WithTrailingSlash(pictures);
     }
-    if (IsFolder(home)) return WithSlash(home);
+    if (IsFolder(home)) return WithTrailingSlash(home);
     return "./";
 }
 
@@ -102,7 +98,7 @@ bool SaveScreenshot(const Surface16& frame, const std::string& folder, std::time
     std::tm local{};
     localtime_r(&when, &local);
     const std::string name = ScreenshotName(local);
-    const std::string stem = WithSlash(folder) + name.substr(0, name.size() - 4);
+    const std::string stem = WithTrailingSlash(folder) + name.substr(0, name.size() - 4);
     path = stem + ".png";
     for (int n = 2; FileExists(path); ++n) {
         if (n > 999) {

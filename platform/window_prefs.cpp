@@ -2,11 +2,11 @@
 #include "platform/window_prefs.h"
 
 #include <charconv>
-#include <cstdio>
-#include <fstream>
-#include <sstream>
+#include <span>
+#include <vector>
 
 #include "platform/window_scale.h"
+#include "shell/file_io.h"
 
 namespace {
 std::string_view Trim(std::string_view s) {
@@ -51,30 +51,14 @@ std::string FormatWindowPrefs(const WindowPrefs& prefs) {
 
 WindowPrefs LoadWindowPrefs(const std::string& dir) {
     WindowPrefs prefs;
-    std::ifstream in(dir + std::string(kWindowPrefsFile), std::ios::binary);
-    if (!in) return prefs;
-    std::ostringstream text;
-    text << in.rdbuf();
-    ParseWindowPrefs(text.str(), prefs);
+    std::vector<uint8_t> bytes;
+    if (ReadFile(dir + std::string(kWindowPrefsFile), bytes))
+        ParseWindowPrefs(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()), prefs);
     return prefs;
 }
 
 bool SaveWindowPrefs(const std::string& dir, const WindowPrefs& prefs) {
-    const std::string path = dir + std::string(kWindowPrefsFile);
-    const std::string temp = path + ".new";
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        out << FormatWindowPrefs(prefs);
-        out.flush();
-        if (!out) {
-            out.close();
-            std::remove(temp.c_str());
-            return false;
-        }
-    }
-    if (std::rename(temp.c_str(), path.c_str()) != 0) {
-        std::remove(temp.c_str());
-        return false;
-    }
-    return true;
+    const std::string text = FormatWindowPrefs(prefs);
+    return WriteFileAtomically(dir + std::string(kWindowPrefsFile),
+                               std::span(reinterpret_cast<const uint8_t*>(text.data()), text.size()));
 }

@@ -1,7 +1,6 @@
 // settings_file.cpp: reading and writing "save.qzd", and where it lives.
 #include "shell/settings_file.h"
 
-#include <fcntl.h>
 #include <unistd.h>
 
 #include <array>
@@ -12,6 +11,7 @@
 #include <vector>
 
 #include "core/game_state.h"
+#include "shell/file_io.h"
 #include "shell/sound.h"
 
 namespace {
@@ -23,11 +23,6 @@ bool writeFailureReported = false;
 bool unreadableFileKept = false;
 
 std::string SettingsPath() { return SettingsFolder() + kFileName; }
-
-std::string WithSeparator(std::string folder) {
-    if (!folder.empty() && folder.back() != '/') folder += '/';
-    return folder;
-}
 
 void SetDefaults(TSettingsBlock& s) {
     s.resolution = 1;
@@ -43,50 +38,14 @@ void KeepSettingsInRange(TSettingsBlock& s) {
     if (s.soundOn > 1) s.soundOn = 1;
 }
 
-bool WriteAll(int fd, const uint8_t* data, size_t size) {
-    while (size > 0) {
-        const ssize_t n = ::write(fd, data, size);
-        if (n < 0) return false;
-        data += n;
-        size -= static_cast<size_t>(n);
-    }
-    return true;
-}
-
-// Writes `bytes` to path + ".new", flushes it to the disk and renames it over
-// path; the folder is flushed too, so the rename itself survives a power cut.
-bool WriteFileAtomically(const std::string& path, const std::vector<uint8_t>& bytes) {
-    const std::string temp = path + ".new";
-    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd < 0) return false;
-    const bool written = WriteAll(fd, bytes.data(), bytes.size()) && ::fsync(fd) == 0;
-    if (::close(fd) != 0 || !written || std::rename(temp.c_str(), path.c_str()) != 0) {
-        std::remove(temp.c_str());
-        return false;
-    }
-    const std::string folder = path.substr(0, path.find_last_of('/') + 1);
-    const int dirFd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dirFd >= 0) {
-        ::fsync(dirFd);
-        ::close(dirFd);
-    }
-    return true;
-}
-
 // False only when nothing at all stands at path.
 bool SomethingAt(const std::string& path) { return ::access(path.c_str(), F_OK) == 0 || errno != ENOENT; }
 
-bool ReadFile(const std::string& path, std::vector<uint8_t>& bytes) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) return false;
-    bytes.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-    return !file.bad();
-}
 }  // namespace
 
 std::string SettingsFolder() { return settingsFolder.empty() ? GameState.programDir : settingsFolder; }
 
-void SetSettingsFolder(const std::string& folder) { settingsFolder = WithSeparator(folder); }
+void SetSettingsFolder(const std::string& folder) { settingsFolder = WithTrailingSlash(folder); }
 
 void LoadSettings() {
     TSettingsBlock& s = GameState.settings;
@@ -116,7 +75,7 @@ bool SaveSettings() {
     SettingsBlockToBytes(stored, block);
     const std::string path = SettingsPath();
     if (unreadableFileKept) return false;  // reported when it could not be read
-    if (WriteFileAtomically(path, std::vector<uint8_t>(block.begin(), block.end()))) return true;
+    if (WriteFileAtomically(path, block)) return true;
     if (!writeFailureReported) {
         writeFailureReported = true;
         std::fprintf(stderr, "Varnoklet 3: cannot write %s; settings and saved games are kept "
@@ -126,7 +85,7 @@ bool SaveSettings() {
 }
 
 bool FolderIsWritable(const std::string& folder) {
-    std::string probe = WithSeparator(folder.empty() ? "./" : folder) + ".vk3-probe-XXXXXX";
+    std::string probe = WithTrailingSlash(folder.empty() ? "./" : folder) + ".vk3-probe-XXXXXX";
     const int fd = ::mkstemp(probe.data());
     if (fd < 0) return false;
     ::close(fd);
@@ -137,9 +96,9 @@ bool FolderIsWritable(const std::string& folder) {
 std::string ChooseSettingsFolder(const std::string& programDir,
                                  const std::function<std::string()>& userFolder,
                                  const std::function<bool(const std::string&)>& writable) {
-    const std::string program = WithSeparator(programDir);
+    const std::string program = WithTrailingSlash(programDir);
     if (writable(program)) return program;
-    const std::string user = WithSeparator(userFolder ? userFolder() : std::string());
+    const std::string user = WithTrailingSlash(userFolder ? userFolder() : std::string());
     if (user.empty()) return program;
     // The games beside the program move to the user folder once; if they
     // cannot be copied there, the file beside the program is read instead.

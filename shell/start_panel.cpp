@@ -6,6 +6,7 @@
 #include "core/game_state.h"
 #include "core/main_form.h"
 #include "core/random.h"
+#include "shell/file_io.h"
 #include "shell/settings_file.h"
 #include "shell/start_game.h"
 #include "texts/texts.h"
@@ -33,7 +34,7 @@ TStartPanel::TStartPanel(TMainForm& form, TStartPanelHost host) : form_(form), h
 void TStartPanel::FormCreate(uint32_t seed, const std::string& programDir,
                              const std::function<std::string()>& userFolder) {
     Randomize(seed);
-    GameState.programDir = programDir.empty() || programDir.back() == '/' ? programDir : programDir + '/';
+    GameState.programDir = WithTrailingSlash(programDir);
     SetSettingsFolder(ChooseSettingsFolder(GameState.programDir, userFolder));
     LoadSettings();
     soundsChecked_ = GameState.settings.soundOn != 0;

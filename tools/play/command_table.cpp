@@ -39,6 +39,12 @@ bool RunCommand(PlaySession& session, const ScriptCommand& command, std::string&
     return command.def->run(session, command, error);
 }
 
+bool NeedsStart(PlaySession& session, const ScriptCommand& command, std::string& error) {
+    if (session.Started()) return true;
+    error = std::string(command.def->name) + " needs the game running: run start first";
+    return false;
+}
+
 bool ArgInt(PlaySession& session, const ScriptCommand& command, size_t i, int64_t min, int64_t max,
             int64_t& out, std::string& error) {
     Value v;

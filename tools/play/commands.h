@@ -61,6 +61,9 @@ bool ParseCommandLine(std::string_view line, int lineNumber, std::unique_ptr<Scr
 
 bool RunCommand(PlaySession& session, const ScriptCommand& command, std::string& error);
 
+// True when the game runs; otherwise false, with a message that names the command.
+bool NeedsStart(PlaySession& session, const ScriptCommand& command, std::string& error);
+
 // Evaluates argument i as an integer in [min, max]; the message names the argument.
 bool ArgInt(PlaySession& session, const ScriptCommand& command, size_t i, int64_t min, int64_t max,
             int64_t& out, std::string& error);

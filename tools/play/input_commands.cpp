@@ -14,11 +14,6 @@ bool Fail(std::string& error, std::string message) {
     return false;
 }
 
-bool NeedsStart(PlaySession& session, const ScriptCommand& command, std::string& error) {
-    if (session.Started()) return true;
-    return Fail(error, std::string(command.def->name) + " needs the game running: run start first");
-}
-
 void MoveMouse(PlaySession& session, int32_t x, int32_t y) {
     session.Form().DDrawMouseMove(x, y);
     session.RunFrame(PlaySession::kInputFrameMs);

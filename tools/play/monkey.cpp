@@ -255,10 +255,7 @@ bool RunMonkeySoak(PlaySession& session, int64_t frames, uint32_t seed, MonkeyRe
 }
 
 bool RunMonkey(PlaySession& session, const ScriptCommand& command, std::string& error) {
-    if (!session.Started()) {
-        error = "monkey needs the game running: run start first";
-        return false;
-    }
+    if (!NeedsStart(session, command, error)) return false;
     int64_t frames = 0, seed = 1;
     if (!ArgInt(session, command, 0, 1, INT64_MAX / 2, frames, error)) return false;
     if (command.args.size() > 1 && !ArgInt(session, command, 1, 0, UINT32_MAX, seed, error)) return false;

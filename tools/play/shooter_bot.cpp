@@ -40,10 +40,7 @@ bool RunShooterBot(PlaySession& session, const ScriptCommand& command, std::stri
     int64_t maxFrames = kMaxBotFrames;
     if (!command.args.empty() && !ArgInt(session, command, 0, 1, kMaxBotFrames, maxFrames, error))
         return false;
-    if (!session.Started()) {
-        error = "shooter-bot needs the game running: run start first";
-        return false;
-    }
+    if (!NeedsStart(session, command, error)) return false;
     if (GameState.live.scene != 5) {
         error = "shooter-bot: not in the phone game (scene is " + std::to_string(GameState.live.scene) +
                 ", the phone game is scene 5)";

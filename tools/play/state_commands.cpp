@@ -8,19 +8,11 @@
 #include "tools/play/commands.h"
 #include "tools/play/play_session.h"
 
-namespace {
-bool NeedsGame(PlaySession& session, const ScriptCommand& command, std::string& error) {
-    if (session.Started()) return true;
-    error = std::string(command.def->name) + " needs the game running: run start first";
-    return false;
-}
-}  // namespace
-
 // goto N: builds scene N as a step [→N] would. Any other scene than the menu
 // is built with the menu closed, as in a running game; one frame follows.
 bool RunGoto(PlaySession& session, const ScriptCommand& command, std::string& error) {
     int64_t scene = 0;
-    if (!NeedsGame(session, command, error) || !ArgInt(session, command, 0, 0, 255, scene, error))
+    if (!NeedsStart(session, command, error) || !ArgInt(session, command, 0, 0, 255, scene, error))
         return false;
     if (scene != 4) GameState.menuOpen = 0;
     GameState.live.scene = static_cast<int32_t>(scene);
@@ -33,7 +25,7 @@ bool RunGoto(PlaySession& session, const ScriptCommand& command, std::string& er
 // the bar without the pick-up sound and sparkle; fails with a full inventory.
 bool RunGive(PlaySession& session, const ScriptCommand& command, std::string& error) {
     int64_t item = 0;
-    if (!NeedsGame(session, command, error) ||
+    if (!NeedsStart(session, command, error) ||
         !ArgInt(session, command, 0, kFirstItemId, kLastItemId, item, error))
         return false;
     for (uint8_t& entry : GameState.live.inventory) {
