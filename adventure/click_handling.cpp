@@ -5,6 +5,7 @@
 #include "adventure/hotspots.h"
 #include "adventure/inventory.h"
 #include "adventure/inventory_rules.h"
+#include "adventure/player_sprite.h"
 #include "adventure/rules.h"
 #include "adventure/scene_builder.h"
 #include "adventure/sound_effects.h"
@@ -93,6 +94,7 @@ void RunNextStep() {
 }
 
 void ClickDrawingSurface() {
+    if (GameState.hoverStale) FindHoverUnderMouse();
     if (!IsBusy()) DispatchClick(GameState.hoverId);
     RunNextStep();
 }

@@ -2,7 +2,8 @@
 //
 // A click either dispatches or advances. When the game is idle (no step
 // pending, no message shown) the click is dispatched on the hotspot the last
-// frame found under the cursor (hoverId): the inventory bar's items, the game
+// frame found under the cursor (hoverId; after a mouse move no frame has
+// followed, the hover is found again first): the inventory bar's items, the game
 // menu, or the current scene's rules in its chapter file. Dispatch changes
 // flags at once and queues steps; it never builds a scene itself. Then, in
 // every case, the click runs the next pending step: scene first, then the

@@ -1,6 +1,7 @@
 // inventory_rules.cpp: picking items up from the bar and combining them.
 #include "adventure/inventory_rules.h"
 
+#include "adventure/code_dial.h"
 #include "adventure/inventory.h"
 #include "adventure/rules.h"
 
@@ -43,10 +44,13 @@ void PenOnPaper() {
     Queue({.to = Here(), .item = 223});
 }
 
-// The first look at the business card goes through the view in which the
-// gate's code is drawn; later looks show the plain card.
+// The first look at the business card settles the gate's code and goes
+// through the view that shows it first; later looks show the plain card. The
+// code is drawn here, at dispatch, so it never depends on a frame showing the
+// first view.
 void StudyBusinessCard() {
     if (P().businessCardStudied == 0) {
+        MakeDialCode();
         Queue({.to = 34, .text = 350});
         P().businessCardStudied = 1;
     }

@@ -2,6 +2,7 @@
 // the phone game.
 #include "adventure/phone_game.h"
 
+#include <charconv>
 #include <string>
 
 #include "adventure/hotspots.h"
@@ -32,6 +33,8 @@ constexpr int32_t kPlayerScene = 58;
 constexpr int32_t kRoomScene = 57;
 constexpr TextId kWonTexts[] = {39, 40, 41};
 constexpr TextId kLostText = 42;
+constexpr TextId kLostStatusText = 134;
+constexpr TextId kWonStatusText = 135;
 constexpr uint16_t kMallet = 232;
 constexpr uint8_t kMalletLent = 3;
 
@@ -47,6 +50,25 @@ int32_t OriginY() { return GameState.originY; }
 // "nepritel", looked up once per game rather than once per enemy.
 TPictureCollectionItem* enemyPicture = nullptr;
 
+// The status line under the picture: the score while the game runs, then
+// the result. Kept up to date here, where the score and the result change;
+// the overlay only draws it.
+void ShowStatus() {
+    std::string& line = GameState.shooterStatus;
+    switch (GameState.shooterResult) {
+    case 0: {
+        char digits[4];
+        auto [end, ec] = std::to_chars(digits, digits + sizeof digits, GameState.shooterScore);
+        (void)ec;  // a uint8_t always fits in three digits
+        line.assign(digits, end);
+        break;
+    }
+    case 1: GetText(kLostStatusText, line); break;
+    case 2: GetText(kWonStatusText, line); break;
+    default: line.clear(); break;
+    }
+}
+
 void FireShot() {
     DejPredmet("strela", GameState.rocketX - OriginX() + kShotOffsetX, kShotStartY, kShotId);
 }
@@ -55,6 +77,7 @@ void LoseGame() {
     GameState.shooterOver = 1;
     PlaySample(kHitSample);
     GameState.shooterResult = 1;
+    ShowStatus();
     Queue({.to = kGamerScene, .text = kLostText});
     QueueStep(kRoomScene, std::string(), 0, 0);
 }
@@ -62,6 +85,7 @@ void LoseGame() {
 void WinGame() {
     GameState.shooterOver = 1;
     GameState.shooterResult = 2;
+    ShowStatus();
     Queue({.to = kGamerScene, .text = kWonTexts[0]});
     Queue({.to = kPlayerScene, .text = kWonTexts[1]});
     Queue({.to = kGamerScene, .text = kWonTexts[2]});
@@ -97,6 +121,7 @@ void BuildPhoneGame() {
     GameState.shooterScore = 0;
     GameState.shooterResult = 0;
     GameState.shooterOver = 0;
+    ShowStatus();
 }
 
 TMobilnepritelSprite* dejmobilnepritele() {
@@ -148,6 +173,7 @@ void ShotCollision(TPredmet& probe, TSprite& other, bool& Done) {
     other.Dead();
     Done = false;
     ++GameState.shooterScore;
+    ShowStatus();
     PlaySample(kHitSample);
     if (GameState.shooterScore > kWinningScore && GameState.shooterOver == 0) WinGame();
 }

@@ -14,17 +14,22 @@ void TPlayerSprite::DoMove(int32_t MoveCount) {
     TImageSpriteEx::DoMove(MoveCount);
     X = static_cast<double>(GameState.mouseX) - kHalfCursor;
     Y = static_cast<double>(GameState.mouseY) - kHalfCursor;
-    GameState.hoverId = 0;
-    GameState.hoverLabel.clear();
-    GameState.hoverCursor = ckPointer;
-    FindHover();
-    if (!GameState.messageLines[0].empty() || GameState.live.scene == 5)
-        GameState.hoverCursor = ckHidden;
+    FindHoverUnderMouse();
     ShowCursorPicture();
 }
 
+void MouseMovedTo(int32_t x, int32_t y) {
+    GameState.mouseX = x;
+    GameState.mouseY = y;
+    GameState.hoverStale = true;
+}
+
 // Every record is tested; a later hit overwrites an earlier one.
-void TPlayerSprite::FindHover() const {
+void FindHoverUnderMouse() {
+    GameState.hoverId = 0;
+    GameState.hoverLabel.clear();
+    GameState.hoverCursor = ckPointer;
+    GameState.hoverStale = false;
     int64_t px = static_cast<int64_t>(GameState.mouseX) - GameState.originX;
     int64_t py = static_cast<int64_t>(GameState.mouseY) - GameState.originY;
     for (const TPomocnyObjekt& h : GameState.hotspots) {
@@ -34,6 +39,8 @@ void TPlayerSprite::FindHover() const {
         GameState.hoverId = static_cast<uint16_t>(h.id);
         GameState.hoverCursor = h.cursorKind;
     }
+    if (!GameState.messageLines[0].empty() || GameState.live.scene == 5)
+        GameState.hoverCursor = ckHidden;
 }
 
 void TPlayerSprite::ShowCursorPicture() {

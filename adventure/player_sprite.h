@@ -17,12 +17,21 @@
 // Its width and height are never changed, so every picture is drawn into the
 // 35x35 box. Collisions play no part in the cursor.
 //
-// Clicks are never hit-tested again: they act on the hoverId found here.
+// Clicks act on the hoverId found here, except that a click after a mouse
+// move that no frame has followed yet (a move and a click in one batch of
+// window events) first brings the hover up to date with the same test.
 #pragma once
 #include <cstdint>
 
 #include "adventure/picture_choice.h"
 #include "sprites/image_sprite.h"
+
+// Stores the mouse position; the hover follows in the next frame, or at the
+// next click if that comes first.
+void MouseMovedTo(int32_t x, int32_t y);
+
+// Steps 3 to 5 above: the hover state of the mouse point, from scratch.
+void FindHoverUnderMouse();
 
 class TPlayerSprite : public TImageSpriteEx {
 public:
@@ -36,7 +45,6 @@ protected:
     void DoMove(int32_t MoveCount) override;
 
 private:
-    void FindHover() const;
     void ShowCursorPicture();
 
     TPictureChoice choice_;

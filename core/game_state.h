@@ -215,6 +215,7 @@ struct TGameState {
     uint16_t hoverId = 0, originX = 0, originY = 0, selectedItem = 0;
     int32_t menuReturnScene = 0;      // 0 = no game running
     uint8_t hoverCursor = 0, messageLineCount = 0;
+    bool hoverStale = false;          // the mouse moved since the hover was found
 
     TLiveRecord live{};
     TSettingsBlock settings{};
@@ -225,6 +226,7 @@ struct TGameState {
     int32_t rocketX = 0;
     uint16_t shotTimer = 0, spawnTimer = 0;
     uint8_t spawnInterval = 0, shooterScore = 0, shooterResult = 0, shooterOver = 0;
+    std::string shooterStatus;        // the phone game's line: the score, then the result
 };
 
 extern TGameState GameState;

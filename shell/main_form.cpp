@@ -2,6 +2,7 @@
 #include "core/main_form.h"
 
 #include "adventure/click_handling.h"
+#include "adventure/player_sprite.h"
 
 #include "core/game_state.h"
 #include "shell/text_overlay.h"
@@ -68,14 +69,12 @@ void TMainForm::FormKeyUp(int32_t key) {
     if (key == VK_RETURN || key == VK_SPACE) DDrawClick();
 }
 
-// A click acts on the hotspot the last frame found under the cursor.
+// A click acts on the hotspot under the cursor: the one the last frame found,
+// or, after a move no frame has followed, the one under the new position.
 void TMainForm::DDrawClick() { ClickDrawingSurface(); }
 
 // The cursor catches up with the mouse in the next frame.
-void TMainForm::DDrawMouseMove(int32_t x, int32_t y) {
-    GameState.mouseX = x;
-    GameState.mouseY = y;
-}
+void TMainForm::DDrawMouseMove(int32_t x, int32_t y) { MouseMovedTo(x, y); }
 
 // Only the right button does anything on release: it drops a carried item.
 void TMainForm::DDrawMouseUp(TMouseButton button, int32_t, int32_t) {

@@ -8,10 +8,8 @@
 // corner (originX, originY) except the label, which follows the mouse.
 #include "shell/text_overlay.h"
 
-#include <charconv>
 #include <string_view>
 
-#include "adventure/code_dial.h"
 #include "shell/code_tables.h"
 #include "core/game_state.h"
 #include "core/main_form.h"
@@ -28,8 +26,6 @@ constexpr int32_t kLabelDrop = 15;          // the label hangs this far below th
 constexpr uint16_t kMessageCentreY = 311;   // the message block's middle line
 constexpr int32_t kCardFirstRowY = 50;
 constexpr int32_t kCardRowStep = 18;
-constexpr TextId kShooterLostText = 134;
-constexpr TextId kShooterWonText = 135;
 
 // The canvas font: set at the start of each frame and by the card tables.
 struct TCanvasFont {
@@ -85,30 +81,10 @@ void DrawMessage(TMainForm& form) {
     }
 }
 
-// The phone game's only text: the score while it runs, then the result. The
-// line is put into message line 0 just for drawing and emptied again, so no
-// message stays up in the game.
+// The phone game's only text, its status line, where a message would stand.
 void DrawShooterStatus(TMainForm& form) {
-    std::string& line = GameState.messageLines[0];
-    switch (GameState.shooterResult) {
-    case 0: {
-        char digits[4];
-        auto [end, ec] = std::to_chars(digits, digits + sizeof digits, GameState.shooterScore);
-        (void)ec;  // a uint8_t always fits in three digits
-        line.assign(digits, end);
-        break;
-    }
-    case 1:
-        GetText(kShooterLostText, line);
-        break;
-    case 2:
-        GetText(kShooterWonText, line);
-        break;
-    default:
-        break;
-    }
-    DrawMessageLine(form, static_cast<uint16_t>(GameState.originY + kMessageCentreY), 0);
-    line.clear();
+    DrawCentredLine(form, static_cast<uint16_t>(GameState.originY + kMessageCentreY),
+                    GameState.shooterStatus);
 }
 
 }  // namespace
@@ -121,7 +97,10 @@ void DrawOutlinedText(TMainForm& form, int32_t x, int32_t y, const std::string& 
 
 void DrawMessageLine(TMainForm& form, uint16_t y, int i) {
     if (i < 0 || i >= static_cast<int>(kMessageLineCount)) return;
-    const std::string& line = GameState.messageLines[i];
+    DrawCentredLine(form, y, GameState.messageLines[i]);
+}
+
+void DrawCentredLine(TMainForm& form, uint16_t y, const std::string& line) {
     const int32_t x = form.DDraw.SurfaceWidth() / 2 - CanvasTextWidth(form, line) / 2;
     DrawOutlinedText(form, x, y, line, kWhite);
 }
@@ -149,6 +128,5 @@ void DrawTextOverlay(TMainForm& form) {
     DrawMessage(form);
     const int32_t scene = CurrentScene();
     if (scene == 5) DrawShooterStatus(form);
-    if (scene == 34) MakeDialCode();
     if (scene == 34 || scene == 35) DrawBusinessCard(form);
 }

@@ -4,9 +4,8 @@
 // sprites are drawn and before the frame is presented. It draws, in this
 // order: the label under the cursor, the message lines, the phone game's
 // status line (scene 5) and the business card's number tables (scenes 34 and
-// 35, drawing a new code every frame while scene 34 shows). It reads the game
-// state and writes only the code (scene 34) and message line 0 (scene 5); it
-// also empties the scratch text, which holds nothing from one frame to the next.
+// 35). It only reads the game state; it empties the scratch text, which holds
+// nothing from one frame to the next.
 //
 // The helpers below draw with the overlay's current font (pixel height and
 // colour), which DrawTextOverlay resets to 15 px white at the start of every
@@ -27,6 +26,8 @@ void DrawOutlinedText(TMainForm& form, int32_t x, int32_t y, const std::string& 
 // Draws messageLines[i] centred on the drawing area at y, outlined, in white.
 // An i outside 0..2 draws nothing.
 void DrawMessageLine(TMainForm& form, uint16_t y, int i);
+// Draws `line` centred on the drawing area at y, outlined, in white.
+void DrawCentredLine(TMainForm& form, uint16_t y, const std::string& line);
 // The tables of the three code digits at x 73, 203 and 333 of the picture.
 void DrawBusinessCard(TMainForm& form);
 // The seven rows of the table of digit k at picture x, rows 18 px apart from

@@ -196,6 +196,7 @@ TEST_F(PhoneGame, TheHundredthHitGoesOnAndTheHundredAndFirstWins) {
     ShotAt(ox + 204, oy + 105);
     Frame();
     EXPECT_EQ(GameState.shooterScore, 100);
+    EXPECT_EQ(GameState.shooterStatus, "100");
     EXPECT_EQ(GameState.shooterOver, 0);
     EXPECT_TRUE(Queued().empty());
 
@@ -205,6 +206,8 @@ TEST_F(PhoneGame, TheHundredthHitGoesOnAndTheHundredAndFirstWins) {
     EXPECT_EQ(GameState.shooterScore, 101);
     EXPECT_EQ(GameState.shooterOver, 1);
     EXPECT_EQ(GameState.shooterResult, 2);
+    EXPECT_EQ(GameState.shooterStatus, Text(135));
+    EXPECT_TRUE(GameState.messageLines[0].empty());
     EXPECT_EQ(progress.gamerState, 3);
     const auto q = Queued();
     ASSERT_EQ(q.size(), 4u);
@@ -246,6 +249,7 @@ TEST_F(PhoneGame, AnEnemyOnTheLineGoesOnAndOnePixelPastLoses) {
     Frame(16);  // one pixel past it
     EXPECT_EQ(GameState.shooterOver, 1);
     EXPECT_EQ(GameState.shooterResult, 1);
+    EXPECT_EQ(GameState.shooterStatus, Text(134));
     EXPECT_EQ(progress.gamerState, 2);  // he may be asked again
     const auto q = Queued();
     ASSERT_EQ(q.size(), 2u);
@@ -310,6 +314,7 @@ TEST_F(PhoneGame, LeavingFreesEverySpriteAndComingBackStartsAFreshGame) {
     EXPECT_EQ(GameState.shooterOver, 0);
     EXPECT_EQ(GameState.shooterResult, 0);
     EXPECT_EQ(GameState.shooterScore, 0);
+    EXPECT_EQ(GameState.shooterStatus, "0");
     EXPECT_EQ(GameState.spawnInterval, kFirstSpawnInterval);
     EXPECT_TRUE(All<TMobilnepritelSprite>().empty());
     ASSERT_NE(Rocket(), nullptr);

@@ -10,9 +10,11 @@
 #include <memory>
 #include <thread>
 
+#include "adventure/scene_builder.h"
 #include "platform/event_loop.h"
 #include "core/game_state.h"
 #include "core/main_form.h"
+#include "tests/platform/sdl_events.h"
 
 namespace {
 class EventLoopTest : public ::testing::Test {
@@ -78,5 +80,25 @@ TEST_F(EventLoopTest, MouseMovesReachTheFormAndClosingTheWindowEnds) {
     EXPECT_TRUE(form->Closing());
     EXPECT_EQ(GameState.mouseX, 123);
     EXPECT_EQ(GameState.mouseY, 45);
+}
+
+// A quick move onto "New game" and a click in the same batch of events, with
+// no frame between them: the click acts on what is under the pointer now.
+TEST_F(EventLoopTest, AMoveAndAClickInOneBatchActOnTheNewPosition) {
+    GameState.live.scene = 4;
+    VykresliScenu();
+    form->TimerTimer(16);  // the hover of a frame with the mouse elsewhere
+    ASSERT_EQ(GameState.hoverId, 0);
+    const int32_t x = GameState.originX + 50, y = GameState.originY + 125;  // "New game"
+    SDL_Event batch[] = {Motion(x, y), ButtonUp(x, y)};
+    for (SDL_Event& e : batch) ASSERT_EQ(SDL_PushEvent(&e), 1);
+    SDL_Event quit{};
+    quit.type = SDL_QUIT;
+    ASSERT_EQ(SDL_PushEvent(&quit), 1);
+    const int presents = display.presentCount;
+    RunEventLoop(*form);
+    EXPECT_EQ(display.presentCount, presents);  // no frame ran in between
+    EXPECT_EQ(GameState.live.scene, 6);         // the opening narration began
+    EXPECT_EQ(GameState.live.inventory[0], 206);
 }
 }  // namespace

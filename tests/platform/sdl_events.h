@@ -23,3 +23,12 @@ inline SDL_Event Motion(int32_t x, int32_t y) {
     e.motion.y = y;
     return e;
 }
+
+inline SDL_Event ButtonUp(int32_t x, int32_t y, uint8_t button = SDL_BUTTON_LEFT) {
+    SDL_Event e{};
+    e.type = SDL_MOUSEBUTTONUP;
+    e.button.button = button;
+    e.button.x = x;
+    e.button.y = y;
+    return e;
+}
