@@ -110,12 +110,14 @@ void BuildMap() {
     if (P().bunkerFound == 0) Spot(156, 469, 199, 487, 217, ckPointer, 119);
 }
 
-// Back where the map was opened. A saved game whose byte names no scene of
-// the story (only a damaged file holds one) returns to the village stop.
+// Back where the map was opened. A saved game whose byte names no scene the
+// map can be opened in (only a damaged file holds one: no scene of the story,
+// the menu, the phone game or the map itself) returns to the village stop.
 void ClickMap(int32_t id) {
     if (id == 155) {
         const int32_t back = GameState.live.mapReturnScene;
-        Queue({.to = back != 54 && FindScene(back) != nullptr ? back : 24});
+        const bool valid = back != 4 && back != 5 && back != 54 && FindScene(back) != nullptr;
+        Queue({.to = valid ? back : 24});
     }
     if (id == 156 && Carried() == 0) {
         Queue({.text = 265});

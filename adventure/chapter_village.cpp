@@ -66,6 +66,7 @@ void BuildPark() {
 
 void ClickPark(int32_t id) {
     if (id == 90) Queue({.to = 36});
+    if (id == 90) P().cemeteryVisited = 1;  // nothing reads it; the record keeps it
     if (id == 91) Queue({.to = 39});
     if (id == 137 && Carried() == 0) {
         Queue({.text = 261});

@@ -10,7 +10,6 @@
 #include "adventure/inventory.h"
 #include "adventure/puzzle_values.h"
 #include "adventure/rules.h"
-#include "core/main_form.h"
 #include "core/game_state.h"
 #include "texts/texts.h"
 
@@ -101,6 +100,14 @@ constexpr TextId kRestoredText = 161, kSavedText = 162;
 constexpr uint8_t kClickSample = 3;
 constexpr int32_t kMenuScene = 4, kPhoneGameScene = 5;
 std::function<double()> saveClock;
+std::function<bool()> settingsWriter;
+
+// Said instead of "Game saved." when save.qzd could not be written (or could
+// not be read, and is then never written over): the slot holds the game only
+// until the program ends. Windows-1250, Czech then English.
+constexpr const char* kSavedForThisRunText[2] = {
+    "Ulo\x9Eeno jen do ukon\xE8en\xED hry: soubor save.qzd nelze pou\x9E\xEDt.",
+    "Saved only until you quit: the file save.qzd cannot be used."};
 
 bool IsGameScene(int32_t scene) { return scene >= 0 && FindScene(scene) != nullptr; }
 
@@ -149,6 +156,8 @@ double LocalTimeAsDays() {
 
 void SetSaveClock(std::function<double()> clock) { saveClock = std::move(clock); }
 
+void SetSettingsWriter(std::function<bool()> writer) { settingsWriter = std::move(writer); }
+
 namespace {
 void LoadSlot(int k) {
     const SaveSlot& slot = GameState.settings.slots[k];
@@ -165,9 +174,14 @@ void SaveIntoSlot(int k) {
     slot = GameState.live;
     slot.savedAt = saveClock ? saveClock() : LocalTimeAsDays();
     slot.scene = scene;
-    if (MainForm != nullptr && MainForm->OnSaveSettings) MainForm->OnSaveSettings();
+    const bool written = settingsWriter ? settingsWriter() : false;
     GameState.menuOpen = 0;
-    Queue({.to = scene, .text = kSavedText, .sound = kClickSample});
+    if (written) {
+        Queue({.to = scene, .text = kSavedText, .sound = kClickSample});
+    } else {
+        const bool english = GameState.settings.language == 1;
+        Queue({.to = scene, .sound = kClickSample, .literal = kSavedForThisRunText[english ? 1 : 0]});
+    }
 }
 }  // namespace
 

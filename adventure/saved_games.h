@@ -29,10 +29,13 @@ std::string FormatSlotStamp(double t);
 // does nothing and stays as it is, byte for byte.
 // Save list: the live record is copied into slot k, stamped with the local
 // date and time and the scene the menu was opened from (menuReturnScene);
-// the settings file is written through MainForm->OnSaveSettings, the menu
+// the settings file is written through the settings writer, the menu
 // closes and one step is queued: back to that scene, text 162 ("Game
-// saved."), sample 3. Without a running game (menuReturnScene 0) nothing
-// happens. The other five slots are not touched.
+// saved."), sample 3. When the file is not written (no writer, a write that
+// fails, or a save.qzd that could not be read and is kept as it is) the step
+// says instead that the game is saved only until the program ends. Without a
+// running game (menuReturnScene 0) nothing happens. The other five slots are
+// not touched.
 void ClickSlot(int k);
 
 // Whether a slot holds a game that can be played on: saved (savedAt not 0.0)
@@ -47,3 +50,7 @@ bool SlotCanBeLoaded(const SaveSlot& slot);
 // time of day): what a save is stamped with. Tests replace the clock.
 double LocalTimeAsDays();
 void SetSaveClock(std::function<double()> clock);  // empty: the local clock
+
+// Writes the settings and the six slots to "save.qzd"; true when the file
+// was written. Set by the shell at start-up.
+void SetSettingsWriter(std::function<bool()> writer);

@@ -15,7 +15,7 @@ const TProgress& Progress() { return GameState.live.progress; }
 // picture and leaves the current one.
 int32_t LanguageDigit() {
     uint8_t language = GameState.settings.language;
-    return language <= 2 ? language : -1;
+    return language <= 1 ? language : -1;  // 0 Czech, 1 English
 }
 
 bool IsSaveSlotId(uint16_t id) { return id >= 24 && id <= 29; }

@@ -40,6 +40,7 @@ SdlStartPanel::SdlStartPanel() : text_(EmbeddedPanelFontData()) {
 SdlStartPanel::~SdlStartPanel() {
     Close();
     if (busy_) SDL_FreeCursor(busy_);
+    if (hand_) SDL_FreeCursor(hand_);
 }
 
 TStartPanelHost SdlStartPanel::Host() {
@@ -104,7 +105,11 @@ bool SdlStartPanel::HandleEvent(TStartPanel& panel, const SDL_Event& e) {
     switch (e.type) {
         case SDL_QUIT: return false;
         case SDL_WINDOWEVENT: return e.window.event != SDL_WINDOWEVENT_CLOSE;
-        case SDL_MOUSEMOTION: panel.MouseMove(e.motion.x, e.motion.y); break;
+        case SDL_MOUSEMOTION:
+            panel.MouseMove(e.motion.x, e.motion.y);
+            if (panel.HandCursor() && !hand_) hand_ = SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_HAND);
+            SDL_SetCursor(panel.HandCursor() && hand_ ? hand_ : SDL_GetDefaultCursor());
+            break;
         case SDL_MOUSEBUTTONDOWN:
             if (e.button.button == SDL_BUTTON_LEFT) panel.MouseDown(e.button.x, e.button.y);
             break;

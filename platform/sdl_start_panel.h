@@ -54,6 +54,7 @@ private:
     // own surface, so showing it waits for no 3D driver to start.
     SDL_Surface* windowSurface_ = nullptr;
     SDL_Cursor* busy_ = nullptr;
+    SDL_Cursor* hand_ = nullptr;  // over the emblem
     bool failed_ = false;
 };
 

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "adventure/saved_games.h"
 #include "core/game_state.h"
 #include "core/main_form.h"
 #include "core/random.h"
@@ -28,7 +29,7 @@ bool IsButton(TPanelControl c) {
 }  // namespace
 
 TStartPanel::TStartPanel(TMainForm& form, TStartPanelHost host) : form_(form), host_(std::move(host)) {
-    form_.OnSaveSettings = [] { SaveSettings(); };
+    SetSettingsWriter([] { return SaveSettings(); });
 }
 
 void TStartPanel::FormCreate(uint32_t seed, const std::string& programDir,
@@ -180,6 +181,7 @@ void TStartPanel::Activate(TPanelControl control) {
 
 void TStartPanel::MouseMove(int32_t x, int32_t y) {
     if (!visible_) return;
+    hovered_ = ControlAt(x, y);
     if (openList_ != TPanelControl::None) {
         const int32_t entry = EntryAt(x, y);
         if (entry >= 0) highlighted_ = entry;

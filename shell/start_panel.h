@@ -59,8 +59,7 @@ public:
     static constexpr int32_t kWindowHeight = kHeight + 2;     // 270
     static constexpr const char* kApplicationTitle = "Varnoklet 3";
 
-    // Also hooks the form's OnSaveSettings (a game saved from the menu) to
-    // SaveSettings.
+    // Also makes SaveSettings the writer of a game saved from the menu.
     TStartPanel(TMainForm& form, TStartPanelHost host);
 
     // Window creation: seeds the random generator, sets programDir, chooses
@@ -113,6 +112,10 @@ public:
     int32_t HighlightedEntry() const { return highlighted_; }
     TPanelControl Pressed() const { return pressed_; }     // button held down, or None
     bool PressedInside() const { return pressedInside_; }
+    // The emblem is a link: under the mouse it shows the hand cursor and, as
+    // its hint, the name of the provider it opens.
+    bool HandCursor() const { return visible_ && hovered_ == TPanelControl::Logo; }
+    std::string Hint() const { return HandCursor() ? HostingProviderHost() : std::string(); }
 
 private:
     void ChooseEntry(TPanelControl list, int32_t index);
@@ -137,4 +140,5 @@ private:
     int32_t highlighted_ = -1;
     TPanelControl pressed_ = TPanelControl::None;
     bool pressedInside_ = false;
+    TPanelControl hovered_ = TPanelControl::None;  // the control under the mouse
 };

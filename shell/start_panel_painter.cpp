@@ -1,6 +1,7 @@
 // start_panel_painter.cpp: the start panel's pixels.
 #include "shell/start_panel_painter.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "graphics/image_catalogue.h"
@@ -14,6 +15,7 @@ constexpr uint16_t kShadow = RgbToRgb565(0x80, 0x80, 0x80);
 constexpr uint16_t kDark = RgbToRgb565(0x40, 0x40, 0x40);
 constexpr uint16_t kField = RgbToRgb565(0xFF, 0xFF, 0xFF);
 constexpr uint16_t kSelection = RgbToRgb565(0x0A, 0x24, 0x6A);
+constexpr uint16_t kHintFace = RgbToRgb565(0xFF, 0xFF, 0xE1);
 constexpr uint16_t kBlack = 0;
 constexpr uint32_t kTextColor = 0x000000;        // 0x00BBGGRR
 constexpr uint32_t kSelectedTextColor = 0xFFFFFF;
@@ -97,6 +99,21 @@ void TStartPanelPainter::Paint(const TStartPanel& panel, ITextRenderer& text, Su
     Frame(out, Bounds(3, 207, 422, 18), kShadow, kLight);  // the strip under the logo
     PaintControls(panel, text, out);
     PaintList(panel, text, out);
+    PaintHint(panel, text, out);
+}
+
+// The hint of the control under the mouse: a pale yellow box with a black
+// frame just above it, inside the window.
+void TStartPanelPainter::PaintHint(const TStartPanel& panel, ITextRenderer& text, Surface16& out) const {
+    const std::string hint = panel.Hint();
+    if (hint.empty()) return;
+    const TPanelRect under = TStartPanel::RectOf(TPanelControl::Logo);
+    const int32_t w = text.TextWidth(kTextHeight, hint) + 6, h = kTextHeight + 6;
+    const int32_t left = std::min(under.left, TStartPanel::kWindowWidth - w);
+    const TRect box = Bounds(left, under.top - h - 2, w, h);
+    out.FillRect(box, kHintFace);
+    Frame(out, box, kBlack, kBlack);
+    Label(text, out, box.Left + 3, box.Top, h + 2, hint, kTextColor);
 }
 
 void TStartPanelPainter::PaintControls(const TStartPanel& panel, ITextRenderer& text, Surface16& out) const {

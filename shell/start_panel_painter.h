@@ -34,6 +34,7 @@ private:
     void PaintControls(const TStartPanel& panel, ITextRenderer& text, Surface16& out) const;
     void PaintList(const TStartPanel& panel, ITextRenderer& text, Surface16& out) const;
     void PaintCombo(const TStartPanel& panel, ITextRenderer& text, Surface16& out, bool language) const;
+    void PaintHint(const TStartPanel& panel, ITextRenderer& text, Surface16& out) const;
 
     Surface16 logo_;
     Surface16 flags_[2];

@@ -241,10 +241,15 @@ TEST_F(ClickTest, TheMapRemembersWhereItWasOpened) {
     EXPECT_EQ(GameState.live.scene, 54);
     ClickOn(155);
     EXPECT_EQ(GameState.live.scene, 39);
-    GameState.live.mapReturnScene = 0;  // a damaged record: back to the stop
-    Build(54);
-    ClickOn(155);
-    EXPECT_EQ(GameState.live.scene, 24);
+    // A damaged record: no scene, the menu, the phone game, the map itself or
+    // an unknown scene all go back to the village stop.
+    for (uint8_t back : {0, 4, 5, 54, 250}) {
+        GameState.live.mapReturnScene = back;
+        Build(54);
+        ClickOn(155);
+        EXPECT_EQ(GameState.live.scene, 24) << int{back};
+        Click();
+    }
 }
 
 TEST_F(ClickTest, NewGameClearsTheGameButKeepsSlotsAndSettings) {

@@ -26,13 +26,17 @@ double Days(int64_t daysSince1899, int h, int m, int s) { return daysSince1899 +
 class SavedGamesTest : public GameTest {
 protected:
     int fileWrites = 0;
+    bool writable = true;
     void SetUp() override {
         GameTest::SetUp();
-        form.OnSaveSettings = [this] { ++fileWrites; };
+        SetSettingsWriter([this] {
+            ++fileWrites;
+            return writable;
+        });
         SetSaveClock([] { return Days(46362, 18, 28, 8); });  // Sunday 6 December 2026, 18:28:08
     }
     void TearDown() override {
-        form.OnSaveSettings = nullptr;
+        SetSettingsWriter(nullptr);
         SetSaveClock(nullptr);
     }
     // A game running in `scene` with the menu opened from it and a list shown.
@@ -123,6 +127,30 @@ TEST_F(SavedGamesTest, SavingThenLoadingReturnsToTheSceneWithTheSameInventoryAnd
     expected[12 + 5] = 2;  // saveMenuMode was 2 while saving
     EXPECT_EQ(after, expected);
     EXPECT_EQ(fileWrites, 1);  // loading writes nothing
+}
+
+// A save.qzd that cannot be written, or that could not be read and is kept
+// as it is, holds the game only for this run: the game says so, in both
+// languages, and the slot can still be loaded until the program ends.
+TEST_F(SavedGamesTest, ASaveTheFileDoesNotTakeSaysSoInsteadOfGameSaved) {
+    writable = false;
+    for (uint8_t language : {0, 1}) {
+        GameState.settings.language = language;
+        MenuFrom(10, 2);
+        ClickSpot(24);
+        EXPECT_EQ(fileWrites, language + 1);
+        EXPECT_EQ(GameState.live.scene, 10);
+        const std::string said = GameState.messageLines[0];
+        EXPECT_NE(said, Text(162));
+        EXPECT_NE(said.find("save.qzd"), std::string::npos) << said;
+        EXPECT_EQ(GameState.settings.slots[0].scene, 10);
+        ClickSpot(0);
+    }
+    EXPECT_TRUE(SlotCanBeLoaded(GameState.settings.slots[0]));
+    SetSettingsWriter(nullptr);  // no writer at all: nothing was written either
+    MenuFrom(10, 2);
+    ClickSpot(25);
+    EXPECT_NE(GameState.messageLines[0], Text(162));
 }
 
 TEST_F(SavedGamesTest, SavingTouchesNoOtherSlotAndNoSetting) {

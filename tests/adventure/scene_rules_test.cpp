@@ -83,6 +83,14 @@ TEST_F(RulesTest, BoardingNeedsTheTicketWhateverIsCarried) {
     ClickUntilIdle();
 }
 
+TEST_F(RulesTest, TheWalkFromTheParkMarksTheCemeteryVisited) {
+    Build(38);
+    ClickOn(90);
+    EXPECT_EQ(GameState.live.scene, 36);
+    EXPECT_EQ(progress.cemeteryVisited, 1);
+    EXPECT_TRUE(GameState.messageLines[0].empty());  // the walk itself tells nothing
+}
+
 // Progress states to sweep: a new game, everything done, and a spread of
 // small random values in every named entry (the language alternates).
 void SetSweepState(int variant) {

@@ -243,6 +243,30 @@ TEST_F(StartPanelTest, WwwOpensTheProvidersPageThenOursAndTheEmblemTheProvidersP
     EXPECT_EQ(platform.web.opened.size(), 3u);
 }
 
+// The emblem is a link: the hand cursor and the provider's name as its hint,
+// drawn over the logo; elsewhere neither.
+TEST_F(StartPanelTest, TheEmblemShowsTheHandCursorAndItsHint) {
+    Create();
+    TStartPanelPainter painter;
+    FixedTextRenderer text;
+    Surface16 plain, hinted;
+    panel->MouseMove(200, 60);
+    EXPECT_FALSE(panel->HandCursor());
+    EXPECT_EQ(panel->Hint(), "");
+    painter.Paint(*panel, text, plain);
+    panel->MouseMove(20, 184);
+    EXPECT_TRUE(panel->HandCursor());
+    EXPECT_EQ(panel->Hint(), HostingProviderHost());
+    painter.Paint(*panel, text, hinted);
+    const TPanelRect emblem = TStartPanel::RectOf(TPanelControl::Logo);
+    int changed = 0;
+    for (int32_t y = emblem.top - 20; y < emblem.top; ++y)
+        for (int32_t x = emblem.left; x < emblem.left + 40; ++x) changed += plain.Pixel(x, y) != hinted.Pixel(x, y);
+    EXPECT_GT(changed, 100);
+    panel->MouseMove(20, 150);
+    EXPECT_FALSE(panel->HandCursor());
+}
+
 TEST_F(StartPanelTest, StartHidesThePanelShowsTheBusyCursorAndEntersTheMenu) {
     Create();
     GameState.live.scene = 33;
@@ -351,6 +375,29 @@ TEST_F(StartPanelTest, AFileThatCannotBeWrittenLeavesTheSettingsInMemoryWithOneL
     EXPECT_EQ(GameState.settings.resolution, 3);
     EXPECT_EQ(panel->SoundsCaption(), "Sounds");
     EXPECT_LE(std::count(err.begin(), err.end(), '\n'), 1);
+}
+
+// A save.qzd that is there but cannot be read is never written over; the
+// first game saved in the run says it is kept only until the end.
+TEST_F(StartPanelTest, ASaveOverAnUnreadableFileSaysItIsNotWritten) {
+    fs::create_symlink("save.qzd", dir / "save.qzd");  // cannot be opened, not even by root
+    Create();
+    GameState.settings.language = 1;
+    ASSERT_TRUE(panel->Button1Click());
+    auto click = [&](int32_t id) {
+        GameState.hoverId = static_cast<uint16_t>(id);
+        form->DDrawClick();
+    };
+    click(15);  // new game, then through the narration
+    for (int i = 0; i < 5; ++i) click(0);
+    ASSERT_EQ(GameState.live.scene, 10);
+    click(20);  // the menu
+    click(17);  // the save list
+    click(24);
+    EXPECT_EQ(GameState.live.scene, 10);
+    EXPECT_NE(GameState.messageLines[0], Text(162));
+    EXPECT_NE(GameState.messageLines[0].find("save.qzd"), std::string::npos);
+    EXPECT_TRUE(fs::is_symlink(dir / "save.qzd"));
 }
 
 TEST_F(StartPanelTest, ThePainterDrawsThePanelItsPicturesAndTheOpenList) {
