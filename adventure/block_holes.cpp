@@ -10,7 +10,7 @@
 
 #include "adventure/inventory.h"
 #include "adventure/puzzle_values.h"
-#include "adventure/puzzles.h"
+#include "adventure/block_holes.h"
 #include "adventure/rules.h"
 
 namespace {

@@ -16,7 +16,7 @@
 #include <string>
 
 #include "adventure/inventory.h"
-#include "adventure/puzzles.h"
+#include "adventure/bunker_household.h"
 #include "adventure/rules.h"
 #include "adventure/step_queue.h"
 

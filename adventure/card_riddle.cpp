@@ -8,7 +8,7 @@
 #include <cstdint>
 
 #include "adventure/puzzle_values.h"
-#include "adventure/puzzles.h"
+#include "adventure/card_riddle.h"
 #include "adventure/rules.h"
 #include "core/random.h"
 

@@ -4,7 +4,8 @@
 #include "adventure/chapters.h"
 #include "adventure/inventory.h"
 #include "adventure/phone_game.h"
-#include "adventure/puzzles.h"
+#include "adventure/bunker_household.h"
+#include "adventure/code_dial.h"
 #include "adventure/rules.h"
 #include "adventure/scene_content.h"
 

@@ -3,7 +3,7 @@
 // tomb with its font and coffin.
 #include "adventure/chapters.h"
 #include "adventure/inventory.h"
-#include "adventure/puzzles.h"
+#include "adventure/stone_mechanism.h"
 #include "adventure/rules.h"
 #include "adventure/scene_content.h"
 

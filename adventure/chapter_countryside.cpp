@@ -9,7 +9,8 @@
 #include "adventure/chapters.h"
 #include "adventure/inventory.h"
 #include "adventure/puzzle_values.h"
-#include "adventure/puzzles.h"
+#include "adventure/block_holes.h"
+#include "adventure/picture_tiles.h"
 #include "adventure/rules.h"
 #include "adventure/scene_content.h"
 

@@ -3,7 +3,8 @@
 // toilet, the old local and his card table, and the pub's dialogue pictures.
 #include "adventure/chapters.h"
 #include "adventure/inventory.h"
-#include "adventure/puzzles.h"
+#include "adventure/card_riddle.h"
+#include "adventure/stone_mechanism.h"
 #include "adventure/rules.h"
 #include "adventure/scene_content.h"
 

@@ -1,4 +1,9 @@
-// chapters.h: the story's scenes, gathered chapter by chapter.
+// chapters.h: the story's scenes, gathered chapter by chapter, and the
+// lookup that finds a scene's entry (chapters.cpp).
+//
+// The chapter files have no headers of their own: each defines the one
+// entry point declared for it below (the menu chapter also the game-menu
+// strip), and only the lookup calls them.
 //
 // Each chapter file holds its scenes' builds (the hotspots, objects and state
 // a scene build adds) beside their click rules, so one hotspot id's
@@ -34,6 +39,15 @@ std::span<const TSceneEntry> CountrysideChapter();
 std::span<const TSceneEntry> VillageChapter();
 std::span<const TSceneEntry> CemeteryChapter();
 std::span<const TSceneEntry> BunkerChapter();
+
+// Adds the content of `scene` (called by VykresliScenu after the cursor and
+// the background exist and the origin is set, and before the game-menu strip
+// and the inventory bar are added). Hotspots and objects are created in the
+// chapter's order, each under its condition on GameState; the order matters
+// where spots overlap (the later record wins). Scenes without content get
+// nothing. Returns false for the scenes that show no inventory bar (the
+// titles 20, 21, 22 and the end 82), true otherwise.
+bool AddSceneContent(int32_t scene);
 
 // The entry of `scene` in any chapter, or nullptr.
 const TSceneEntry* FindScene(int32_t scene);

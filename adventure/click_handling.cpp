@@ -6,7 +6,6 @@
 #include "adventure/inventory.h"
 #include "adventure/inventory_rules.h"
 #include "adventure/player_sprite.h"
-#include "adventure/rules.h"
 #include "adventure/scene_builder.h"
 #include "adventure/sound_effects.h"
 #include "adventure/step_queue.h"
@@ -39,37 +38,6 @@ void RunStep(TSekvence& step) {
 }
 
 }  // namespace
-
-namespace {
-uint32_t missingTexts = 0;
-}
-
-// The text goes through one kept buffer, so queueing inside a frame (the
-// phone game's ending) allocates nothing once the texts were seen.
-void Queue(const TStep& step) {
-    static std::string text;
-    text.clear();
-    if (step.literal != nullptr) text = step.literal;
-    else if (step.text >= 0 && !GetTextIn(GameState.settings.language,
-                                          static_cast<TextId>(step.text), text))
-        ++missingTexts;
-    QueueStep(step.to, text, step.item, step.sound);
-}
-
-uint32_t MissingTextLookups() { return missingTexts; }
-
-int32_t Here() { return GameState.live.scene; }
-
-void PlayNow(uint8_t n) { PlaySample(n); }
-
-void WalkFirstTime(uint8_t& visited, int32_t scene, int32_t text) {
-    if (visited == 0) {
-        Queue({.to = scene, .text = text});
-        visited = 1;
-    } else {
-        Queue({.to = scene});
-    }
-}
 
 void DispatchClick(int32_t id) {
     if (id >= kFirstInventoryHotspot && id <= kLastInventoryHotspot) {

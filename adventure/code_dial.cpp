@@ -4,7 +4,6 @@
 #include <cstdint>
 
 #include "adventure/puzzle_values.h"
-#include "adventure/puzzles.h"
 #include "adventure/rules.h"
 #include "core/game_state.h"
 #include "core/random.h"

@@ -5,8 +5,13 @@
 // card shows); both views of the card then show the same code, and that is
 // the code the dial expects.
 #pragma once
+#include <cstdint>
 
 // Draws three digits, each uniformly from 1..9 with the game's generator,
 // drawing all three again until they differ, and stores them in the live
 // record's dialCode. Cannot fail.
 void MakeDialCode();
+
+// A click on the dial at the bunker gate (buttons 140..148 and the confirm
+// button 181), at dispatch like any rule.
+void PressDial(int32_t hotspotId);

@@ -8,12 +8,10 @@
 #include "adventure/hotspots.h"
 #include "adventure/picture_choice.h"
 #include "adventure/rules.h"
-#include "adventure/scene_builder.h"
 #include "adventure/scene_object.h"
 #include "adventure/sound_effects.h"
 #include "adventure/step_queue.h"
 #include "core/game_state.h"
-#include "core/main_form.h"
 #include "core/random.h"
 #include "sprites/block_recycler.h"
 #include "sprites/sprite_engine.h"
@@ -38,14 +36,31 @@ constexpr TextId kWonStatusText = 135;
 constexpr uint16_t kMallet = 232;
 constexpr uint8_t kMalletLent = 3;
 
-// Never destroyed: sprites may still be freed while the program ends.
+int32_t OriginX() { return GameState.originX; }
+int32_t OriginY() { return GameState.originY; }
+
+// One block store per sprite class (a store serves one size). Never
+// destroyed: sprites may still be freed while the program ends.
 TBlockRecycler& EnemyBlocks() {
     static TBlockRecycler& blocks = *new TBlockRecycler;
     return blocks;
 }
+TBlockRecycler& RocketBlocks() {
+    static TBlockRecycler& blocks = *new TBlockRecycler;
+    return blocks;
+}
+TBlockRecycler& ShotBlocks() {
+    static TBlockRecycler& blocks = *new TBlockRecycler;
+    return blocks;
+}
 
-int32_t OriginX() { return GameState.originX; }
-int32_t OriginY() { return GameState.originY; }
+// The picture `name` with its pattern size, at picture (x, y), Z 2.
+void Place(TImageSpriteEx& sprite, const std::string& name, int32_t x, int32_t y) {
+    SetPictureAndSize(sprite, name);
+    sprite.X = OriginX() + x;
+    sprite.Y = OriginY() + y;
+    sprite.SetZ(2);
+}
 
 // "nepritel", looked up once per game rather than once per enemy.
 TPictureCollectionItem* enemyPicture = nullptr;
@@ -69,9 +84,13 @@ void ShowStatus() {
     }
 }
 
-void FireShot() {
-    DejPredmet("strela", GameState.rocketX - OriginX() + kShotOffsetX, kShotStartY, kShotId);
+// The shot picture's name, kept so that firing allocates nothing.
+const std::string& ShotPicture() {
+    static const std::string name = "strela";
+    return name;
 }
+
+void FireShot() { MakeShot(GameState.rocketX - OriginX() + kShotOffsetX, kShotStartY); }
 
 void LoseGame() {
     GameState.shooterOver = 1;
@@ -95,6 +114,18 @@ void WinGame() {
 
 }  // namespace
 
+void* TRocketSprite::operator new(std::size_t size) { return RocketBlocks().Take(size); }
+
+void TRocketSprite::operator delete(void* block, std::size_t size) noexcept {
+    RocketBlocks().Give(block, size);
+}
+
+void* TShotSprite::operator new(std::size_t size) { return ShotBlocks().Take(size); }
+
+void TShotSprite::operator delete(void* block, std::size_t size) noexcept {
+    ShotBlocks().Give(block, size);
+}
+
 void* TMobilnepritelSprite::operator new(std::size_t size) { return EnemyBlocks().Take(size); }
 
 void TMobilnepritelSprite::operator delete(void* block, std::size_t size) noexcept {
@@ -112,8 +143,8 @@ void TMobilnepritelSprite::DoMove(int32_t MoveCount) {
 
 void BuildPhoneGame() {
     enemyPicture = FindPicture("nepritel");
-    DejPredmet("raketa", kRocketPictureX, kRocketPictureY, kRocketId);
-    AddHotspot(kRocketId, -OriginX(), -OriginY(), kWholeSurface, kWholeSurface, ckHidden,
+    Place(*new TRocketSprite(&SceneEngine()), "raketa", kRocketPictureX, kRocketPictureY);
+    AddHotspot(kPhoneGameSpot, -OriginX(), -OriginY(), kWholeSurface, kWholeSurface, ckHidden,
                std::string());
     GameState.shotTimer = kShotInterval;
     GameState.spawnTimer = 0;
@@ -124,8 +155,14 @@ void BuildPhoneGame() {
     ShowStatus();
 }
 
+TShotSprite* MakeShot(int32_t x, int32_t y) {
+    auto* shot = new TShotSprite(&SceneEngine());
+    Place(*shot, ShotPicture(), x, y);
+    return shot;
+}
+
 TMobilnepritelSprite* dejmobilnepritele() {
-    auto* enemy = new TMobilnepritelSprite(&MainForm->DXSpriteEngine.Engine());
+    auto* enemy = new TMobilnepritelSprite(&SceneEngine());
     enemy->Image = enemyPicture;
     enemy->X = OriginX() + kLaneLeft + Random(kEnemySpread);
     enemy->Y = OriginY() + kEnemyStartY;
@@ -139,14 +176,15 @@ TMobilnepritelSprite* dejmobilnepritele() {
     return enemy;
 }
 
-void MoveRocket(TPredmet& rocket) {
+void TRocketSprite::DoMove(int32_t MoveCount) {
+    TImageSpriteEx::DoMove(MoveCount);
     if (GameState.shooterOver != 0) return;
     int32_t x = GameState.mouseX;
     if (x < OriginX() + kLaneLeft) x = OriginX() + kLaneLeft;
     if (x > OriginX() + kLaneRight) x = OriginX() + kLaneRight;
     GameState.rocketX = x;
-    rocket.X = x;
-    rocket.Y = OriginY() + kRocketY;
+    X = x;
+    Y = OriginY() + kRocketY;
     if (GameState.shotTimer > kShotInterval) {
         FireShot();
         GameState.shotTimer = 0;
@@ -160,16 +198,19 @@ void MoveRocket(TPredmet& rocket) {
     }
 }
 
-void MoveShot(TPredmet& shot, int32_t MoveCount) {
-    if (GameState.shooterOver != 0) return;
-    shot.Y -= kShotSpeed * MoveCount;
-    if (shot.Y < OriginY() + kShotTopY) shot.Dead();
+void TShotSprite::DoMove(int32_t MoveCount) {
+    TImageSpriteEx::DoMove(MoveCount);
+    if (GameState.shooterOver == 0) {
+        Y -= kShotSpeed * MoveCount;
+        if (Y < OriginY() + kShotTopY) Dead();
+    }
+    Collision();
 }
 
-void ShotCollision(TPredmet& probe, TSprite& other, bool& Done) {
-    if (GameState.shooterOver != 0 || probe.id != kShotId) return;
+void TShotSprite::DoCollision(TSprite& other, bool& Done) {
+    if (GameState.shooterOver != 0) return;
     if (dynamic_cast<TMobilnepritelSprite*>(&other) == nullptr) return;
-    probe.Dead();
+    Dead();
     other.Dead();
     Done = false;
     ++GameState.shooterScore;

@@ -6,14 +6,13 @@
 // above the rocket loses. Either way the game freezes and hands the outcome
 // back to the story as queued steps, which the player clicks through.
 //
-// The pieces: the rocket (TPredmet id 30, "raketa") and its shots (TPredmet
-// id 31, "strela") whose per-frame behaviour TPredmet::DoMove hands to
-// MoveRocket and MoveShot; the hit handler TPredmet::DoCollision hands to
-// ShotCollision; the enemy class TMobilnepritelSprite ("nepritel") and its
-// spawner dejmobilnepritele. The game's counters live in GameState
-// (rocketX, shotTimer, spawnTimer, spawnInterval, shooterScore,
-// shooterResult, shooterOver); the status line under the picture is drawn by
-// the shell's text overlay.
+// The pieces, each a sprite class of this file with its own per-frame
+// behaviour: the rocket (TRocketSprite, "raketa"), which follows the mouse,
+// fires and spawns; its shots (TShotSprite, "strela"), which rise and score
+// hits; the enemies (TMobilnepritelSprite, "nepritel"). The game's counters
+// live in GameState (rocketX, shotTimer, spawnTimer, spawnInterval,
+// shooterScore, shooterResult, shooterOver, shooterStatus); the status line
+// under the picture is kept here and drawn by the shell's text overlay.
 //
 // Pace. Positions move by the frame's milliseconds (shots rise 0.1 px/ms,
 // enemies fall 0.05 px/ms), while firing and spawning count frames (a shot
@@ -31,10 +30,8 @@
 
 #include "sprites/image_sprite.h"
 
-class TPredmet;
-
-inline constexpr uint16_t kRocketId = 30;
-inline constexpr uint16_t kShotId = 31;
+// The hotspot over the whole surface while the game runs.
+inline constexpr int32_t kPhoneGameSpot = 30;
 
 // The game's geometry, relative to the picture's top-left corner (originX,
 // originY). The lane bounds rocketX; the rocket flies at kRocketY.
@@ -71,7 +68,34 @@ protected:
     void DoMove(int32_t MoveCount) override;
 };
 
-// Scene 5's content: the rocket at picture (35, 120), a hotspot 30 without
+// The rocket: follows the mouse within the lane, fires, spawns. Still once
+// the game is over.
+class TRocketSprite : public TImageSpriteEx {
+public:
+    explicit TRocketSprite(TSprite* parent) : TImageSpriteEx(parent) {}
+    static void* operator new(std::size_t size);
+    static void operator delete(void* block, std::size_t size) noexcept;
+
+protected:
+    void DoMove(int32_t MoveCount) override;
+};
+
+// A shot: rises, and is gone above the top line. Frozen once the game is
+// over. The only sprite of the game whose hits mean anything: a shot that
+// meets an enemy takes it and itself out of the game and scores (the 101st
+// hit wins); every hit once the game is over does nothing.
+class TShotSprite : public TImageSpriteEx {
+public:
+    explicit TShotSprite(TSprite* parent) : TImageSpriteEx(parent) {}
+    static void* operator new(std::size_t size);
+    static void operator delete(void* block, std::size_t size) noexcept;
+
+protected:
+    void DoCollision(TSprite& other, bool& Done) override;
+    void DoMove(int32_t MoveCount) override;
+};
+
+// Scene 5's content: the rocket at picture (35, 120), hotspot 30 without
 // label or cursor over the whole surface (so a click in the game lands on
 // nothing that acts), and the counters of a fresh game.
 void BuildPhoneGame();
@@ -80,12 +104,5 @@ void BuildPhoneGame();
 // spawn count. Returns it.
 TMobilnepritelSprite* dejmobilnepritele();
 
-// The rocket's frame (TPredmet id 30): follow the mouse within the lane,
-// fire, spawn. Nothing once the game is over.
-void MoveRocket(TPredmet& rocket);
-// A shot's frame (id 31): rise; gone above the top line. Frozen once over.
-void MoveShot(TPredmet& shot, int32_t MoveCount);
-// A hit found by `probe`'s collision pass: a shot that meets an enemy takes
-// it and itself out of the game and scores (the 101st hit wins). Anything
-// else, and every hit once the game is over, does nothing.
-void ShotCollision(TPredmet& probe, TSprite& other, bool& Done);
+// Creates a shot at picture (x, y) (Z 2, the picture's pattern size).
+TShotSprite* MakeShot(int32_t x, int32_t y);

@@ -1,6 +1,8 @@
 // picture_choice.cpp: per-frame picture names with lookups only on change.
 #include "adventure/picture_choice.h"
 
+#include "sprites/image_sprite.h"
+
 #include "core/main_form.h"
 
 void AppendDecimal(std::string& text, int32_t value) {
@@ -45,4 +47,10 @@ TPictureCollectionItem* NothingPicture() {
 TPictureCollectionItem* PictureOrNothing(const std::string& name) {
     TPictureCollectionItem* picture = FindPicture(name);
     return picture != nullptr ? picture : NothingPicture();
+}
+
+void SetPictureAndSize(TImageSpriteEx& sprite, const std::string& name) {
+    sprite.Image = PictureOrNothing(name);
+    sprite.Width = sprite.Image != nullptr ? sprite.Image->Width() : 0;
+    sprite.Height = sprite.Image != nullptr ? sprite.Image->Height() : 0;
 }

@@ -44,3 +44,8 @@ TPictureCollectionItem* PictureOrNothing(const std::string& name);
 
 // Appends decimal(value) to text without any allocation beyond text's own growth.
 void AppendDecimal(std::string& text, int32_t value);
+
+class TImageSpriteEx;
+// Gives a sprite the picture called `name` (the empty picture when the
+// catalogue has none) and that picture's pattern size.
+void SetPictureAndSize(TImageSpriteEx& sprite, const std::string& name);

@@ -6,7 +6,7 @@
 #include <cstdint>
 
 #include "adventure/puzzle_values.h"
-#include "adventure/puzzles.h"
+#include "adventure/picture_tiles.h"
 #include "adventure/rules.h"
 
 namespace {

@@ -106,7 +106,7 @@ std::function<bool()> settingsWriter;
 // not be read, and is then never written over): the slot holds the game only
 // until the program ends. Windows-1250, Czech then English.
 constexpr const char* kSavedForThisRunText[2] = {
-    "Ulo\x9Eeno jen do ukon\xE8en\xED hry: soubor save.qzd nelze pou\x9E\xEDt.",
+    "Ulo\x9E" "eno jen do ukon\xE8" "en\xED hry: soubor save.qzd nelze pou\x9E\xEDt.",
     "Saved only until you quit: the file save.qzd cannot be used."};
 
 bool IsGameScene(int32_t scene) { return scene >= 0 && FindScene(scene) != nullptr; }

@@ -5,8 +5,7 @@
 #include "adventure/inventory.h"
 #include "adventure/picture_choice.h"
 #include "adventure/player_sprite.h"
-#include "adventure/scene_catalogue.h"
-#include "adventure/scene_object.h"
+#include "adventure/chapters.h"
 #include "core/game_state.h"
 #include "core/main_form.h"
 #include "texts/texts.h"
@@ -17,17 +16,9 @@ constexpr int32_t kGameMenuStripHeight = 35;
 constexpr int32_t kGameMenuStripRight = 1024;
 constexpr uint16_t kGameMenuLabel = 133;
 
-// Gives a sprite the picture called `name` (the empty picture when the
-// catalogue has none) and that picture's pattern size.
-void SetPicture(TImageSpriteEx& sprite, const std::string& name) {
-    sprite.Image = PictureOrNothing(name);
-    sprite.Width = sprite.Image != nullptr ? sprite.Image->Width() : 0;
-    sprite.Height = sprite.Image != nullptr ? sprite.Image->Height() : 0;
-}
-
 void CreateCursor(TSpriteEngine& engine) {
     auto* cursor = new TPlayerSprite(&engine);
-    SetPicture(*cursor, "img2");
+    SetPictureAndSize(*cursor, "img2");
     cursor->SetZ(5);
 }
 
@@ -60,22 +51,12 @@ void AddGameMenuStrip() {
 
 }  // namespace
 
-TPredmet* DejPredmet(const std::string& name, int32_t x, int32_t y, uint16_t id) {
-    auto* object = new TPredmet(&MainForm->DXSpriteEngine.Engine());
-    SetPicture(*object, name);
-    object->X = GameState.originX + x;
-    object->Y = GameState.originY + y;
-    object->SetZ(2);
-    object->id = id;
-    return object;
-}
-
 void VykresliScenu() {
     const int32_t scene = GameState.live.scene;
     if (scene < 0 || MainForm == nullptr) return;
     GameState.hoverId = 0;
     FreeAllHotspots();
-    TSpriteEngine& engine = MainForm->DXSpriteEngine.Engine();
+    TSpriteEngine& engine = SceneEngine();
     engine.Clear();
     engine.X = 0;
     engine.Y = 0;

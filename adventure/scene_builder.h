@@ -1,8 +1,8 @@
-// scene_builder.h: building the current scene (`VykresliScenu`), creating
-// scene objects (`DejPredmet`) and the background sprite `TPozadi`.
+// scene_builder.h: building the current scene (`VykresliScenu`) and the
+// background sprite `TPozadi`.
 //
 // A scene is one 535x270 picture "scena" + number centred on the drawing
-// surface, the hotspots of the scene catalogue (scene_catalogue.h), its
+// surface, the hotspots of the scene catalogue (chapters.h), its
 // objects, the game-menu strip and the inventory bar. VykresliScenu throws
 // all of it away and builds it anew from GameState; nothing of a scene
 // survives a rebuild except what GameState holds.
@@ -19,9 +19,8 @@
 #include <cstdint>
 #include <string>
 
+#include "adventure/scene_object.h"
 #include "sprites/image_sprite.h"
-
-class TPredmet;
 
 inline constexpr int32_t kScenePictureWidth = 535;
 inline constexpr int32_t kScenePictureHeight = 270;
@@ -44,8 +43,3 @@ public:
 //  10. the inventory bar unless the menu is open or the scene hides it;
 //  11. selectedItem 0, hoverCursor 1, hoverLabel empty.
 void VykresliScenu();
-
-// Creates a scene object: picture `name` at (originX + x, originY + y), Z 2,
-// the picture's pattern size, the given id. Returns the object (callers may
-// ignore it). A name the catalogue lacks gives an object without picture.
-TPredmet* DejPredmet(const std::string& name, int32_t x, int32_t y, uint16_t id);

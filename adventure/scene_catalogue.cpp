@@ -1,10 +1,4 @@
-// scene_catalogue.cpp: building a scene's content and routing its clicks to
-// the chapter that owns the scene; the scene-building vocabulary.
-#include "adventure/scene_catalogue.h"
-
-#include <array>
-
-#include "adventure/chapters.h"
+// scene_catalogue.cpp: the scene-building vocabulary.
 #include "adventure/hotspots.h"
 #include "adventure/scene_builder.h"
 #include "adventure/scene_content.h"
@@ -32,26 +26,3 @@ std::string InLanguage(const char* stem) {
 
 int32_t SurfaceLeft() { return -int32_t{GameState.originX}; }
 int32_t SurfaceTop() { return -int32_t{GameState.originY}; }
-
-const TSceneEntry* FindScene(int32_t scene) {
-    using Chapter = std::span<const TSceneEntry> (*)();
-    static constexpr std::array<Chapter, 6> kChapters = {
-        MenuChapter, StationChapter, CountrysideChapter,
-        VillageChapter, CemeteryChapter, BunkerChapter};
-    for (Chapter chapter : kChapters)
-        for (const TSceneEntry& entry : chapter())
-            if (entry.scene == scene) return &entry;
-    return nullptr;
-}
-
-bool AddSceneContent(int32_t scene) {
-    const TSceneEntry* entry = FindScene(scene);
-    if (entry == nullptr) return true;
-    if (entry->build != nullptr) entry->build();
-    return entry->showsBar;
-}
-
-void DispatchSceneClick(int32_t scene, int32_t id) {
-    const TSceneEntry* entry = FindScene(scene);
-    if (entry != nullptr && entry->click != nullptr) entry->click(id);
-}

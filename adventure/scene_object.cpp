@@ -1,9 +1,9 @@
 // scene_object.cpp: the per-frame picture choice of the scene objects.
 #include "adventure/scene_object.h"
 
-#include "adventure/phone_game.h"
 #include "adventure/puzzle_values.h"
 #include "core/game_state.h"
+#include "core/main_form.h"
 #include "sprites/block_recycler.h"
 
 namespace {
@@ -34,13 +34,21 @@ void TPredmet::operator delete(void* block, std::size_t size) noexcept {
     ObjectBlocks().Give(block, size);
 }
 
-void TPredmet::DoCollision(TSprite& other, bool& Done) { ShotCollision(*this, other, Done); }
+TSpriteEngine& SceneEngine() { return MainForm->DXSpriteEngine.Engine(); }
+
+TPredmet* DejPredmet(const std::string& name, int32_t x, int32_t y, uint16_t id) {
+    auto* object = new TPredmet(&SceneEngine());
+    SetPictureAndSize(*object, name);
+    object->X = GameState.originX + x;
+    object->Y = GameState.originY + y;
+    object->SetZ(2);
+    object->id = id;
+    return object;
+}
 
 void TPredmet::DoMove(int32_t MoveCount) {
     TImageSpriteEx::DoMove(MoveCount);
-    if (id == kRocketId) MoveRocket(*this);
-    else if (id == kShotId) MoveShot(*this, MoveCount);
-    else if (ChoosePicture()) {
+    if (ChoosePicture()) {
         if (TPictureCollectionItem* item = choice_.Item()) Image = item;
     }
     if (IsOpenSaveSlot()) {
@@ -50,9 +58,6 @@ void TPredmet::DoMove(int32_t MoveCount) {
         Width = Image->Width();
         Height = Image->Height();
     }
-    // Only the shot reacts to a hit; for every other object the pass would
-    // call a handler that does nothing, so it is not run at all.
-    if (id == kShotId) Collision();
 }
 
 bool TPredmet::IsOpenSaveSlot() const {

@@ -2,7 +2,7 @@
 //
 // Menu entries, save-slot thumbnails, puzzle tiles, stone buttons, cards,
 // dial digits and items still lying in a scene are TPredmet sprites (Z 2),
-// created only by DejPredmet (scene_builder.h) and freed by the next scene
+// created only by DejPredmet (below) and freed by the next scene
 // build. An object decides nothing about the story: every frame it looks at
 // GameState and the hover state and picks the picture that shows the current
 // state, so puzzles drawn by the build keep up with the player's clicks
@@ -11,11 +11,9 @@
 // spaces, though a scene often gives an object the id of the spot over it.
 //
 // The per-frame move, in order: the animation step (objects never animate),
-// the picture choice by id, the size (the picture's pattern size; 68x34 for a
-// save slot while the save/load list is open), then a collision pass with the
-// object as the probe. The rocket (id 30) and its shots (id 31) are the
-// phone game's (phone_game.h): their move is the game's, and only a shot
-// reacts to hits.
+// the picture choice by id, then the size (the picture's pattern size; 68x34
+// for a save slot while the save/load list is open). Objects play no part in
+// collisions as probes.
 //
 // A picture name the catalogue does not hold (only a damaged saved game can
 // ask for one) keeps the object's current picture; a save slot whose scene
@@ -23,6 +21,7 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
+#include <string>
 
 #include "adventure/picture_choice.h"
 #include "sprites/image_sprite.h"
@@ -39,8 +38,6 @@ public:
     static void operator delete(void* block, std::size_t size) noexcept;
 
 protected:
-    // Hits matter only to the phone game's shot (ShotCollision).
-    void DoCollision(TSprite& other, bool& Done) override;
     void DoMove(int32_t MoveCount) override;
 
 private:
@@ -51,3 +48,11 @@ private:
 
     TPictureChoice choice_;
 };
+
+// Creates a scene object: picture `name` at (originX + x, originY + y), Z 2,
+// the picture's pattern size, the given id. Returns the object (callers may
+// ignore it). A name the catalogue lacks gives an object without picture.
+TPredmet* DejPredmet(const std::string& name, int32_t x, int32_t y, uint16_t id);
+
+// The sprite engine every scene's sprites live in.
+TSpriteEngine& SceneEngine();

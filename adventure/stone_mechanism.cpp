@@ -10,7 +10,7 @@
 
 #include "adventure/inventory.h"
 #include "adventure/puzzle_values.h"
-#include "adventure/puzzles.h"
+#include "adventure/stone_mechanism.h"
 #include "adventure/rules.h"
 #include "core/random.h"
 

@@ -158,8 +158,7 @@ void FillPhoneGame() {
         phoneSprites.emplace_back(enemy, enemy->Y);
     }
     for (int i = 0; i < 58; ++i) {
-        TSprite* shot = DejPredmet("strela", kLaneLeft + 20 + 34 * (i % 6), kShotStartY - 2 - (i / 6) * 9,
-                                   kShotId);
+        TSprite* shot = MakeShot(kLaneLeft + 20 + 34 * (i % 6), kShotStartY - 2 - (i / 6) * 9);
         phoneSprites.emplace_back(shot, shot->Y);
     }
 }

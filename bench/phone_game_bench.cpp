@@ -61,7 +61,7 @@ struct PhoneGameScene {
         for (int i = 0; i < shots; ++i) {
             const int32_t x = kLaneLeft + 20 + kColumnPitch * (i % kColumns);
             const int32_t y = kShotStartY - 2 - (i / kColumns) * 9;
-            Keep(DejPredmet("strela", x, y, kShotId));
+            Keep(MakeShot(x, y));
         }
         GameState.mouseX = ox + 250;
         GameState.mouseY = oy + 200;

@@ -6,9 +6,15 @@
 # include each other and the libraries link in one direction only. Fails with
 # every offending include listed.
 #
+# Inside adventure/ the files must not include each other in a cycle either:
+# a file's unit is its name without the extension (x.h with x.cpp), and unit
+# X depends on unit Y when a file of X includes "adventure/Y.h". A cycle of
+# such units fails the check, listed unit by unit.
+#
 #   0 graphics, texts     1 sprites     2 core     3 adventure
 #   4 shell (start-up, overlay, saves, start panel)
 #   5 platform (the only code that includes SDL)     6 tools
+cmake_policy(SET CMP0057 NEW)
 set(_floors graphics 0 texts 0 sprites 1 core 2 adventure 3 shell 4 platform 5 tools 6)
 
 function(_floor_of folder out)
@@ -51,6 +57,61 @@ foreach(_i RANGE 0 ${_last} 2)
     endforeach()
   endforeach()
 endforeach()
+
+# Peels off the units that depend on no unit left; what remains sits on a
+# cycle or leads into one.
+function(_unit_cycles folder out)
+  file(GLOB _files ${SOURCE_DIR}/${folder}/*.h ${SOURCE_DIR}/${folder}/*.cpp)
+  set(_units "")
+  foreach(_file ${_files})
+    get_filename_component(_u ${_file} NAME_WE)
+    list(APPEND _units ${_u})
+    file(STRINGS ${_file} _incs REGEX "^[ \t]*#[ \t]*include[ \t]+\"${folder}/[a-z_0-9]+\\.h\"")
+    foreach(_inc ${_incs})
+      string(REGEX REPLACE ".*\"${folder}/([a-z_0-9]+)\\.h\".*" "\\1" _t "${_inc}")
+      if(NOT _t STREQUAL _u)
+        list(APPEND _deps_${_u} ${_t})
+      endif()
+    endforeach()
+  endforeach()
+  list(REMOVE_DUPLICATES _units)
+  set(_left ${_units})
+  set(_peeled TRUE)
+  while(_peeled)
+    set(_peeled FALSE)
+    foreach(_u ${_left})
+      set(_free TRUE)
+      foreach(_d ${_deps_${_u}})
+        if(_d IN_LIST _left)
+          set(_free FALSE)
+        endif()
+      endforeach()
+      if(_free)
+        list(REMOVE_ITEM _left ${_u})
+        set(_peeled TRUE)
+      endif()
+    endforeach()
+  endwhile()
+  set(_cycles "")
+  foreach(_u ${_left})
+    set(_on "")
+    foreach(_d ${_deps_${_u}})
+      if(_d IN_LIST _left)
+        list(APPEND _on ${_d})
+      endif()
+    endforeach()
+    list(REMOVE_DUPLICATES _on)
+    list(JOIN _on " " _on)
+    list(APPEND _cycles "${folder}/${_u} includes ${_on}")
+  endforeach()
+  set(${out} "${_cycles}" PARENT_SCOPE)
+endfunction()
+
+_unit_cycles(adventure _cycles)
+if(_cycles)
+  list(JOIN _cycles "\n  " _text)
+  message(FATAL_ERROR "Files of adventure/ that include each other in a cycle (or lead into one):\n  ${_text}")
+endif()
 
 if(_faults)
   list(JOIN _faults "\n  " _text)

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "adventure/inventory.h"
-#include "adventure/puzzles.h"
+#include "adventure/bunker_household.h"
 #include "adventure/step_queue.h"
 #include "tests/adventure/game_fixture.h"
 

@@ -45,18 +45,12 @@ protected:
         enemy->Y = y;
         return enemy;
     }
-    TPredmet* ShotAt(int32_t x, int32_t y) { return DejPredmet("strela", x - ox, y - oy, kShotId); }
-    TPredmet* Rocket() {
-        for (TPredmet* p : All<TPredmet>())
-            if (p->id == kRocketId) return p;
-        return nullptr;
+    TShotSprite* ShotAt(int32_t x, int32_t y) { return MakeShot(x - ox, y - oy); }
+    TRocketSprite* Rocket() {
+        const auto rockets = All<TRocketSprite>();
+        return rockets.empty() ? nullptr : rockets[0];
     }
-    std::vector<TPredmet*> Shots() {
-        std::vector<TPredmet*> shots;
-        for (TPredmet* p : All<TPredmet>())
-            if (p->id == kShotId) shots.push_back(p);
-        return shots;
-    }
+    std::vector<TShotSprite*> Shots() { return All<TShotSprite>(); }
     static std::vector<QueuedStep> Queued() {
         std::vector<QueuedStep> out;
         for (const auto& s : GameState.steps)
@@ -140,7 +134,7 @@ TEST_F(PhoneGame, FiresInTheSecondFrameThenEverySeventeenthAndSpawnsFasterDownTo
 
 TEST_F(PhoneGame, ShotsRiseByTimeAndVanishAboveTheTopLine) {
     HoldFire();
-    TPredmet* shot = ShotAt(ox + 180, oy + kShotStartY);
+    TShotSprite* shot = ShotAt(ox + 180, oy + kShotStartY);
     Frame(100);
     EXPECT_DOUBLE_EQ(shot->Y, oy + kShotStartY - 10.0);
     shot->Y = oy + kShotTopY + 0.5;
@@ -271,7 +265,7 @@ TEST_F(PhoneGame, AfterTheEndNothingMovesSpawnsOrScoresButEnemiesStillAnimate) {
     form.DDrawMouseMove(ox + 200, 300);
     Frame();
     auto* enemy = EnemyAt(ox + 300, oy + 60);
-    TPredmet* frozenShot = ShotAt(ox + 304, oy + 120);
+    TShotSprite* frozenShot = ShotAt(ox + 304, oy + 120);
     LoseQuickly();
     ASSERT_EQ(GameState.shooterOver, 1);
     const int32_t sprites = engine.AllCount();

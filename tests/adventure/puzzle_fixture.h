@@ -5,7 +5,12 @@
 #include <string>
 #include <vector>
 
-#include "adventure/puzzles.h"
+#include "adventure/block_holes.h"
+#include "adventure/bunker_household.h"
+#include "adventure/card_riddle.h"
+#include "adventure/code_dial.h"
+#include "adventure/picture_tiles.h"
+#include "adventure/stone_mechanism.h"
 #include "adventure/step_queue.h"
 #include "tests/adventure/game_fixture.h"
 

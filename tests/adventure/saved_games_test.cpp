@@ -143,6 +143,7 @@ TEST_F(SavedGamesTest, ASaveTheFileDoesNotTakeSaysSoInsteadOfGameSaved) {
         const std::string said = GameState.messageLines[0];
         EXPECT_NE(said, Text(162));
         EXPECT_NE(said.find("save.qzd"), std::string::npos) << said;
+        EXPECT_EQ(said.rfind(language == 0 ? "Ulo\x9E" "eno jen" : "Saved only", 0), 0u) << said;
         EXPECT_EQ(GameState.settings.slots[0].scene, 10);
         ClickSpot(0);
     }

@@ -1,0 +1,14 @@
+// bunker_household.h: the three companions, the water valve and the shower in the bunker.
+//
+// A puzzle runs at dispatch, like any rule: the chapter file routes a click
+// on its hotspot here whatever is carried, and the puzzle decides what the
+// carried item means. It changes GameState, may play a sample at once and
+// queues steps.
+#pragma once
+#include <cstdint>
+
+// Bunker household: the three companions (162..164), the water valve (168)
+// and the shower (169).
+void ClickCompanion(int32_t hotspotId);
+void ClickValve();
+void ClickShower();
