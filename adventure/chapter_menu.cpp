@@ -8,14 +8,14 @@
 #include "adventure/rules.h"
 #include "adventure/saved_games.h"
 #include "adventure/scene_content.h"
-#include "core/main_form.h"
+#include "adventure/game_window.h"
 
 namespace {
 
 // ---- Scene 4: the game menu -------------------------------------------------
 
 void BuildMenu() {
-    GameState.menuOpen = 1;
+    GameState.ui.menuOpen = 1;
     P().saveMenuMode = 0;
     Object("menu10", 35, 120, 15);
     Blank(15, 35, 120, 105, 134, ckPointer);
@@ -33,14 +33,14 @@ void BuildMenu() {
     Object("empty", 438, 165, 29);
     Object("saveload", 268, 113, 23);
     Object(InLanguage("podtitul"), 269, 57, 0);
-    if (GameState.menuReturnScene != 0)
+    if (GameState.ui.menuReturnScene != 0)
         Spot(kGameMenuStripId, SurfaceLeft(), SurfaceTop(), 1024, 35 + SurfaceTop(), ckRight, 50);
 }
 
 // The saved-game part of the record is cleared; the settings and the six
 // slots stay. The opening narration runs over four pictures.
 void NewGame() {
-    GameState.menuOpen = 0;
+    GameState.ui.menuOpen = 0;
     ClearSavedGame(GameState.live);
     GameState.live.inventory[0] = 206;
     GameState.live.inventory[1] = 205;
@@ -64,7 +64,7 @@ void ToggleLoadList() {
 
 // Saving needs a game to save: without one the button only closes a list.
 void ToggleSaveList() {
-    if (P().saveMenuMode != 2 && GameState.menuReturnScene != 0) {
+    if (P().saveMenuMode != 2 && GameState.ui.menuReturnScene != 0) {
         P().saveMenuMode = 2;
         PlayNow(3);
         ShowSlotHotspots();
@@ -80,7 +80,7 @@ void ClickMenu(int32_t id) {
         case 15: NewGame(); break;
         case 16: ToggleLoadList(); break;
         case 17: ToggleSaveList(); break;
-        case 19: if (MainForm != nullptr) MainForm->Close(); break;
+        case 19: if (GameWindow() != nullptr) GameWindow()->CloseWindow(); break;
         case 24: case 25: case 26: case 27: case 28: case 29:
             ClickSlot(id - kFirstSlotHotspotId);
             break;
@@ -111,15 +111,15 @@ constexpr TSceneEntry kScenes[] = {
 
 // The strip opens the menu from a game; in the menu it goes back to the game.
 void ClickGameMenuStrip() {
-    if (GameState.menuOpen == 1 && GameState.menuReturnScene != 0) {
-        GameState.menuOpen = 0;
-        Queue({.to = GameState.menuReturnScene});
+    if (GameState.ui.menuOpen == 1 && GameState.ui.menuReturnScene != 0) {
+        GameState.ui.menuOpen = 0;
+        Queue({.to = GameState.ui.menuReturnScene});
         PlayNow(3);
         return;
     }
-    GameState.menuReturnScene = GameState.live.scene;
+    GameState.ui.menuReturnScene = GameState.live.scene;
     PlayNow(3);
-    GameState.menuOpen = 1;
+    GameState.ui.menuOpen = 1;
     Queue({.to = 4});
 }
 

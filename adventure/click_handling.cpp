@@ -52,23 +52,23 @@ void DispatchClick(int32_t id) {
 }
 
 void RunNextStep() {
-    for (TSekvence& step : GameState.steps) {
+    for (TSekvence& step : GameState.ui.steps) {
         if (!step.pending) continue;
         RunStep(step);
         return;
     }
     ClearSteps();
-    GameState.messageLines[0].clear();
+    GameState.ui.messageLines[0].clear();
 }
 
 void ClickDrawingSurface() {
-    if (GameState.hoverStale) FindHoverUnderMouse();
-    if (!IsBusy()) DispatchClick(GameState.hoverId);
+    if (GameState.ui.hoverStale) FindHoverUnderMouse();
+    if (!IsBusy()) DispatchClick(GameState.ui.hoverId);
     RunNextStep();
 }
 
 void RightButtonUp() {
     if (IsBusy()) return;
-    if (GameState.selectedItem != 0) PlaySample(kClickSample);
-    GameState.selectedItem = 0;
+    if (GameState.ui.selectedItem != 0) PlaySample(kClickSample);
+    GameState.ui.selectedItem = 0;
 }

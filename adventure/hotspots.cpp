@@ -5,7 +5,7 @@
 
 void AddHotspot(int32_t id, int32_t left, int32_t top, int32_t right, int32_t bottom,
                 uint8_t cursorKind, const std::string& label) {
-    for (TPomocnyObjekt& h : GameState.hotspots) {
+    for (TPomocnyObjekt& h : GameState.ui.hotspots) {
         if (h.id != 0) continue;
         h.left = left;
         h.top = top;
@@ -19,7 +19,7 @@ void AddHotspot(int32_t id, int32_t left, int32_t top, int32_t right, int32_t bo
 }
 
 void RemoveHotspot(int32_t id) {
-    for (TPomocnyObjekt& h : GameState.hotspots)
+    for (TPomocnyObjekt& h : GameState.ui.hotspots)
         if (h.id == id) h.id = 0;
 }
 
@@ -28,5 +28,5 @@ void RemoveSlotHotspots() {
 }
 
 void FreeAllHotspots() {
-    for (TPomocnyObjekt& h : GameState.hotspots) h.id = 0;
+    for (TPomocnyObjekt& h : GameState.ui.hotspots) h.id = 0;
 }

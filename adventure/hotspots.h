@@ -1,6 +1,6 @@
 // hotspots.h: the hotspot table of the current scene and its operations.
 //
-// A scene's pointable spots live in GameState.hotspots, a fixed table of 26
+// A scene's pointable spots live in GameState.ui.hotspots, a fixed table of 26
 // TPomocnyObjekt records (game_state.h). Rectangles are in picture
 // coordinates (relative to originX/originY) and inclusive on all four edges;
 // id 0 marks a free record. The cursor tests the whole table every frame and

@@ -4,9 +4,10 @@
 #include <cstring>
 
 #include "adventure/hotspots.h"
+#include "adventure/scene_object.h"
 #include "adventure/sound_effects.h"
 #include "core/game_state.h"
-#include "core/main_form.h"
+#include "sprites/sprite_engine.h"
 #include "core/random.h"
 #include "sprites/particle_sprite.h"
 #include "texts/texts.h"
@@ -39,7 +40,7 @@ int32_t RandomSign() { return Random(2) == 0 ? -1 : 1; }
 
 void CreateParticles(int32_t x, int32_t y) {
     TPictureCollectionItem* part = FindPicture("part");
-    TSpriteEngine& engine = MainForm->DXSpriteEngine.Engine();
+    TSpriteEngine& engine = SceneEngine();
     for (int32_t n = 0; n < kParticleCount; ++n) {
         auto* p = new TParticleSprite(&engine);
         p->Image = part;
@@ -75,21 +76,21 @@ std::string ItemName(uint16_t item) {
 
 void TInv::DoMove(int32_t MoveCount) {
     TImageSpriteEx::DoMove(MoveCount);
-    if (item == GameState.selectedItem || GameState.menuOpen != 0) choice_.Want("nic");
+    if (item == GameState.ui.selectedItem || GameState.ui.menuOpen != 0) choice_.Want("nic");
     else choice_.Want("inv", item);
     Image = choice_.Item("nic");
 }
 
 void DejInv(uint16_t item, bool withEffect) {
     const int32_t i = FirstIndexOf(item);
-    auto* bar = new TInv(&MainForm->DXSpriteEngine.Engine());
+    auto* bar = new TInv(&SceneEngine());
     AddHotspot(item, kBarSlotWidth * i, kBarSpotTop, kBarSlotWidth * i + kBarSlotWidth,
                kBarSpotBottom, ckPointer, ItemName(item));
     std::string name = "inv";
     AppendDecimal(name, item);
     bar->Image = PictureOrNothing(name);
-    bar->X = GameState.originX + kBarSlotWidth * i;
-    bar->Y = GameState.originY + kBarSpriteTop;
+    bar->X = GameState.ui.originX + kBarSlotWidth * i;
+    bar->Y = GameState.ui.originY + kBarSpriteTop;
     bar->SetZ(3);
     bar->item = item;
     if (bar->Image != nullptr) {
@@ -98,8 +99,8 @@ void DejInv(uint16_t item, bool withEffect) {
     }
     if (!withEffect) return;
     PlaySample(kPickUpSample);
-    CreateParticles(GameState.originX + kBarSlotWidth * i + bar->Width / 2,
-                    GameState.originY + kParticleTop);
+    CreateParticles(GameState.ui.originX + kBarSlotWidth * i + bar->Width / 2,
+                    GameState.ui.originY + kParticleTop);
 }
 
 void RebuildInventory() {

@@ -10,7 +10,7 @@ namespace {
 constexpr int32_t kPhoneGameScene = 5;
 
 void Select(uint16_t clicked) {
-    uint16_t& carried = GameState.selectedItem;
+    uint16_t& carried = GameState.ui.selectedItem;
     if (clicked == carried) {
         carried = 0;
         PlayNow(3);
@@ -69,7 +69,7 @@ void OpenMap() {
 void ClickInventoryItem(uint16_t clicked) {
     if (GameState.live.scene == kPhoneGameScene) return;
     Select(clicked);
-    const uint16_t carried = GameState.selectedItem;
+    const uint16_t carried = GameState.ui.selectedItem;
     if (Pair(clicked, carried, 219, 220) || Pair(clicked, carried, 220, 219)) MagnetOnString();
     if (Pair(clicked, carried, 201, 222)) PenOnPaper();
     if (Pair(clicked, carried, 226, 225)) {

@@ -36,8 +36,8 @@ constexpr TextId kWonStatusText = 135;
 constexpr uint16_t kMallet = 232;
 constexpr uint8_t kMalletLent = 3;
 
-int32_t OriginX() { return GameState.originX; }
-int32_t OriginY() { return GameState.originY; }
+int32_t OriginX() { return GameState.ui.originX; }
+int32_t OriginY() { return GameState.ui.originY; }
 
 // One block store per sprite class (a store serves one size). Never
 // destroyed: sprites may still be freed while the program ends.
@@ -62,18 +62,19 @@ void Place(TImageSpriteEx& sprite, const std::string& name, int32_t x, int32_t y
     sprite.SetZ(2);
 }
 
-// "nepritel", looked up once per game rather than once per enemy.
+// "nepritel", looked up once per game rather than once per enemy; forgotten
+// whenever the catalogue is loaded again.
 TPictureCollectionItem* enemyPicture = nullptr;
 
 // The status line under the picture: the score while the game runs, then
 // the result. Kept up to date here, where the score and the result change;
 // the overlay only draws it.
 void ShowStatus() {
-    std::string& line = GameState.shooterStatus;
-    switch (GameState.shooterResult) {
+    std::string& line = GameState.phone.shooterStatus;
+    switch (GameState.phone.shooterResult) {
     case 0: {
         char digits[4];
-        auto [end, ec] = std::to_chars(digits, digits + sizeof digits, GameState.shooterScore);
+        auto [end, ec] = std::to_chars(digits, digits + sizeof digits, GameState.phone.shooterScore);
         (void)ec;  // a uint8_t always fits in three digits
         line.assign(digits, end);
         break;
@@ -90,20 +91,20 @@ const std::string& ShotPicture() {
     return name;
 }
 
-void FireShot() { MakeShot(GameState.rocketX - OriginX() + kShotOffsetX, kShotStartY); }
+void FireShot() { MakeShot(GameState.phone.rocketX - OriginX() + kShotOffsetX, kShotStartY); }
 
 void LoseGame() {
-    GameState.shooterOver = 1;
+    GameState.phone.shooterOver = 1;
     PlaySample(kHitSample);
-    GameState.shooterResult = 1;
+    GameState.phone.shooterResult = 1;
     ShowStatus();
     Queue({.to = kGamerScene, .text = kLostText});
     QueueStep(kRoomScene, std::string(), 0, 0);
 }
 
 void WinGame() {
-    GameState.shooterOver = 1;
-    GameState.shooterResult = 2;
+    GameState.phone.shooterOver = 1;
+    GameState.phone.shooterResult = 2;
     ShowStatus();
     Queue({.to = kGamerScene, .text = kWonTexts[0]});
     Queue({.to = kPlayerScene, .text = kWonTexts[1]});
@@ -134,11 +135,11 @@ void TMobilnepritelSprite::operator delete(void* block, std::size_t size) noexce
 
 void TMobilnepritelSprite::DoMove(int32_t MoveCount) {
     TImageSpriteEx::DoMove(MoveCount);
-    if (GameState.shooterResult == 0) {
+    if (GameState.phone.shooterResult == 0) {
         Y += kEnemySpeed * MoveCount;
         if (GameState.live.scene != 5) Dead();
     }
-    if (Y > OriginY() + kLossLineY && GameState.shooterOver == 0) LoseGame();
+    if (Y > OriginY() + kLossLineY && GameState.phone.shooterOver == 0) LoseGame();
 }
 
 void BuildPhoneGame() {
@@ -146,14 +147,16 @@ void BuildPhoneGame() {
     Place(*new TRocketSprite(&SceneEngine()), "raketa", kRocketPictureX, kRocketPictureY);
     AddHotspot(kPhoneGameSpot, -OriginX(), -OriginY(), kWholeSurface, kWholeSurface, ckHidden,
                std::string());
-    GameState.shotTimer = kShotInterval;
-    GameState.spawnTimer = 0;
-    GameState.spawnInterval = kFirstSpawnInterval;
-    GameState.shooterScore = 0;
-    GameState.shooterResult = 0;
-    GameState.shooterOver = 0;
+    GameState.phone.shotTimer = kShotInterval;
+    GameState.phone.spawnTimer = 0;
+    GameState.phone.spawnInterval = kFirstSpawnInterval;
+    GameState.phone.shooterScore = 0;
+    GameState.phone.shooterResult = 0;
+    GameState.phone.shooterOver = 0;
     ShowStatus();
 }
+
+void ForgetPhoneGamePictures() { enemyPicture = nullptr; }
 
 TShotSprite* MakeShot(int32_t x, int32_t y) {
     auto* shot = new TShotSprite(&SceneEngine());
@@ -163,13 +166,14 @@ TShotSprite* MakeShot(int32_t x, int32_t y) {
 
 TMobilnepritelSprite* dejmobilnepritele() {
     auto* enemy = new TMobilnepritelSprite(&SceneEngine());
+    if (enemyPicture == nullptr) enemyPicture = FindPicture("nepritel");
     enemy->Image = enemyPicture;
     enemy->X = OriginX() + kLaneLeft + Random(kEnemySpread);
     enemy->Y = OriginY() + kEnemyStartY;
     enemy->SetZ(2);
     enemy->Width = kEnemySize;
     enemy->Height = kEnemySize;
-    GameState.spawnTimer = 0;
+    GameState.phone.spawnTimer = 0;
     enemy->AnimCount = enemy->Image != nullptr ? enemy->Image->PatternCount() : 0;
     enemy->AnimLooped = true;
     enemy->AnimSpeed = kEnemyAnimSpeed;
@@ -178,29 +182,29 @@ TMobilnepritelSprite* dejmobilnepritele() {
 
 void TRocketSprite::DoMove(int32_t MoveCount) {
     TImageSpriteEx::DoMove(MoveCount);
-    if (GameState.shooterOver != 0) return;
-    int32_t x = GameState.mouseX;
+    if (GameState.phone.shooterOver != 0) return;
+    int32_t x = GameState.ui.mouseX;
     if (x < OriginX() + kLaneLeft) x = OriginX() + kLaneLeft;
     if (x > OriginX() + kLaneRight) x = OriginX() + kLaneRight;
-    GameState.rocketX = x;
+    GameState.phone.rocketX = x;
     X = x;
     Y = OriginY() + kRocketY;
-    if (GameState.shotTimer > kShotInterval) {
+    if (GameState.phone.shotTimer > kShotInterval) {
         FireShot();
-        GameState.shotTimer = 0;
+        GameState.phone.shotTimer = 0;
     } else {
-        ++GameState.shotTimer;
+        ++GameState.phone.shotTimer;
     }
-    ++GameState.spawnTimer;
-    if (GameState.spawnTimer >= GameState.spawnInterval) {
+    ++GameState.phone.spawnTimer;
+    if (GameState.phone.spawnTimer >= GameState.phone.spawnInterval) {
         dejmobilnepritele();
-        if (GameState.spawnInterval > kFastestSpawnInterval) --GameState.spawnInterval;
+        if (GameState.phone.spawnInterval > kFastestSpawnInterval) --GameState.phone.spawnInterval;
     }
 }
 
 void TShotSprite::DoMove(int32_t MoveCount) {
     TImageSpriteEx::DoMove(MoveCount);
-    if (GameState.shooterOver == 0) {
+    if (GameState.phone.shooterOver == 0) {
         Y -= kShotSpeed * MoveCount;
         if (Y < OriginY() + kShotTopY) Dead();
     }
@@ -208,13 +212,13 @@ void TShotSprite::DoMove(int32_t MoveCount) {
 }
 
 void TShotSprite::DoCollision(TSprite& other, bool& Done) {
-    if (GameState.shooterOver != 0) return;
+    if (GameState.phone.shooterOver != 0) return;
     if (dynamic_cast<TMobilnepritelSprite*>(&other) == nullptr) return;
     Dead();
     other.Dead();
     Done = false;
-    ++GameState.shooterScore;
+    ++GameState.phone.shooterScore;
     ShowStatus();
     PlaySample(kHitSample);
-    if (GameState.shooterScore > kWinningScore && GameState.shooterOver == 0) WinGame();
+    if (GameState.phone.shooterScore > kWinningScore && GameState.phone.shooterOver == 0) WinGame();
 }

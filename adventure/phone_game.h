@@ -104,5 +104,10 @@ void BuildPhoneGame();
 // spawn count. Returns it.
 TMobilnepritelSprite* dejmobilnepritele();
 
+// Forgets the enemy picture looked up when the game was built, which a
+// reloaded picture catalogue would leave pointing at a freed picture; the
+// next build of the game looks it up again.
+void ForgetPhoneGamePictures();
+
 // Creates a shot at picture (x, y) (Z 2, the picture's pattern size).
 TShotSprite* MakeShot(int32_t x, int32_t y);

@@ -1,9 +1,10 @@
 // picture_choice.cpp: per-frame picture names with lookups only on change.
 #include "adventure/picture_choice.h"
 
+#include "adventure/game_window.h"
+#include "graphics/image_catalogue.h"
 #include "sprites/image_sprite.h"
 
-#include "core/main_form.h"
 
 void AppendDecimal(std::string& text, int32_t value) {
     char digits[12];
@@ -34,9 +35,11 @@ TPictureCollectionItem* TPictureChoice::Item(std::string_view fallback) {
 }
 
 TPictureCollectionItem* FindPicture(const std::string& name) {
-    if (MainForm == nullptr) return nullptr;
-    int32_t index = MainForm->ImageList.IndexOf(name);
-    return index < 0 ? nullptr : &MainForm->ImageList.Items(index);
+    IGameWindow* window = GameWindow();
+    if (window == nullptr) return nullptr;
+    TPictureCollection& pictures = window->PictureCatalogue();
+    const int32_t index = pictures.IndexOf(name);
+    return index < 0 ? nullptr : &pictures.Items(index);
 }
 
 TPictureCollectionItem* NothingPicture() {

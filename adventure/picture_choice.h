@@ -3,7 +3,7 @@
 // Scene objects, bar items and the cursor rebuild the name of the picture
 // they should show in every frame ("tlac" + 2, "inv" + 205, ...). TPictureChoice
 // builds that name in a buffer it keeps and looks it up in the catalogue
-// (MainForm->ImageList) only when the name differs from the last one, so a
+// (the window's picture catalogue) only when the name differs from the last one, so a
 // frame allocates nothing and searches nothing while nothing changes.
 //
 // A name the catalogue does not hold resolves to nullptr; callers then keep

@@ -12,40 +12,40 @@ void TPlayerSprite::DoCollision(TSprite&, bool&) {}
 
 void TPlayerSprite::DoMove(int32_t MoveCount) {
     TImageSpriteEx::DoMove(MoveCount);
-    X = static_cast<double>(GameState.mouseX) - kHalfCursor;
-    Y = static_cast<double>(GameState.mouseY) - kHalfCursor;
+    X = static_cast<double>(GameState.ui.mouseX) - kHalfCursor;
+    Y = static_cast<double>(GameState.ui.mouseY) - kHalfCursor;
     FindHoverUnderMouse();
     ShowCursorPicture();
 }
 
 void MouseMovedTo(int32_t x, int32_t y) {
-    GameState.mouseX = x;
-    GameState.mouseY = y;
-    GameState.hoverStale = true;
+    GameState.ui.mouseX = x;
+    GameState.ui.mouseY = y;
+    GameState.ui.hoverStale = true;
 }
 
 // Every record is tested; a later hit overwrites an earlier one.
 void FindHoverUnderMouse() {
-    GameState.hoverId = 0;
-    GameState.hoverLabel.clear();
-    GameState.hoverCursor = ckPointer;
-    GameState.hoverStale = false;
-    int64_t px = static_cast<int64_t>(GameState.mouseX) - GameState.originX;
-    int64_t py = static_cast<int64_t>(GameState.mouseY) - GameState.originY;
-    for (const TPomocnyObjekt& h : GameState.hotspots) {
+    GameState.ui.hoverId = 0;
+    GameState.ui.hoverLabel.clear();
+    GameState.ui.hoverCursor = ckPointer;
+    GameState.ui.hoverStale = false;
+    int64_t px = static_cast<int64_t>(GameState.ui.mouseX) - GameState.ui.originX;
+    int64_t py = static_cast<int64_t>(GameState.ui.mouseY) - GameState.ui.originY;
+    for (const TPomocnyObjekt& h : GameState.ui.hotspots) {
         if (h.id == 0) continue;
         if (px < h.left || px > h.right || py < h.top || py > h.bottom) continue;
-        GameState.hoverLabel = h.label;
-        GameState.hoverId = static_cast<uint16_t>(h.id);
-        GameState.hoverCursor = h.cursorKind;
+        GameState.ui.hoverLabel = h.label;
+        GameState.ui.hoverId = static_cast<uint16_t>(h.id);
+        GameState.ui.hoverCursor = h.cursorKind;
     }
-    if (!GameState.messageLines[0].empty() || GameState.live.scene == 5)
-        GameState.hoverCursor = ckHidden;
+    if (!GameState.ui.messageLines[0].empty() || GameState.live.scene == 5)
+        GameState.ui.hoverCursor = ckHidden;
 }
 
 void TPlayerSprite::ShowCursorPicture() {
-    uint8_t kind = GameState.hoverCursor;
-    uint16_t carried = GameState.selectedItem;
+    uint8_t kind = GameState.ui.hoverCursor;
+    uint16_t carried = GameState.ui.selectedItem;
     switch (kind) {
         case ckHidden: choice_.Want("nic"); break;
         case ckPointer:

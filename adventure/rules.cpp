@@ -26,6 +26,8 @@ void Queue(const TStep& step) {
 
 uint32_t MissingTextLookups() { return missingTexts; }
 
+void ForgetMissingTextLookups() { missingTexts = 0; }
+
 int32_t Here() { return GameState.live.scene; }
 
 void PlayNow(uint8_t n) { PlaySample(n); }

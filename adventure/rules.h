@@ -32,13 +32,15 @@ void Queue(const TStep& step);
 // How many queued steps named a text the table has no entry for (the step
 // then shows nothing). Always 0 in a sound game; tests and the soak check it.
 uint32_t MissingTextLookups();
+// Starts that count again from 0.
+void ForgetMissingTextLookups();
 
 // The scene the player was in when the click was dispatched ("→here"), so a
 // sequence that first shows another scene still comes back to this one.
 int32_t Here();
 
 // The item carried on the cursor (0 = none) as the rule sees it.
-inline uint16_t Carried() { return GameState.selectedItem; }
+inline uint16_t Carried() { return GameState.ui.selectedItem; }
 
 // The progress bytes of the running game.
 inline TProgress& P() { return GameState.live.progress; }

@@ -163,19 +163,19 @@ void LoadSlot(int k) {
     const SaveSlot& slot = GameState.settings.slots[k];
     if (!SlotCanBeLoaded(slot)) return;
     GameState.live = slot;
-    GameState.menuOpen = 0;
+    GameState.ui.menuOpen = 0;
     Queue({.to = slot.scene, .text = kRestoredText, .sound = kClickSample});
 }
 
 void SaveIntoSlot(int k) {
-    const int32_t scene = GameState.menuReturnScene;
+    const int32_t scene = GameState.ui.menuReturnScene;
     if (scene == 0) return;
     SaveSlot& slot = GameState.settings.slots[k];
     slot = GameState.live;
     slot.savedAt = saveClock ? saveClock() : LocalTimeAsDays();
     slot.scene = scene;
     const bool written = settingsWriter ? settingsWriter() : false;
-    GameState.menuOpen = 0;
+    GameState.ui.menuOpen = 0;
     if (written) {
         Queue({.to = scene, .text = kSavedText, .sound = kClickSample});
     } else {

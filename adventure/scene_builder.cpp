@@ -7,7 +7,8 @@
 #include "adventure/player_sprite.h"
 #include "adventure/chapters.h"
 #include "core/game_state.h"
-#include "core/main_form.h"
+#include "sprites/sprite_engine.h"
+#include "adventure/game_window.h"
 #include "texts/texts.h"
 
 namespace {
@@ -24,10 +25,10 @@ void CreateCursor(TSpriteEngine& engine) {
 
 // Centres the picture on the drawing surface (halving rounds toward zero).
 void CentrePicture() {
-    const int32_t w = MainForm->DDraw.SurfaceWidth();
-    const int32_t h = MainForm->DDraw.SurfaceHeight();
-    GameState.originX = static_cast<uint16_t>(w / 2 - (kScenePictureWidth / 2));
-    GameState.originY = static_cast<uint16_t>(h / 2 - (kScenePictureHeight / 2));
+    const int32_t w = GameWindow()->DrawingWidth();
+    const int32_t h = GameWindow()->DrawingHeight();
+    GameState.ui.originX = static_cast<uint16_t>(w / 2 - (kScenePictureWidth / 2));
+    GameState.ui.originY = static_cast<uint16_t>(h / 2 - (kScenePictureHeight / 2));
 }
 
 void CreateBackground(TSpriteEngine& engine, int32_t scene) {
@@ -39,12 +40,12 @@ void CreateBackground(TSpriteEngine& engine, int32_t scene) {
     background->Width = kScenePictureWidth;
     background->Height = kScenePictureHeight;
     CentrePicture();
-    background->X = GameState.originX;
-    background->Y = GameState.originY;
+    background->X = GameState.ui.originX;
+    background->Y = GameState.ui.originY;
 }
 
 void AddGameMenuStrip() {
-    const int32_t x = GameState.originX, y = GameState.originY;
+    const int32_t x = GameState.ui.originX, y = GameState.ui.originY;
     AddHotspot(kGameMenuStripId, -x, -y, kGameMenuStripRight, kGameMenuStripHeight - y,
                ckGameMenu, Text(kGameMenuLabel));
 }
@@ -53,8 +54,8 @@ void AddGameMenuStrip() {
 
 void VykresliScenu() {
     const int32_t scene = GameState.live.scene;
-    if (scene < 0 || MainForm == nullptr) return;
-    GameState.hoverId = 0;
+    if (scene < 0 || GameWindow() == nullptr) return;
+    GameState.ui.hoverId = 0;
     FreeAllHotspots();
     TSpriteEngine& engine = SceneEngine();
     engine.Clear();
@@ -63,9 +64,9 @@ void VykresliScenu() {
     CreateCursor(engine);
     CreateBackground(engine, scene);
     const bool showBar = AddSceneContent(scene);
-    if (GameState.menuOpen == 0 && scene != 5) AddGameMenuStrip();
-    if (GameState.menuOpen == 0 && showBar) RebuildInventory();
-    GameState.selectedItem = 0;
-    GameState.hoverCursor = ckPointer;
-    GameState.hoverLabel.clear();
+    if (GameState.ui.menuOpen == 0 && scene != 5) AddGameMenuStrip();
+    if (GameState.ui.menuOpen == 0 && showBar) RebuildInventory();
+    GameState.ui.selectedItem = 0;
+    GameState.ui.hoverCursor = ckPointer;
+    GameState.ui.hoverLabel.clear();
 }

@@ -24,5 +24,5 @@ std::string InLanguage(const char* stem) {
     return stem + suffix;
 }
 
-int32_t SurfaceLeft() { return -int32_t{GameState.originX}; }
-int32_t SurfaceTop() { return -int32_t{GameState.originY}; }
+int32_t SurfaceLeft() { return -int32_t{GameState.ui.originX}; }
+int32_t SurfaceTop() { return -int32_t{GameState.ui.originY}; }

@@ -3,7 +3,8 @@
 
 #include "adventure/puzzle_values.h"
 #include "core/game_state.h"
-#include "core/main_form.h"
+#include "sprites/sprite_engine.h"
+#include "adventure/game_window.h"
 #include "sprites/block_recycler.h"
 
 namespace {
@@ -34,13 +35,13 @@ void TPredmet::operator delete(void* block, std::size_t size) noexcept {
     ObjectBlocks().Give(block, size);
 }
 
-TSpriteEngine& SceneEngine() { return MainForm->DXSpriteEngine.Engine(); }
+TSpriteEngine& SceneEngine() { return GameWindow()->SceneSprites(); }
 
 TPredmet* DejPredmet(const std::string& name, int32_t x, int32_t y, uint16_t id) {
     auto* object = new TPredmet(&SceneEngine());
     SetPictureAndSize(*object, name);
-    object->X = GameState.originX + x;
-    object->Y = GameState.originY + y;
+    object->X = GameState.ui.originX + x;
+    object->Y = GameState.ui.originY + y;
     object->SetZ(2);
     object->id = id;
     return object;
@@ -68,7 +69,7 @@ bool TPredmet::IsOpenSaveSlot() const {
 static void ChooseMenuEntry(TPictureChoice& choice, uint16_t id, int entry, bool canLight) {
     static constexpr const char* kUnlit[] = {"", "menu1", "menu2", "menu3", "menu4", "menu5"};
     static constexpr const char* kLit[] = {"", "menu1x", "menu2x", "menu3x", "menu4x", "menu5x"};
-    bool lit = canLight && GameState.hoverId == id;
+    bool lit = canLight && GameState.ui.hoverId == id;
     choice.Want(lit ? kLit[entry] : kUnlit[entry], LanguageDigit());
 }
 
@@ -77,7 +78,7 @@ bool TPredmet::ChoosePicture() {
     switch (id) {
         case 15: ChooseMenuEntry(choice_, id, 1, true); return true;
         case 16: ChooseMenuEntry(choice_, id, 2, true); return true;
-        case 17: ChooseMenuEntry(choice_, id, 3, GameState.menuReturnScene != 0); return true;
+        case 17: ChooseMenuEntry(choice_, id, 3, GameState.ui.menuReturnScene != 0); return true;
         case 19: ChooseMenuEntry(choice_, id, 5, true); return true;
         case 23: choice_.Want(p.saveMenuMode != 0 ? "saveload" : "nic"); return true;
         case 24: case 25: case 26: case 27: case 28: case 29:

@@ -2,13 +2,15 @@
 #include "adventure/sound_effects.h"
 
 #include "core/game_state.h"
-#include "core/main_form.h"
+#include "adventure/game_window.h"
+#include "core/sound_library.h"
 
 void PlaySample(uint8_t i) {
     constexpr uint8_t kLastSample = 11;
-    if (GameState.settings.soundOn == 0 || i == 0 || i > kLastSample || MainForm == nullptr) return;
-    ISoundLibrary& sound = MainForm->Sound;
-    uint32_t channel = sound.SampleGetChannel(MainForm->soundHandles[i]);
+    IGameWindow* window = GameWindow();
+    if (GameState.settings.soundOn == 0 || i == 0 || i > kLastSample || window == nullptr) return;
+    ISoundLibrary& sound = window->SoundOutput();
+    uint32_t channel = sound.SampleGetChannel(window->SampleHandle(i));
     sound.ChannelSetAttributes(channel, -1, 255, 0);
     sound.ChannelPlay(channel, true);
 }

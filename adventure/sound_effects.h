@@ -1,6 +1,6 @@
 // sound_effects.h: starting one of the eleven sound effects by number.
 //
-// Samples 1..11 are loaded into MainForm->soundHandles at start-up (sample
+// Samples 1..11 are loaded into the window's sample handles at start-up (sample
 // numbers as the steps and rules pass them around). PlaySample is
 // fire-and-forget: a fresh channel of the sample, frequency unchanged, volume
 // argument 255, centre pan, played from the start. Nothing happens with

@@ -4,7 +4,7 @@
 #include "core/game_state.h"
 
 void QueueStep(int32_t scene, const std::string& text, uint16_t item, uint8_t sound) {
-    for (auto& step : GameState.steps) {
+    for (auto& step : GameState.ui.steps) {
         if (step.pending) continue;
         step.scene = scene;
         step.text = text;
@@ -16,7 +16,7 @@ void QueueStep(int32_t scene, const std::string& text, uint16_t item, uint8_t so
 }
 
 void ClearSteps() {
-    for (auto& step : GameState.steps) {
+    for (auto& step : GameState.ui.steps) {
         step.scene = -1;
         step.text.clear();
         step.pending = false;
@@ -25,19 +25,19 @@ void ClearSteps() {
 }
 
 bool IsBusy() {
-    for (const auto& step : GameState.steps)
+    for (const auto& step : GameState.ui.steps)
         if (step.pending) return true;
-    return !GameState.messageLines[0].empty();
+    return !GameState.ui.messageLines[0].empty();
 }
 
 void SetMessage(const std::string& text) {
-    for (auto& line : GameState.messageLines) line.clear();
-    GameState.messageLineCount = 0;
+    for (auto& line : GameState.ui.messageLines) line.clear();
+    GameState.ui.messageLineCount = 0;
     for (char c : text) {
         if (c == '#') {
-            if (GameState.messageLineCount < 2) ++GameState.messageLineCount;
+            if (GameState.ui.messageLineCount < 2) ++GameState.ui.messageLineCount;
             continue;
         }
-        GameState.messageLines[GameState.messageLineCount] += c;
+        GameState.ui.messageLines[GameState.ui.messageLineCount] += c;
     }
 }

@@ -34,7 +34,7 @@
 #include "adventure/scene_builder.h"
 #include "adventure/step_queue.h"
 #include "core/game_state.h"
-#include "core/main_form.h"
+#include "shell/main_form.h"
 #include "core/null_platform.h"
 #include "graphics/embedded_pictures.h"
 #include "platform/font_data.h"
@@ -107,10 +107,10 @@ struct FrameCase {
 
 // The first hotspot with a label, pointed at; returns its label.
 std::string PointAtLabelledSpot() {
-    for (const auto& h : GameState.hotspots)
+    for (const auto& h : GameState.ui.hotspots)
         if (h.id != 0 && !h.label.empty()) {
-            GameState.mouseX = GameState.originX + (h.left + h.right) / 2;
-            GameState.mouseY = GameState.originY + (h.top + h.bottom) / 2;
+            GameState.ui.mouseX = GameState.ui.originX + (h.left + h.right) / 2;
+            GameState.ui.mouseY = GameState.ui.originY + (h.top + h.bottom) / 2;
             return h.label;
         }
     return "";
@@ -119,9 +119,9 @@ std::string PointAtLabelledSpot() {
 void MessageTexts(BenchGame& g, FrameTexts& t) {
     const int32_t w = g.form->DDraw.SurfaceWidth();
     for (int i = 0; i < 3; ++i) {
-        const std::string& line = GameState.messageLines[i];
+        const std::string& line = GameState.ui.messageLines[i];
         t.items.push_back({line, w / 2 - g.text.TextWidth(15, line) / 2,
-                           GameState.originY + 311 - 18 + 18 * i, true});
+                           GameState.ui.originY + 311 - 18 + 18 * i, true});
     }
 }
 
@@ -130,17 +130,17 @@ void CardTexts(FrameTexts& t) {
     const uint8_t* code = GameState.live.progress.dialCode;
     for (int32_t c = 0; c < 3; ++c)
         for (int32_t row = 0; row < kCodeTableRows; ++row)
-            t.items.push_back({std::string(CodeTableRow(code[c], row)), GameState.originX + xs[c],
-                               GameState.originY + 50 + 18 * row, false});
+            t.items.push_back({std::string(CodeTableRow(code[c], row)), GameState.ui.originX + xs[c],
+                               GameState.ui.originY + 50 + 18 * row, false});
 }
 
 // A label drawn over the message frame: the overlay hides the label while a
 // message shows, the benchmark's frame shows both, as the worst case.
 void DrawLabel(BenchGame& g) {
-    const std::string& label = GameState.hoverLabel;
+    const std::string& label = GameState.ui.hoverLabel;
     if (label.empty()) return;
     const int32_t w = g.text.TextWidth(15, label);
-    DrawOutlinedText(*g.form, GameState.mouseX - w / 2, GameState.mouseY + 15, label, 0xFFFFFF);
+    DrawOutlinedText(*g.form, GameState.ui.mouseX - w / 2, GameState.ui.mouseY + 15, label, 0xFFFFFF);
 }
 
 // The phone game with the most enemies and shots it can hold (71 and 58, see
@@ -150,7 +150,7 @@ std::vector<std::pair<TSprite*, double>> phoneSprites;
 
 void FillPhoneGame() {
     phoneSprites.clear();
-    const int32_t ox = GameState.originX, oy = GameState.originY;
+    const int32_t ox = GameState.ui.originX, oy = GameState.ui.originY;
     for (int i = 0; i < 71; ++i) {
         TMobilnepritelSprite* enemy = dejmobilnepritele();
         enemy->X = ox + kLaneLeft + 34 * (i % 6);
@@ -165,8 +165,8 @@ void FillPhoneGame() {
 
 void RewindPhoneGame() {
     for (auto& [sprite, y] : phoneSprites) sprite->Y = y;
-    GameState.shotTimer = 0;
-    GameState.spawnTimer = 0;
+    GameState.phone.shotTimer = 0;
+    GameState.phone.spawnTimer = 0;
 }
 
 const std::vector<FrameCase> kFrameCases = {
@@ -177,12 +177,12 @@ const std::vector<FrameCase> kFrameCases = {
          g.Build(40);
          const std::string label = PointAtLabelledSpot();
          g.form->TimerTimer(16);  // the cursor finds the spot
-         GameState.hoverLabel = label;
+         GameState.ui.hoverLabel = label;
          SetMessage("The panes are coloured in a pattern of nine.#Some are lit, some are "
                     "dark.#Maybe the pattern means something.");
          MessageTexts(g, t);
          const int32_t w = g.text.TextWidth(15, label);
-         t.items.push_back({label, GameState.mouseX - w / 2, GameState.mouseY + 15, true});
+         t.items.push_back({label, GameState.ui.mouseX - w / 2, GameState.ui.mouseY + 15, true});
      },
      DrawLabel},
     {"BusinessCard",
@@ -196,9 +196,9 @@ const std::vector<FrameCase> kFrameCases = {
      [](BenchGame& g, FrameTexts& t) {
          g.Build(5);
          FillPhoneGame();
-         GameState.messageLines[0] = "0";  // the score line, as the naive twin draws it
+         GameState.ui.messageLines[0] = "0";  // the score line, as the naive twin draws it
          MessageTexts(g, t);
-         GameState.messageLines[0].clear();
+         GameState.ui.messageLines[0].clear();
      },
      [](BenchGame&) { RewindPhoneGame(); }},
 };
@@ -349,7 +349,7 @@ void BM_StartToFirstMenuFrame(benchmark::State& state) {
         form->TimerTimer(16);
         form.reset();
     }
-    MainForm = BenchGame::Shared().form.get();
+    AttachGameWindow(BenchGame::Shared().form.get());
 }
 
 const int kRegistered = [] {

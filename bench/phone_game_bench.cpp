@@ -22,7 +22,7 @@
 #include "adventure/scene_builder.h"
 #include "adventure/scene_object.h"
 #include "core/game_state.h"
-#include "core/main_form.h"
+#include "shell/main_form.h"
 #include "core/null_platform.h"
 #include "graphics/display.h"
 #include "graphics/embedded_pictures.h"
@@ -51,7 +51,7 @@ struct PhoneGameScene {
         if (!form->DDraw.Initialize(DisplayMode{}, error)) throw std::runtime_error(error);
         GameState.live.scene = 5;
         VykresliScenu();
-        const int32_t ox = GameState.originX, oy = GameState.originY;
+        const int32_t ox = GameState.ui.originX, oy = GameState.ui.originY;
         for (int i = 0; i < enemies; ++i) {
             TMobilnepritelSprite* enemy = dejmobilnepritele();
             enemy->X = ox + kLaneLeft + kColumnPitch * (i % kColumns);
@@ -63,8 +63,8 @@ struct PhoneGameScene {
             const int32_t y = kShotStartY - 2 - (i / kColumns) * 9;
             Keep(MakeShot(x, y));
         }
-        GameState.mouseX = ox + 250;
-        GameState.mouseY = oy + 200;
+        GameState.ui.mouseX = ox + 250;
+        GameState.ui.mouseY = oy + 200;
     }
     ~PhoneGameScene() {
         form.reset();
@@ -77,8 +77,8 @@ struct PhoneGameScene {
     // Back to the first frame's state: no shot or enemy is due yet.
     void Rewind() {
         for (size_t i = 0; i < sprites.size(); ++i) sprites[i]->Y = startY[i];
-        GameState.shotTimer = 0;
-        GameState.spawnTimer = 0;
+        GameState.phone.shotTimer = 0;
+        GameState.phone.spawnTimer = 0;
     }
 };
 
@@ -89,7 +89,7 @@ void BM_PhoneGameFrame(benchmark::State& state) {
         scene.form->TimerTimer(16);
         scene.Rewind();
     }
-    if (scene.form->DXSpriteEngine.Engine().AllCount() != before || GameState.shooterOver != 0)
+    if (scene.form->DXSpriteEngine.Engine().AllCount() != before || GameState.phone.shooterOver != 0)
         state.SkipWithError("the frame changed the game: a sprite died, appeared or the game ended");
     state.counters["sprites"] = before;
 }

@@ -12,7 +12,7 @@
 #include "platform/font_data.h"
 #include "platform/ttf_text_renderer.h"
 #include "core/game_state.h"
-#include "core/main_form.h"
+#include "shell/main_form.h"
 #include "core/null_platform.h"
 #include "core/sound_library.h"
 #include "shell/text_overlay.h"
@@ -31,16 +31,16 @@ struct OverlayScene {
         form = std::make_unique<TMainForm>(platform.Platform(&text));
         std::string error;
         if (!form->DDraw.Initialize(DisplayMode{}, error)) throw std::runtime_error(error);
-        GameState.originX = 53;
-        GameState.originY = 105;
+        GameState.ui.originX = 53;
+        GameState.ui.originY = 105;
         GameState.live.scene = 40;
-        GameState.mouseX = 300;
-        GameState.mouseY = 220;
-        GameState.hoverLabel = "Stained-glass window";
-        GameState.messageLines[0] = "The panes are coloured in a pattern of nine.";
-        GameState.messageLines[1] = "Some are lit, some are dark.";
-        GameState.messageLines[2] = "Maybe the pattern means something.";
-        GameState.messageLineCount = 2;
+        GameState.ui.mouseX = 300;
+        GameState.ui.mouseY = 220;
+        GameState.ui.hoverLabel = "Stained-glass window";
+        GameState.ui.messageLines[0] = "The panes are coloured in a pattern of nine.";
+        GameState.ui.messageLines[1] = "Some are lit, some are dark.";
+        GameState.ui.messageLines[2] = "Maybe the pattern means something.";
+        GameState.ui.messageLineCount = 2;
     }
     ~OverlayScene() { ResetGameState(); }
 };
@@ -50,9 +50,9 @@ struct OverlayScene {
 // with the overlay's own helper before the message frame.
 void LabelAndMessage(OverlayScene& scene) {
     TMainForm& form = *scene.form;
-    const std::string& label = GameState.hoverLabel;
+    const std::string& label = GameState.ui.hoverLabel;
     const int32_t w = scene.text.TextWidth(15, label);
-    DrawOutlinedText(form, GameState.mouseX - w / 2, GameState.mouseY + 15, label, 0xFFFFFF);
+    DrawOutlinedText(form, GameState.ui.mouseX - w / 2, GameState.ui.mouseY + 15, label, 0xFFFFFF);
     DrawTextOverlay(form);
 }
 
@@ -75,7 +75,7 @@ void BM_OverlayLabelAndThreeLinesUncached(benchmark::State& state) {
 
 void BM_OverlayBusinessCard(benchmark::State& state) {
     OverlayScene scene(TtfTextRenderer::kDefaultCacheEntries);
-    GameState.messageLines[0].clear();
+    GameState.ui.messageLines[0].clear();
     GameState.live.scene = 35;
     uint8_t* code = GameState.live.progress.dialCode;
     code[0] = 4, code[1] = 7, code[2] = 2;

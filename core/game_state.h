@@ -1,8 +1,9 @@
 // game_state.h: the one record of every game variable, GameState.
 //
-// Every part of the game reads and writes GameState's members directly by
-// name; there is exactly one instance for the whole run. Two stretches of it
-// are byte images of the settings file "save.qzd":
+// There is exactly one instance for the whole run, in three parts: the saved
+// record, the running game's interface state (ui) and the phone game's state
+// (phone). The saved record's two stretches are byte images of the settings
+// file "save.qzd":
 //   - live (TLiveRecord, 288 bytes): the running game; a saved game (SaveSlot)
 //     is a byte-for-byte copy of it;
 //   - settings (TSettingsBlock, 1736 bytes): the three settings bytes and the
@@ -204,8 +205,9 @@ using SaveFile = TSettingsBlock;
 
 // ---- The game state --------------------------------------------------------
 
-struct TGameState {
-    // Interaction and display state (not saved).
+// The running game's interface: pointer, hover, hotspots, messages and the
+// queued steps of a click sequence. Not saved.
+struct TInterfaceState {
     int32_t mouseX = 0, mouseY = 0;
     std::string hoverLabel;
     std::string messageLines[3];      // line 0 non-empty = a message is shown
@@ -216,17 +218,29 @@ struct TGameState {
     int32_t menuReturnScene = 0;      // 0 = no game running
     uint8_t hoverCursor = 0, messageLineCount = 0;
     bool hoverStale = false;          // the mouse moved since the hover was found
+};
 
+// The phone game's counters and its status line. Not saved; a build of the
+// game's scene starts them afresh.
+struct TPhoneGameState {
+    int32_t rocketX = 0;
+    uint16_t shotTimer = 0, spawnTimer = 0;
+    uint8_t spawnInterval = 0, shooterScore = 0, shooterResult = 0, shooterOver = 0;
+    std::string shooterStatus;        // the score, then the result
+};
+
+// Every game variable: the saved record (the running game and the settings
+// block, the byte images of "save.qzd"), the interface state and the phone
+// game's state, each a part of its own.
+struct TGameState {
+    TInterfaceState ui;
     TLiveRecord live{};
     TSettingsBlock settings{};
+    TPhoneGameState phone;
 
     // Run-time values (not saved).
     std::string programDir;           // with a trailing separator
     std::string scratchText;          // emptied every frame
-    int32_t rocketX = 0;
-    uint16_t shotTimer = 0, spawnTimer = 0;
-    uint8_t spawnInterval = 0, shooterScore = 0, shooterResult = 0, shooterOver = 0;
-    std::string shooterStatus;        // the phone game's line: the score, then the result
 };
 
 extern TGameState GameState;

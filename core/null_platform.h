@@ -8,7 +8,7 @@
 #pragma once
 #include "graphics/display.h"
 #include "graphics/text_renderer.h"
-#include "core/main_form.h"
+#include "core/platform.h"
 #include "core/sound_library.h"
 #include "core/web_opener.h"
 #include "sprites/clock.h"

@@ -15,7 +15,7 @@
 
 #include "adventure/step_queue.h"
 #include "core/game_state.h"
-#include "core/main_form.h"
+#include "shell/main_form.h"
 #include "core/null_platform.h"
 #include "platform/ttf_text_renderer.h"
 #include "shell/text_overlay.h"
@@ -48,20 +48,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size < 8) return 0;
     const uint8_t* p = data;
     const uint8_t* end = data + size;
-    GameState.mouseX = static_cast<int16_t>(p[0] | p[1] << 8);
-    GameState.mouseY = static_cast<int16_t>(p[2] | p[3] << 8);
+    GameState.ui.mouseX = static_cast<int16_t>(p[0] | p[1] << 8);
+    GameState.ui.mouseY = static_cast<int16_t>(p[2] | p[3] << 8);
     const uint8_t scenes[] = {4, 5, 10, 34, 35};
     GameState.live.scene = scenes[p[4] % 5];
-    GameState.messageLineCount = p[5] % 5;  // includes values the splitter never sets
+    GameState.ui.messageLineCount = p[5] % 5;  // includes values the splitter never sets
     GameState.live.progress.dialCode[0] = p[6] % 12;
     GameState.live.progress.dialCode[1] = p[7] % 12;
     GameState.live.progress.dialCode[2] = (p[6] ^ p[7]) % 12;
-    GameState.originX = 53;
-    GameState.originY = 105;
+    GameState.ui.originX = 53;
+    GameState.ui.originY = 105;
     p += 8;
     SetMessage(NextText(p, end));
-    GameState.hoverLabel = NextText(p, end);
-    GameState.shooterResult = GameState.hoverLabel.size() % 4;
+    GameState.ui.hoverLabel = NextText(p, end);
+    GameState.phone.shooterResult = GameState.ui.hoverLabel.size() % 4;
     DrawTextOverlay(*overlay.form);
     if (overlay.form->DDraw.SurfaceWidth() != 640 || overlay.form->DDraw.SurfaceHeight() != 480)
         std::abort();

@@ -24,7 +24,7 @@
 #include "adventure/scene_builder.h"
 #include "adventure/step_queue.h"
 #include "core/game_state.h"
-#include "core/main_form.h"
+#include "shell/main_form.h"
 #include "core/null_platform.h"
 #include "graphics/embedded_pictures.h"
 #include "shell/settings_file.h"
@@ -89,7 +89,7 @@ void Frames(TMainForm& form, int count) {
 
 // The load list open in the menu, as a game running in scene 10 would show it.
 void OpenLoadList(TMainForm& form) {
-    GameState.menuReturnScene = 10;
+    GameState.ui.menuReturnScene = 10;
     GameState.live.scene = 4;
     ClearSteps();
     SetMessage("");
@@ -119,7 +119,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     for (int k = 0; k < static_cast<int>(kSlotCount); ++k) {
         OpenLoadList(form);
-        GameState.hoverId = static_cast<uint16_t>(kFirstSlotHotspotId + k);
+        GameState.ui.hoverId = static_cast<uint16_t>(kFirstSlotHotspotId + k);
         form.DDrawClick();
         Frames(form, 2);
     }
@@ -133,7 +133,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     OpenLoadList(form);
     GameState.live.progress.saveMenuMode = 2;
     ShowSlotHotspots();
-    GameState.hoverId = static_cast<uint16_t>(kFirstSlotHotspotId + k);
+    GameState.ui.hoverId = static_cast<uint16_t>(kFirstSlotHotspotId + k);
     form.DDrawClick();
     Frames(form, 2);
     const Bytes written = ReadFile(game.Path());

@@ -3,7 +3,7 @@
 
 #include <iostream>
 
-#include "core/main_form.h"
+#include "shell/main_form.h"
 #include "platform/muting_sound_library.h"
 #include "platform/screenshot.h"
 #include "platform/sdl_display.h"

@@ -3,7 +3,7 @@
 
 #include <SDL.h>
 
-#include "core/main_form.h"
+#include "shell/main_form.h"
 
 namespace {
 TMouseButton ButtonOf(uint8_t sdlButton) {

@@ -1,7 +1,8 @@
 // main_form.cpp: the window's components, its frame and its input handlers.
-#include "core/main_form.h"
+#include "shell/main_form.h"
 
 #include "adventure/click_handling.h"
+#include "adventure/phone_game.h"
 #include "adventure/player_sprite.h"
 
 #include "core/game_state.h"
@@ -11,7 +12,7 @@
 TMainForm::TMainForm(const TPlatform& platform)
     : Timer(platform.clock), DDraw(platform.display), Text(platform.text),
       Sound(platform.sound), Web(platform.web) {
-    MainForm = this;
+    AttachGameWindow(this);
     SetLanguageSource(&GameState.settings.language);
     DXSpriteEngine.SetDXDraw(&DDraw);
     ImageList.Bind(&DDraw);
@@ -29,10 +30,11 @@ TMainForm::~TMainForm() {
     DDraw.Finalize();
     DXSpriteEngine.SetDXDraw(nullptr);
     ImageList.Bind(nullptr);
-    if (MainForm == this) MainForm = nullptr;
+    if (GameWindow() == this) AttachGameWindow(nullptr);
 }
 
 bool TMainForm::LoadPictures(std::span<const uint8_t> container, std::string& error, bool lasting) {
+    ForgetPhoneGamePictures();  // it points into the catalogue being replaced
     return ImageList.LoadFromContainer(container, error, lasting);
 }
 

@@ -45,6 +45,12 @@ bool SomethingAt(const std::string& path) { return ::access(path.c_str(), F_OK) 
 
 std::string SettingsFolder() { return settingsFolder.empty() ? GameState.programDir : settingsFolder; }
 
+void ForgetSettingsFile() {
+    settingsFolder.clear();
+    writeFailureReported = false;
+    unreadableFileKept = false;
+}
+
 void SetSettingsFolder(const std::string& folder) { settingsFolder = WithTrailingSlash(folder); }
 
 void LoadSettings() {

@@ -33,6 +33,10 @@ void LoadSettings();
 // failure of a run is reported with one line on standard error.
 bool SaveSettings();
 
+// Back to a fresh run: no folder chosen, no unreadable file kept, no write
+// failure reported yet.
+void ForgetSettingsFile();
+
 // The folder "save.qzd" is read from and written to (with its trailing
 // separator): the one set last, or GameState.programDir when none is set.
 std::string SettingsFolder();

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "core/game_state.h"
-#include "core/main_form.h"
+#include "shell/main_form.h"
 #include "shell/game_data_folder.h"
 
 namespace {
@@ -62,4 +62,7 @@ uint8_t SoundSettingToStore() {
     return startUpFailed ? userSoundSetting : GameState.settings.soundOn;
 }
 
-void ForgetSoundStartUp() { startUpFailed = false; }
+void ForgetSoundStartUp() {
+    startUpFailed = false;
+    userSoundSetting = 0;
+}

@@ -4,7 +4,7 @@
 #include "adventure/scene_builder.h"
 #include "adventure/step_queue.h"
 #include "core/game_state.h"
-#include "core/main_form.h"
+#include "shell/main_form.h"
 #include "shell/sound.h"
 
 bool StartGame(TMainForm& form, const DisplayMode& mode, std::string& error,
@@ -13,9 +13,9 @@ bool StartGame(TMainForm& form, const DisplayMode& mode, std::string& error,
     StartSound(form);
     if (!form.DDraw.Initialize(mode, error)) return false;
     if (afterDisplay) afterDisplay();
-    GameState.menuOpen = 0;
+    GameState.ui.menuOpen = 0;
     ClearSteps();
-    GameState.menuReturnScene = 0;
+    GameState.ui.menuReturnScene = 0;
     GameState.live.scene = 4;
     StartMusic(form);
     VykresliScenu();

@@ -5,7 +5,7 @@
 
 #include "adventure/saved_games.h"
 #include "core/game_state.h"
-#include "core/main_form.h"
+#include "shell/main_form.h"
 #include "core/random.h"
 #include "shell/file_io.h"
 #include "shell/settings_file.h"

@@ -12,7 +12,7 @@
 
 #include "shell/code_tables.h"
 #include "core/game_state.h"
-#include "core/main_form.h"
+#include "shell/main_form.h"
 #include "texts/texts.h"
 
 namespace {
@@ -48,22 +48,22 @@ int32_t CurrentScene() { return GameState.live.scene; }
 // 10 px from the left side and then from the right side (the right side wins
 // when the label is wider than the drawing area allows).
 void DrawHoverLabel(TMainForm& form) {
-    const std::string& label = GameState.hoverLabel;
-    if (label.empty() || !GameState.messageLines[0].empty() || CurrentScene() == 5) return;
+    const std::string& label = GameState.ui.hoverLabel;
+    if (label.empty() || !GameState.ui.messageLines[0].empty() || CurrentScene() == 5) return;
     const int64_t w = CanvasTextWidth(form, label);
-    int64_t x = static_cast<int64_t>(GameState.mouseX) - w / 2;
+    int64_t x = static_cast<int64_t>(GameState.ui.mouseX) - w / 2;
     if (x < kLabelMargin) x = kLabelMargin;
     const int64_t rightmost = static_cast<int64_t>(form.DDraw.SurfaceWidth()) - w - kLabelMargin;
     if (x > rightmost) x = rightmost;
-    const int64_t y = static_cast<int64_t>(GameState.mouseY) + kLabelDrop;
+    const int64_t y = static_cast<int64_t>(GameState.ui.mouseY) + kLabelDrop;
     DrawOutlinedText(form, ClampToInt32(x), ClampToInt32(y), label, kWhite);
 }
 
 // One to three lines, 18 px apart, centred as a block on originY + 311.
 void DrawMessage(TMainForm& form) {
-    if (GameState.messageLines[0].empty()) return;
-    const uint16_t oy = GameState.originY;
-    switch (GameState.messageLineCount) {
+    if (GameState.ui.messageLines[0].empty()) return;
+    const uint16_t oy = GameState.ui.originY;
+    switch (GameState.ui.messageLineCount) {
     case 0:
         DrawMessageLine(form, static_cast<uint16_t>(oy + kMessageCentreY), 0);
         break;
@@ -83,8 +83,8 @@ void DrawMessage(TMainForm& form) {
 
 // The phone game's only text, its status line, where a message would stand.
 void DrawShooterStatus(TMainForm& form) {
-    DrawCentredLine(form, static_cast<uint16_t>(GameState.originY + kMessageCentreY),
-                    GameState.shooterStatus);
+    DrawCentredLine(form, static_cast<uint16_t>(GameState.ui.originY + kMessageCentreY),
+                    GameState.phone.shooterStatus);
 }
 
 }  // namespace
@@ -97,7 +97,7 @@ void DrawOutlinedText(TMainForm& form, int32_t x, int32_t y, const std::string& 
 
 void DrawMessageLine(TMainForm& form, uint16_t y, int i) {
     if (i < 0 || i >= static_cast<int>(kMessageLineCount)) return;
-    DrawCentredLine(form, y, GameState.messageLines[i]);
+    DrawCentredLine(form, y, GameState.ui.messageLines[i]);
 }
 
 void DrawCentredLine(TMainForm& form, uint16_t y, const std::string& line) {
@@ -110,8 +110,8 @@ void DrawCodeTable(TMainForm& form, int32_t x, int32_t k) {
     canvasFont.color = kBlack;
     if (k < 1 || k > kCodeTableCount) return;
     for (int32_t row = 0; row < kCodeTableRows; ++row)
-        CanvasTextOut(form, GameState.originX + x,
-                      GameState.originY + kCardFirstRowY + kCardRowStep * row, CodeTableRow(k, row));
+        CanvasTextOut(form, GameState.ui.originX + x,
+                      GameState.ui.originY + kCardFirstRowY + kCardRowStep * row, CodeTableRow(k, row));
 }
 
 void DrawBusinessCard(TMainForm& form) {
@@ -121,9 +121,11 @@ void DrawBusinessCard(TMainForm& form) {
     DrawCodeTable(form, 333, code[2]);
 }
 
+void ResetOverlayFont() { canvasFont = TCanvasFont{kOverlayFontHeight, kWhite}; }
+
 void DrawTextOverlay(TMainForm& form) {
     GameState.scratchText.clear();
-    canvasFont = TCanvasFont{kOverlayFontHeight, kWhite};
+    ResetOverlayFont();
     DrawHoverLabel(form);
     DrawMessage(form);
     const int32_t scene = CurrentScene();

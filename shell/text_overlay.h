@@ -19,6 +19,9 @@ class TMainForm;
 
 void DrawTextOverlay(TMainForm& form);
 
+// Back to the overlay font a frame starts with (15 px white).
+void ResetOverlayFont();
+
 // Draws text in black at the eight neighbouring positions, then in colour at
 // (x, y), the text's top-left corner; leaves the current colour set to colour.
 void DrawOutlinedText(TMainForm& form, int32_t x, int32_t y, const std::string& text,

@@ -18,7 +18,7 @@
 #include <string>
 
 #include "core/game_state.h"
-#include "core/main_form.h"
+#include "shell/main_form.h"
 #include "core/sound_library.h"
 #include "graphics/embedded_pictures.h"
 #include "platform/command_line.h"

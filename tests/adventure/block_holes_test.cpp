@@ -29,7 +29,7 @@ protected:
     // Clicks `hole` with an empty cursor; a block that comes out is held again.
     void Click(int hole) {
         UseBlockHole(kOrderOfHole[hole], hole);
-        for (const TSekvence& s : GameState.steps)
+        for (const TSekvence& s : GameState.ui.steps)
             if (s.pending && s.item != 0) Hold(s.item);
     }
     bool Solved() const { return progress.tabletUnlocked == 1 && progress.holeOrderCount >= 4; }

@@ -33,7 +33,7 @@ protected:
     }
     static std::vector<Step> Queued() {
         std::vector<Step> out;
-        for (const auto& s : GameState.steps)
+        for (const auto& s : GameState.ui.steps)
             if (s.pending) out.push_back({s.scene, s.text, s.item, s.sound});
         return out;
     }
@@ -42,7 +42,7 @@ protected:
     }
     static void Carry(uint16_t item) {
         GameState.live.inventory[0] = static_cast<uint8_t>(item);
-        GameState.selectedItem = item;
+        GameState.ui.selectedItem = item;
     }
     void TalkedToAll() {
         progress.talkedToGamer = progress.talkedToScout = progress.talkedToPatient = 1;
@@ -164,7 +164,7 @@ TEST_F(Bunker, TheValveCyclesAndTheGamerTurnsApproachableOnlyWhileBusy) {
         EXPECT_EQ(progress.gamerState, gamer);
 
         ClearSteps();
-        GameState.selectedItem = 0;  // turn it: it comes off
+        GameState.ui.selectedItem = 0;  // turn it: it comes off
         ClickValve();
         EXPECT_EQ(Queued(), (std::vector<Step>{S(65, 330, 0, 4), S(-1, -1, 231)}));
         EXPECT_EQ(progress.valveState, 0);
@@ -190,7 +190,7 @@ TEST_F(Bunker, TheMalletKnocksOnlyALooseTapOnAndThenTheWaterRuns) {
     EXPECT_EQ(progress.valveState, 2);
 
     ClearSteps();
-    GameState.selectedItem = 0;
+    GameState.ui.selectedItem = 0;
     ClickValve();
     EXPECT_EQ(Queued(), std::vector<Step>{S(65, 331)});
     EXPECT_EQ(progress.valveState, 3);
@@ -216,7 +216,7 @@ TEST_F(Bunker, TheShowerRunsOnlyWithTheWaterOn) {
     Carry(232);
     ClickShower();  // look rules act only with an empty hand
     EXPECT_TRUE(Queued().empty());
-    GameState.selectedItem = 0;
+    GameState.ui.selectedItem = 0;
     progress.patientState = 1;
     ClickShower();
     EXPECT_EQ(Queued(), std::vector<Step>{S(-1, 335)});

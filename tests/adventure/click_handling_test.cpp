@@ -8,6 +8,7 @@
 #include "adventure/saved_games.h"
 #include "adventure/step_queue.h"
 #include "game_fixture.h"
+#include "shell/game_reset.h"
 
 namespace {
 
@@ -23,14 +24,14 @@ protected:
     }
     // Hovers hotspot `id` as the cursor would have found it, then clicks.
     void ClickOn(int32_t id) {
-        GameState.hoverId = static_cast<uint16_t>(id);
+        GameState.ui.hoverId = static_cast<uint16_t>(id);
         form.DDrawClick();
     }
     void Click() { form.DDrawClick(); }
     std::string Message() const {
-        std::string m = GameState.messageLines[0];
+        std::string m = GameState.ui.messageLines[0];
         if (m.empty()) return m;  // lines 1 and 2 keep old text, not drawn
-        for (int i = 1; i <= GameState.messageLineCount; ++i) m += "#" + GameState.messageLines[i];
+        for (int i = 1; i <= GameState.ui.messageLineCount; ++i) m += "#" + GameState.ui.messageLines[i];
         return m;
     }
     // The sample files started since the last call, as their numbers.
@@ -47,7 +48,7 @@ protected:
         for (uint8_t& e : GameState.live.inventory)
             if (e == 0) { e = static_cast<uint8_t>(item); return; }
     }
-    void Carry(uint16_t item) { GameState.selectedItem = item; }
+    void Carry(uint16_t item) { GameState.ui.selectedItem = item; }
 };
 
 TEST_F(ClickTest, ASequenceRunsOneStepPerClickAndOnlyTheClickAfterTheClearDispatches) {
@@ -60,7 +61,7 @@ TEST_F(ClickTest, ASequenceRunsOneStepPerClickAndOnlyTheClickAfterTheClearDispat
     Click();
     EXPECT_EQ(GameState.live.scene, 11);
     EXPECT_FALSE(IsBusy());  // the last step had no text
-    GameState.hoverId = 38;  // the clock
+    GameState.ui.hoverId = 38;  // the clock
     Click();
     EXPECT_EQ(Message(), Text(165));
     Click();  // dismisses
@@ -88,14 +89,14 @@ TEST_F(ClickTest, AnEmptyStepOnlyClearsTheMessage) {
 
 TEST_F(ClickTest, EnterAndSpaceActLikeAClickIdleAndBusy) {
     Build(11);
-    GameState.hoverId = 38;
+    GameState.ui.hoverId = 38;
     form.FormKeyUp(VK_RETURN);
     EXPECT_EQ(Message(), Text(165));
     form.FormKeyUp(VK_SPACE);
     EXPECT_EQ(Message(), "");
     form.FormKeyUp('A');
     EXPECT_EQ(Message(), "");
-    GameState.hoverId = 39;
+    GameState.ui.hoverId = 39;
     form.FormKeyUp(VK_SPACE);
     EXPECT_EQ(GameState.live.scene, 14);
     form.FormKeyUp(VK_RETURN);
@@ -109,13 +110,13 @@ TEST_F(ClickTest, TheRightButtonDropsTheItemOnlyWhenIdle) {
     EXPECT_FALSE(IsBusy());
     SetMessage("busy");
     form.DDrawMouseUp(TMouseButton::mbRight, 0, 0);
-    EXPECT_EQ(GameState.selectedItem, 205);
+    EXPECT_EQ(GameState.ui.selectedItem, 205);
     EXPECT_TRUE(Played().empty());
     SetMessage("");
     form.DDrawMouseUp(TMouseButton::mbLeft, 0, 0);
-    EXPECT_EQ(GameState.selectedItem, 205);
+    EXPECT_EQ(GameState.ui.selectedItem, 205);
     form.DDrawMouseUp(TMouseButton::mbRight, 0, 0);
-    EXPECT_EQ(GameState.selectedItem, 0);
+    EXPECT_EQ(GameState.ui.selectedItem, 0);
     EXPECT_EQ(Played(), std::vector<int>{3});
     form.DDrawMouseUp(TMouseButton::mbRight, 0, 0);
     EXPECT_TRUE(Played().empty());
@@ -126,23 +127,23 @@ TEST_F(ClickTest, TheBarPicksUpPutsBackAndKeepsACarriedItem) {
     Give(205);
     Build(11);
     ClickOn(206);
-    EXPECT_EQ(GameState.selectedItem, 206);
+    EXPECT_EQ(GameState.ui.selectedItem, 206);
     EXPECT_EQ(Played(), std::vector<int>{3});
     ClickOn(205);  // another item while one is carried: stays, no combination
-    EXPECT_EQ(GameState.selectedItem, 206);
+    EXPECT_EQ(GameState.ui.selectedItem, 206);
     EXPECT_TRUE(Played().empty());
     EXPECT_FALSE(IsBusy());
     ClickOn(206);
-    EXPECT_EQ(GameState.selectedItem, 0);
+    EXPECT_EQ(GameState.ui.selectedItem, 0);
     EXPECT_EQ(Played(), std::vector<int>{3});
     GameState.live.scene = 5;  // the phone game ignores the bar
     ClickOn(206);
-    EXPECT_EQ(GameState.selectedItem, 0);
+    EXPECT_EQ(GameState.ui.selectedItem, 0);
 }
 
 TEST_F(ClickTest, MagnetAndStringTieTogetherEitherWay) {
     for (auto [clicked, carried] : {std::pair{219, 220}, std::pair{220, 219}}) {
-        ResetGameState();
+        ResetGame();
         SetLanguageSource(&GameState.settings.language);
         GameState.settings.language = 1;
         Give(219);
@@ -237,7 +238,7 @@ TEST_F(ClickTest, TheMapRemembersWhereItWasOpened) {
     EXPECT_EQ(GameState.live.mapReturnScene, 39);
     Click();
     ClickOn(229);  // in the map view it is only picked up
-    EXPECT_EQ(GameState.selectedItem, 229);
+    EXPECT_EQ(GameState.ui.selectedItem, 229);
     EXPECT_EQ(GameState.live.scene, 54);
     ClickOn(155);
     EXPECT_EQ(GameState.live.scene, 39);
@@ -259,7 +260,7 @@ TEST_F(ClickTest, NewGameClearsTheGameButKeepsSlotsAndSettings) {
     GameState.live.inventory[5] = 230;
     Build(4);
     ClickOn(15);
-    EXPECT_EQ(GameState.menuOpen, 0);
+    EXPECT_EQ(GameState.ui.menuOpen, 0);
     EXPECT_EQ(GameState.live.scene, 6);
     EXPECT_EQ(Message(), Text(156));
     EXPECT_EQ(Played(), std::vector<int>{3});
@@ -281,13 +282,13 @@ TEST_F(ClickTest, TheMenuStripOpensTheMenuAndGoesBack) {
     Build(11);
     ClickOn(20);
     EXPECT_EQ(GameState.live.scene, 4);
-    EXPECT_EQ(GameState.menuReturnScene, 11);
-    EXPECT_EQ(GameState.menuOpen, 1);
+    EXPECT_EQ(GameState.ui.menuReturnScene, 11);
+    EXPECT_EQ(GameState.ui.menuOpen, 1);
     EXPECT_EQ(Played(), std::vector<int>{3});
     ASSERT_NE(SpotOf(20), nullptr);  // "Back to game"
     ClickOn(20);
     EXPECT_EQ(GameState.live.scene, 11);
-    EXPECT_EQ(GameState.menuOpen, 0);
+    EXPECT_EQ(GameState.ui.menuOpen, 0);
 }
 
 TEST_F(ClickTest, TheLoadAndSaveListsToggleTheSlotSpots) {
@@ -302,7 +303,7 @@ TEST_F(ClickTest, TheLoadAndSaveListsToggleTheSlotSpots) {
     ClickOn(16);
     EXPECT_EQ(progress.saveMenuMode, 0);
     EXPECT_EQ(SpotOf(24), nullptr);
-    GameState.menuReturnScene = 11;
+    GameState.ui.menuReturnScene = 11;
     ClickOn(17);
     EXPECT_EQ(progress.saveMenuMode, 2);
     EXPECT_EQ(SpotOf(27)->label, "Save");

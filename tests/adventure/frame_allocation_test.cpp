@@ -38,19 +38,19 @@ TEST_F(FrameAllocation, RepeatedFramesAllocateNothingInAnyKindOfScene) {
     GameState.live.progress.tile[0] = 5;
 
     for (int32_t scene : {2, 4, 5, 25, 32, 34, 35, 40, 44, 49, 50, 65}) {
-        GameState.menuOpen = 0;
-        GameState.menuReturnScene = 11;
+        GameState.ui.menuOpen = 0;
+        GameState.ui.menuReturnScene = 11;
         Build(scene);
         if (scene == 4) GameState.live.progress.saveMenuMode = 2;  // slots and panel shown
         if (scene == 5) {  // a lost game: the result line over the frozen game
-            GameState.shooterResult = 1;
-            GameState.shooterOver = 1;
+            GameState.phone.shooterResult = 1;
+            GameState.phone.shooterOver = 1;
         }
         EXPECT_EQ(AllocationsOfARepeatedSweep(), 0) << "scene " << scene;
     }
 
     Build(11);  // an item on the cursor and a message on screen
-    GameState.selectedItem = 221;
+    GameState.ui.selectedItem = 221;
     SetMessage("A message long enough to leave the small buffer#on two lines");
     EXPECT_EQ(AllocationsOfARepeatedSweep(), 0) << "carried item and message";
 }

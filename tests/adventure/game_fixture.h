@@ -5,6 +5,9 @@
 // recording sound library, the real embedded pictures. Every test starts
 // from a reset GameState with the language bound and sample 1 loaded, and
 // builds the scenes it needs.
+//
+// Every case starts from ResetGame(): no state of a module, and no sprite,
+// is left over from the case before.
 #pragma once
 #include <gtest/gtest.h>
 
@@ -18,13 +21,14 @@
 #include "graphics/embedded_pictures.h"
 #include "graphics/text_renderer.h"
 #include "core/game_state.h"
-#include "core/main_form.h"
+#include "shell/main_form.h"
 #include "core/null_platform.h"
 #include "core/random.h"
 #include "core/sound_library.h"
 #include "core/web_opener.h"
 #include "sprites/clock.h"
 #include "texts/texts.h"
+#include "shell/game_reset.h"
 
 struct HeadlessGame {
     TNullPlatform platform;
@@ -58,7 +62,7 @@ protected:
     TProgress& progress = GameState.live.progress;
 
     void SetUp() override {
-        ResetGameState();
+        ResetGame();
         SetLanguageSource(&GameState.settings.language);
         Randomize(1);
         game.sound.calls.clear();
@@ -76,7 +80,7 @@ protected:
     void Frame(int32_t ms = 16) { form.TimerTimer(ms); }
     // Moves the mouse to a point in picture coordinates and runs a frame.
     void PointAt(int32_t px, int32_t py) {
-        form.DDrawMouseMove(GameState.originX + px, GameState.originY + py);
+        form.DDrawMouseMove(GameState.ui.originX + px, GameState.ui.originY + py);
         Frame();
     }
 
@@ -90,12 +94,12 @@ protected:
     // Ids of the records in use, in table order.
     std::vector<int32_t> SpotIds() const {
         std::vector<int32_t> ids;
-        for (const auto& h : GameState.hotspots)
+        for (const auto& h : GameState.ui.hotspots)
             if (h.id != 0) ids.push_back(h.id);
         return ids;
     }
     const TPomocnyObjekt* SpotOf(int32_t id) const {
-        for (const auto& h : GameState.hotspots)
+        for (const auto& h : GameState.ui.hotspots)
             if (h.id == id) return &h;
         return nullptr;
     }

@@ -24,49 +24,49 @@ TEST_F(Hover, EdgesAreInclusiveAndTheLaterRecordWins) {
     GameState.live.inventory[1] = 205;
     Build(12);
     PointAt(0, -35);  // top-left corner of the first place
-    EXPECT_EQ(GameState.hoverId, 206);
-    EXPECT_EQ(GameState.hoverLabel, ItemName(206));
+    EXPECT_EQ(GameState.ui.hoverId, 206);
+    EXPECT_EQ(GameState.ui.hoverLabel, ItemName(206));
     PointAt(35, -2);  // the shared column, bottom edge: the right-hand item
-    EXPECT_EQ(GameState.hoverId, 205);
+    EXPECT_EQ(GameState.ui.hoverId, 205);
     PointAt(34, -2);
-    EXPECT_EQ(GameState.hoverId, 206);
+    EXPECT_EQ(GameState.ui.hoverId, 206);
     PointAt(70, -1);  // one row below the places
-    EXPECT_EQ(GameState.hoverId, 0);
-    EXPECT_EQ(GameState.hoverCursor, ckPointer);
+    EXPECT_EQ(GameState.ui.hoverId, 0);
+    EXPECT_EQ(GameState.ui.hoverCursor, ckPointer);
     PointAt(71, -20);
-    EXPECT_EQ(GameState.hoverId, 0);
+    EXPECT_EQ(GameState.ui.hoverId, 0);
 
     Build(32);  // the third tile column overlaps the second by two pixels
     PointAt(293, 13);
-    EXPECT_EQ(GameState.hoverId, 73);
+    EXPECT_EQ(GameState.ui.hoverId, 73);
     PointAt(294, 13);
-    EXPECT_EQ(GameState.hoverId, 74);
+    EXPECT_EQ(GameState.ui.hoverId, 74);
     PointAt(295, 93);
-    EXPECT_EQ(GameState.hoverId, 74);
+    EXPECT_EQ(GameState.ui.hoverId, 74);
     PointAt(295, 94);
-    EXPECT_EQ(GameState.hoverId, 77);
+    EXPECT_EQ(GameState.ui.hoverId, 77);
 }
 
 TEST_F(Hover, RemovedSpotStopsReactingAtTheNextFrame) {
     Build(2);
     PointAt(207, 165);
-    EXPECT_EQ(GameState.hoverId, 5);
-    EXPECT_EQ(GameState.hoverLabel, Text(9));
+    EXPECT_EQ(GameState.ui.hoverId, 5);
+    EXPECT_EQ(GameState.ui.hoverLabel, Text(9));
     RemoveHotspot(5);
     Frame();
-    EXPECT_EQ(GameState.hoverId, 0);
-    EXPECT_TRUE(GameState.hoverLabel.empty());
+    EXPECT_EQ(GameState.ui.hoverId, 0);
+    EXPECT_TRUE(GameState.ui.hoverLabel.empty());
 }
 
 TEST_F(Hover, MessageHidesTheCursorButNotTheHover) {
     Build(1);
-    GameState.messageLines[0] = "Hello";
+    GameState.ui.messageLines[0] = "Hello";
     PointAt(300, 250);  // "Back"
-    EXPECT_EQ(GameState.hoverId, 11);
-    EXPECT_EQ(GameState.hoverLabel, Text(46));
-    EXPECT_EQ(GameState.hoverCursor, ckHidden);
+    EXPECT_EQ(GameState.ui.hoverId, 11);
+    EXPECT_EQ(GameState.ui.hoverLabel, Text(46));
+    EXPECT_EQ(GameState.ui.hoverCursor, ckHidden);
     EXPECT_EQ(CursorPicture(), "nic");
-    GameState.messageLines[0].clear();
+    GameState.ui.messageLines[0].clear();
     Frame();
     EXPECT_EQ(CursorPicture(), "kurzor-d");
 }
@@ -78,28 +78,28 @@ TEST_F(Hover, PhoneGameHidesTheCursorAndEverythingButTheBarIsSpot30) {
     for (const auto& p : points) {
         form.DDrawMouseMove(p[0], p[1]);
         Frame();
-        EXPECT_EQ(GameState.hoverId, 30) << p[0] << "," << p[1];
-        EXPECT_EQ(GameState.hoverCursor, ckHidden);
+        EXPECT_EQ(GameState.ui.hoverId, 30) << p[0] << "," << p[1];
+        EXPECT_EQ(GameState.ui.hoverCursor, ckHidden);
         EXPECT_EQ(CursorPicture(), "nic");
     }
     PointAt(10, -10);
-    EXPECT_EQ(GameState.hoverId, 206);
-    EXPECT_EQ(GameState.hoverCursor, ckHidden);
+    EXPECT_EQ(GameState.ui.hoverId, 206);
+    EXPECT_EQ(GameState.ui.hoverCursor, ckHidden);
 }
 
 TEST_F(Hover, CarriedItemReplacesThePointerButNotTheArrows) {
     GameState.live.inventory[0] = 205;
     Build(1);
-    GameState.selectedItem = 205;
+    GameState.ui.selectedItem = 205;
     PointAt(215, 120);  // toilet paper: a pointer spot
-    EXPECT_EQ(GameState.hoverId, 9);
+    EXPECT_EQ(GameState.ui.hoverId, 9);
     EXPECT_EQ(CursorPicture(), "inv205");
     PointAt(100, 100);  // nothing
     EXPECT_EQ(CursorPicture(), "inv205");
     PointAt(300, 250);  // "Back": an exit
     EXPECT_EQ(CursorPicture(), "kurzor-d");
     EXPECT_EQ(Cursor()->Width, 35);
-    GameState.selectedItem = 0;
+    GameState.ui.selectedItem = 0;
     PointAt(215, 120);
     EXPECT_EQ(CursorPicture(), "img2");
 }
@@ -109,12 +109,12 @@ TEST_F(Hover, CarriedItemReplacesThePointerButNotTheArrows) {
 TEST_F(Hover, ACarriedItemWithoutAPictureShowsThePlainPointer) {
     GameState.live.inventory[0] = 209;
     Build(1);
-    GameState.selectedItem = 209;
+    GameState.ui.selectedItem = 209;
     for (int frame = 0; frame < 3; ++frame) {
         PointAt(215, 120);
         EXPECT_EQ(CursorPicture(), "img2");
     }
-    GameState.selectedItem = 0;
+    GameState.ui.selectedItem = 0;
     Frame();
     auto bar = All<TInv>();
     ASSERT_EQ(bar.size(), 1u);

@@ -54,14 +54,14 @@ TEST_F(Inventory, CarriedItemLeavesItsPlaceEmpty) {
     GameState.live.inventory[0] = 205;
     Build(12);
     TInv* place = All<TInv>()[0];
-    GameState.selectedItem = 205;
+    GameState.ui.selectedItem = 205;
     Frame();
     EXPECT_EQ(PictureOf(place), "nic");
     EXPECT_EQ(place->Width, 35);  // size is set once
-    GameState.selectedItem = 0;
+    GameState.ui.selectedItem = 0;
     Frame();
     EXPECT_EQ(PictureOf(place), "inv205");
-    GameState.menuOpen = 1;
+    GameState.ui.menuOpen = 1;
     Frame();
     EXPECT_EQ(PictureOf(place), "nic");
 }

@@ -30,14 +30,14 @@ protected:
         ClearSteps();
         SetMessage("");
         Build(5);
-        ox = GameState.originX;
-        oy = GameState.originY;
+        ox = GameState.ui.originX;
+        oy = GameState.ui.originY;
     }
     // Keeps the rocket from firing or spawning on its own for a while.
     static void HoldFire() {
-        GameState.shotTimer = 0;
-        GameState.spawnTimer = 0;
-        GameState.spawnInterval = 255;
+        GameState.phone.shotTimer = 0;
+        GameState.phone.spawnTimer = 0;
+        GameState.phone.spawnInterval = 255;
     }
     TMobilnepritelSprite* EnemyAt(double x, double y) {
         auto* enemy = dejmobilnepritele();
@@ -53,7 +53,7 @@ protected:
     std::vector<TShotSprite*> Shots() { return All<TShotSprite>(); }
     static std::vector<QueuedStep> Queued() {
         std::vector<QueuedStep> out;
-        for (const auto& s : GameState.steps)
+        for (const auto& s : GameState.ui.steps)
             if (s.pending) out.push_back({s.scene, s.text, s.item});
         return out;
     }
@@ -71,22 +71,22 @@ protected:
 TEST_F(PhoneGame, RocketFollowsTheMouseWithinItsLane) {
     form.DDrawMouseMove(0, 300);
     Frame();
-    EXPECT_EQ(GameState.rocketX, ox + kLaneLeft);
+    EXPECT_EQ(GameState.phone.rocketX, ox + kLaneLeft);
     EXPECT_EQ(Rocket()->X, ox + kLaneLeft);
     EXPECT_EQ(Rocket()->Y, oy + kRocketY);
 
     form.DDrawMouseMove(ox + kLaneLeft - 1, 300);
     Frame();
-    EXPECT_EQ(GameState.rocketX, ox + kLaneLeft);
+    EXPECT_EQ(GameState.phone.rocketX, ox + kLaneLeft);
     form.DDrawMouseMove(ox + kLaneLeft + 1, 300);
     Frame();
-    EXPECT_EQ(GameState.rocketX, ox + kLaneLeft + 1);
+    EXPECT_EQ(GameState.phone.rocketX, ox + kLaneLeft + 1);
     form.DDrawMouseMove(ox + kLaneRight + 1, 0);
     Frame();
-    EXPECT_EQ(GameState.rocketX, ox + kLaneRight);
+    EXPECT_EQ(GameState.phone.rocketX, ox + kLaneRight);
     form.DDrawMouseMove(639, 479);
     Frame();
-    EXPECT_EQ(GameState.rocketX, ox + kLaneRight);
+    EXPECT_EQ(GameState.phone.rocketX, ox + kLaneRight);
     EXPECT_EQ(Rocket()->X, ox + kLaneRight);
 }
 
@@ -104,12 +104,12 @@ TEST_F(PhoneGame, FiresInTheSecondFrameThenEverySeventeenthAndSpawnsFasterDownTo
     EXPECT_EQ(shots.back()->X, ox + 250 + 4);
 
     HoldFire();
-    GameState.spawnInterval = kFirstSpawnInterval;
+    GameState.phone.spawnInterval = kFirstSpawnInterval;
     std::vector<int> gaps;
     int last = 0;
     for (int frame = 1; gaps.size() < 63; ++frame) {
         const size_t before = All<TMobilnepritelSprite>().size();
-        GameState.shotTimer = 0;  // no shots, so nothing is hit
+        GameState.phone.shotTimer = 0;  // no shots, so nothing is hit
         Frame(1);
         if (All<TMobilnepritelSprite>().size() > before) {
             gaps.push_back(frame - last);
@@ -122,7 +122,7 @@ TEST_F(PhoneGame, FiresInTheSecondFrameThenEverySeventeenthAndSpawnsFasterDownTo
     EXPECT_EQ(gaps[59], 31);
     EXPECT_EQ(gaps[60], 30);
     EXPECT_EQ(gaps[62], 30);
-    EXPECT_EQ(GameState.spawnInterval, kFastestSpawnInterval);
+    EXPECT_EQ(GameState.phone.spawnInterval, kFastestSpawnInterval);
     for (auto* e : All<TMobilnepritelSprite>()) {
         EXPECT_GE(e->X, ox + kLaneLeft);
         EXPECT_LT(e->X, ox + kLaneLeft + kEnemySpread);
@@ -162,7 +162,7 @@ TEST_F(PhoneGame, AShotOverTwoOverlappingEnemiesScoresOnce) {
     auto* newer = EnemyAt(ox + 203, oy + 101);
     ShotAt(ox + 204, oy + 105);
     Frame();
-    EXPECT_EQ(GameState.shooterScore, 1);
+    EXPECT_EQ(GameState.phone.shooterScore, 1);
     const auto left = All<TMobilnepritelSprite>();
     ASSERT_EQ(left.size(), 1u);
     EXPECT_EQ(left[0], newer);  // the pass meets the older one first
@@ -178,30 +178,30 @@ TEST_F(PhoneGame, TwoShotsOverOneEnemyBothScoreAndTheEnemyGoesOnce) {
     ShotAt(ox + 207, oy + 108);
     const int32_t before = engine.AllCount();
     Frame();
-    EXPECT_EQ(GameState.shooterScore, 2);
+    EXPECT_EQ(GameState.phone.shooterScore, 2);
     EXPECT_EQ(engine.AllCount(), before - 3);
 }
 
 TEST_F(PhoneGame, TheHundredthHitGoesOnAndTheHundredAndFirstWins) {
     HoldFire();
     progress.gamerState = 2;
-    GameState.shooterScore = 99;
+    GameState.phone.shooterScore = 99;
     EnemyAt(ox + 200, oy + 100);
     ShotAt(ox + 204, oy + 105);
     Frame();
-    EXPECT_EQ(GameState.shooterScore, 100);
-    EXPECT_EQ(GameState.shooterStatus, "100");
-    EXPECT_EQ(GameState.shooterOver, 0);
+    EXPECT_EQ(GameState.phone.shooterScore, 100);
+    EXPECT_EQ(GameState.phone.shooterStatus, "100");
+    EXPECT_EQ(GameState.phone.shooterOver, 0);
     EXPECT_TRUE(Queued().empty());
 
     EnemyAt(ox + 300, oy + 100);
     ShotAt(ox + 304, oy + 105);
     Frame();
-    EXPECT_EQ(GameState.shooterScore, 101);
-    EXPECT_EQ(GameState.shooterOver, 1);
-    EXPECT_EQ(GameState.shooterResult, 2);
-    EXPECT_EQ(GameState.shooterStatus, Text(135));
-    EXPECT_TRUE(GameState.messageLines[0].empty());
+    EXPECT_EQ(GameState.phone.shooterScore, 101);
+    EXPECT_EQ(GameState.phone.shooterOver, 1);
+    EXPECT_EQ(GameState.phone.shooterResult, 2);
+    EXPECT_EQ(GameState.phone.shooterStatus, Text(135));
+    EXPECT_TRUE(GameState.ui.messageLines[0].empty());
     EXPECT_EQ(progress.gamerState, 3);
     const auto q = Queued();
     ASSERT_EQ(q.size(), 4u);
@@ -219,13 +219,13 @@ TEST_F(PhoneGame, TheHundredthHitGoesOnAndTheHundredAndFirstWins) {
 
 TEST_F(PhoneGame, HitsAfterTheWinningOneInTheSameFrameDoNotCount) {
     HoldFire();
-    GameState.shooterScore = 100;
+    GameState.phone.shooterScore = 100;
     EnemyAt(ox + 200, oy + 100);
     ShotAt(ox + 204, oy + 105);
     EnemyAt(ox + 300, oy + 100);
     ShotAt(ox + 304, oy + 105);
     Frame();
-    EXPECT_EQ(GameState.shooterScore, 101);
+    EXPECT_EQ(GameState.phone.shooterScore, 101);
     EXPECT_EQ(Queued().size(), 4u);
     EXPECT_EQ(All<TMobilnepritelSprite>().size(), 1u);
 }
@@ -236,14 +236,14 @@ TEST_F(PhoneGame, AnEnemyOnTheLineGoesOnAndOnePixelPastLoses) {
     auto* enemy = EnemyAt(ox + 200, oy + kLossLineY - 1);
     Frame(20);  // exactly on the line
     EXPECT_DOUBLE_EQ(enemy->Y, oy + kLossLineY);
-    EXPECT_EQ(GameState.shooterOver, 0);
-    EXPECT_EQ(GameState.shooterResult, 0);
+    EXPECT_EQ(GameState.phone.shooterOver, 0);
+    EXPECT_EQ(GameState.phone.shooterResult, 0);
 
     enemy->Y = oy + kLossLineY + 1 - 0.8;
     Frame(16);  // one pixel past it
-    EXPECT_EQ(GameState.shooterOver, 1);
-    EXPECT_EQ(GameState.shooterResult, 1);
-    EXPECT_EQ(GameState.shooterStatus, Text(134));
+    EXPECT_EQ(GameState.phone.shooterOver, 1);
+    EXPECT_EQ(GameState.phone.shooterResult, 1);
+    EXPECT_EQ(GameState.phone.shooterStatus, Text(134));
     EXPECT_EQ(progress.gamerState, 2);  // he may be asked again
     const auto q = Queued();
     ASSERT_EQ(q.size(), 2u);
@@ -267,21 +267,21 @@ TEST_F(PhoneGame, AfterTheEndNothingMovesSpawnsOrScoresButEnemiesStillAnimate) {
     auto* enemy = EnemyAt(ox + 300, oy + 60);
     TShotSprite* frozenShot = ShotAt(ox + 304, oy + 120);
     LoseQuickly();
-    ASSERT_EQ(GameState.shooterOver, 1);
+    ASSERT_EQ(GameState.phone.shooterOver, 1);
     const int32_t sprites = engine.AllCount();
     const double enemyY = enemy->Y, shotY = frozenShot->Y;
-    const int32_t rocketX = GameState.rocketX;
+    const int32_t rocketX = GameState.phone.rocketX;
 
     form.DDrawMouseMove(ox + 350, 300);
     frozenShot->Y = enemy->Y + 2;  // a frozen shot over a frozen enemy
     for (int i = 0; i < 200; ++i) Frame();
     EXPECT_EQ(engine.AllCount(), sprites);
-    EXPECT_EQ(GameState.rocketX, rocketX);
+    EXPECT_EQ(GameState.phone.rocketX, rocketX);
     EXPECT_EQ(Rocket()->X, rocketX);
     EXPECT_DOUBLE_EQ(enemy->Y, enemyY);
     EXPECT_DOUBLE_EQ(frozenShot->Y, enemyY + 2);
     EXPECT_NE(shotY, frozenShot->Y);
-    EXPECT_EQ(GameState.shooterScore, 0);
+    EXPECT_EQ(GameState.phone.shooterScore, 0);
     EXPECT_EQ(Queued().size(), 2u);
     const double anim = enemy->AnimPos;
     Frame(100);
@@ -305,11 +305,11 @@ TEST_F(PhoneGame, LeavingFreesEverySpriteAndComingBackStartsAFreshGame) {
     EXPECT_EQ(Rocket(), nullptr);
 
     Build(5);
-    EXPECT_EQ(GameState.shooterOver, 0);
-    EXPECT_EQ(GameState.shooterResult, 0);
-    EXPECT_EQ(GameState.shooterScore, 0);
-    EXPECT_EQ(GameState.shooterStatus, "0");
-    EXPECT_EQ(GameState.spawnInterval, kFirstSpawnInterval);
+    EXPECT_EQ(GameState.phone.shooterOver, 0);
+    EXPECT_EQ(GameState.phone.shooterResult, 0);
+    EXPECT_EQ(GameState.phone.shooterScore, 0);
+    EXPECT_EQ(GameState.phone.shooterStatus, "0");
+    EXPECT_EQ(GameState.phone.spawnInterval, kFirstSpawnInterval);
     EXPECT_TRUE(All<TMobilnepritelSprite>().empty());
     ASSERT_NE(Rocket(), nullptr);
     EXPECT_EQ(Rocket()->Image->Name(), "raketa");
@@ -320,7 +320,7 @@ TEST_F(PhoneGame, RepeatedGamesAllocateNothingAndKeepTheirMemory) {
         ClearSteps();
         Build(5);
         form.DDrawMouseMove(ox + 260, 300);
-        for (int i = 0; i < 3000 && GameState.shooterOver == 0; ++i) Frame(2);
+        for (int i = 0; i < 3000 && GameState.phone.shooterOver == 0; ++i) Frame(2);
         Build(57);
     };
     GameState.settings.soundOn = 0;  // the recording sound library keeps a log
@@ -333,13 +333,25 @@ TEST_F(PhoneGame, RepeatedGamesAllocateNothingAndKeepTheirMemory) {
         form.DDrawMouseMove(ox + 260, 300);
         StartCountingAllocations();
         int frames = 0;
-        for (; frames < 3000 && GameState.shooterOver == 0; ++frames) Frame(2);
+        for (; frames < 3000 && GameState.phone.shooterOver == 0; ++frames) Frame(2);
         EXPECT_EQ(StopCountingAllocations(), 0) << "game " << game;
         EXPECT_GT(frames, 500);
-        EXPECT_EQ(GameState.shooterResult, 1);
+        EXPECT_EQ(GameState.phone.shooterResult, 1);
         Build(57);
     }
     EXPECT_LE(mallinfo2().uordblks, before);
 }
 
+}  // namespace
+
+namespace {
+// The enemy picture is looked up once per game; a catalogue loaded again in
+// between leaves no pointer into the old one.
+TEST_F(PhoneGame, EnemiesAfterAReloadOfThePicturesUseTheNewCatalogue) {
+    std::string error;
+    ASSERT_TRUE(form.LoadPictures(EmbeddedPictureData(), error)) << error;
+    const TMobilnepritelSprite* enemy = dejmobilnepritele();
+    ASSERT_NE(enemy->Image, nullptr);
+    EXPECT_EQ(enemy->Image, FindPicture("nepritel"));
+}
 }  // namespace

@@ -48,7 +48,7 @@ TEST_F(PictureTiles, TheFewestTurnsFromTheStartCompleteThePictureOnTheLastTurn) 
 TEST_F(PictureTiles, ACarriedItemOrAnotherSpotChangesNothing) {
     Carry(229);
     TurnTile(72);
-    GameState.selectedItem = 0;
+    GameState.ui.selectedItem = 0;
     TurnTile(71);
     TurnTile(81);
     EXPECT_TRUE(std::equal(kStart, kStart + 9, progress.tile));

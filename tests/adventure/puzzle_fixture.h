@@ -32,7 +32,7 @@ protected:
     // The steps queued since the last Take(), in order; forgets them.
     std::vector<std::string> Take() {
         std::vector<std::string> queued;
-        for (const TSekvence& s : GameState.steps)
+        for (const TSekvence& s : GameState.ui.steps)
             if (s.pending) queued.push_back(Describe(s.scene, s.text, s.item, s.sound));
         ClearSteps();
         return queued;
@@ -45,7 +45,7 @@ protected:
         game.sound.playedPaths.clear();
         return numbers;
     }
-    void Carry(uint16_t item) { GameState.selectedItem = item; }
+    void Carry(uint16_t item) { GameState.ui.selectedItem = item; }
     void Hold(uint16_t item) {
         for (uint8_t& entry : GameState.live.inventory) {
             if (entry != 0) continue;

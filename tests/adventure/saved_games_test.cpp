@@ -41,13 +41,13 @@ protected:
     }
     // A game running in `scene` with the menu opened from it and a list shown.
     void MenuFrom(int32_t scene, uint8_t listMode) {
-        GameState.menuReturnScene = scene;
+        GameState.ui.menuReturnScene = scene;
         Build(4);
         progress.saveMenuMode = listMode;
         ShowSlotHotspots();
     }
     void ClickSpot(int32_t id) {
-        GameState.hoverId = static_cast<uint16_t>(id);
+        GameState.ui.hoverId = static_cast<uint16_t>(id);
         form.DDrawClick();
     }
 };
@@ -99,8 +99,8 @@ TEST_F(SavedGamesTest, SavingThenLoadingReturnsToTheSceneWithTheSameInventoryAnd
     ClickSpot(27);
     EXPECT_EQ(fileWrites, 1);
     EXPECT_EQ(GameState.live.scene, 10);
-    EXPECT_EQ(GameState.menuOpen, 0);
-    EXPECT_EQ(GameState.messageLines[0], Text(162));
+    EXPECT_EQ(GameState.ui.menuOpen, 0);
+    EXPECT_EQ(GameState.ui.messageLines[0], Text(162));
     const SaveSlot& slot = GameState.settings.slots[3];
     EXPECT_EQ(slot.scene, 10);
     EXPECT_EQ(slot.savedAt, Days(46362, 18, 28, 8));
@@ -114,7 +114,7 @@ TEST_F(SavedGamesTest, SavingThenLoadingReturnsToTheSceneWithTheSameInventoryAnd
     MenuFrom(10, 1);
     ClickSpot(27);
     EXPECT_EQ(GameState.live.scene, 10);
-    EXPECT_EQ(GameState.messageLines[0], Text(161));
+    EXPECT_EQ(GameState.ui.messageLines[0], Text(161));
     EXPECT_EQ(GameState.live.inventory[1], 201);
     EXPECT_EQ(GameState.live.progress.flushCount, 2);
     EXPECT_EQ(GameState.live.mapReturnScene, 12);
@@ -140,7 +140,7 @@ TEST_F(SavedGamesTest, ASaveTheFileDoesNotTakeSaysSoInsteadOfGameSaved) {
         ClickSpot(24);
         EXPECT_EQ(fileWrites, language + 1);
         EXPECT_EQ(GameState.live.scene, 10);
-        const std::string said = GameState.messageLines[0];
+        const std::string said = GameState.ui.messageLines[0];
         EXPECT_NE(said, Text(162));
         EXPECT_NE(said.find("save.qzd"), std::string::npos) << said;
         EXPECT_EQ(said.rfind(language == 0 ? "Ulo\x9E" "eno jen" : "Saved only", 0), 0u) << said;
@@ -151,7 +151,7 @@ TEST_F(SavedGamesTest, ASaveTheFileDoesNotTakeSaysSoInsteadOfGameSaved) {
     SetSettingsWriter(nullptr);  // no writer at all: nothing was written either
     MenuFrom(10, 2);
     ClickSpot(25);
-    EXPECT_NE(GameState.messageLines[0], Text(162));
+    EXPECT_NE(GameState.ui.messageLines[0], Text(162));
 }
 
 TEST_F(SavedGamesTest, SavingTouchesNoOtherSlotAndNoSetting) {
@@ -187,9 +187,9 @@ TEST_F(SavedGamesTest, AnEmptySlotCannotBeLoadedWhateverItsOtherBytes) {
     const auto live = BytesOf(GameState.live);
     ClickSpot(24);
     EXPECT_EQ(GameState.live.scene, 4);
-    EXPECT_EQ(GameState.menuOpen, 1);
+    EXPECT_EQ(GameState.ui.menuOpen, 1);
     EXPECT_EQ(BytesOf(GameState.live), live);
-    EXPECT_TRUE(GameState.messageLines[0].empty());
+    EXPECT_TRUE(GameState.ui.messageLines[0].empty());
     EXPECT_EQ(SpotOf(24)->label, Text(7));
 }
 
@@ -229,7 +229,7 @@ TEST_F(SavedGamesTest, DamagedSlotsAreShownButRefuseToLoadAndStayAsTheyAre) {
         for (int f = 0; f < 3; ++f) Frame();  // its thumbnail draws without harm
         ClickSpot(26);
         EXPECT_EQ(GameState.live.scene, 4);
-        EXPECT_EQ(GameState.menuOpen, 1);
+        EXPECT_EQ(GameState.ui.menuOpen, 1);
         EXPECT_EQ(BytesOf(GameState.settings.slots[2]), stored);
     }
 }

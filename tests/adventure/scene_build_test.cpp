@@ -7,6 +7,7 @@
 #include "adventure/scene_object.h"
 #include "adventure/phone_game.h"
 #include "tests/adventure/game_fixture.h"
+#include "shell/game_reset.h"
 
 namespace {
 
@@ -15,8 +16,8 @@ using Ids = std::vector<int32_t>;
 
 TEST_F(SceneBuild, PictureIsCentredWithHalvingTowardZero) {
     Build(2);
-    EXPECT_EQ(GameState.originX, 53);
-    EXPECT_EQ(GameState.originY, 105);
+    EXPECT_EQ(GameState.ui.originX, 53);
+    EXPECT_EQ(GameState.ui.originY, 105);
     auto backgrounds = All<TPozadi>();
     ASSERT_EQ(backgrounds.size(), 1u);
     EXPECT_EQ(backgrounds[0]->X, 53);
@@ -25,26 +26,26 @@ TEST_F(SceneBuild, PictureIsCentredWithHalvingTowardZero) {
 
     game.Resize(641, 481);
     Build(2);
-    EXPECT_EQ(GameState.originX, 53);
-    EXPECT_EQ(GameState.originY, 105);
+    EXPECT_EQ(GameState.ui.originX, 53);
+    EXPECT_EQ(GameState.ui.originY, 105);
     game.Resize(800, 600);
     Build(2);
-    EXPECT_EQ(GameState.originX, 133);
-    EXPECT_EQ(GameState.originY, 165);
+    EXPECT_EQ(GameState.ui.originX, 133);
+    EXPECT_EQ(GameState.ui.originY, 165);
 }
 
 TEST_F(SceneBuild, NegativeSceneTouchesNothing) {
     Build(2);
-    GameState.hoverId = 7;
-    GameState.selectedItem = 205;
-    GameState.originX = 1;
+    GameState.ui.hoverId = 7;
+    GameState.ui.selectedItem = 205;
+    GameState.ui.originX = 1;
     TSprite* first = engine.Items(0);
     const int32_t count = engine.Count();
     const Ids spots = SpotIds();
     Build(-1);
-    EXPECT_EQ(GameState.hoverId, 7);
-    EXPECT_EQ(GameState.selectedItem, 205);
-    EXPECT_EQ(GameState.originX, 1);
+    EXPECT_EQ(GameState.ui.hoverId, 7);
+    EXPECT_EQ(GameState.ui.selectedItem, 205);
+    EXPECT_EQ(GameState.ui.originX, 1);
     EXPECT_EQ(engine.Count(), count);
     EXPECT_EQ(engine.Items(0), first);
     EXPECT_EQ(SpotIds(), spots);
@@ -54,15 +55,15 @@ TEST_F(SceneBuild, EveryBuildResetsHoverAndDropsTheCarriedItem) {
     GameState.live.inventory[0] = 205;
     Build(11);
     PointAt(120, 200);  // the basket
-    GameState.selectedItem = 205;
+    GameState.ui.selectedItem = 205;
     Frame();
-    ASSERT_EQ(GameState.hoverId, 37);
+    ASSERT_EQ(GameState.ui.hoverId, 37);
     engine.X = 12;
     Build(11);
-    EXPECT_EQ(GameState.selectedItem, 0);
-    EXPECT_EQ(GameState.hoverId, 0);
-    EXPECT_EQ(GameState.hoverCursor, ckPointer);
-    EXPECT_TRUE(GameState.hoverLabel.empty());
+    EXPECT_EQ(GameState.ui.selectedItem, 0);
+    EXPECT_EQ(GameState.ui.hoverId, 0);
+    EXPECT_EQ(GameState.ui.hoverCursor, ckPointer);
+    EXPECT_TRUE(GameState.ui.hoverLabel.empty());
     EXPECT_EQ(engine.X, 0);
     // The cursor comes first (moved first), drawn last; the background beneath all.
     ASSERT_NE(dynamic_cast<TPlayerSprite*>(engine.Items(0)), nullptr);
@@ -83,10 +84,10 @@ TEST_F(SceneBuild, GameMenuStripSpansTheTopOfTheSurfaceExceptInThePhoneGame) {
     EXPECT_EQ(strip->label, Text(133));
     form.DDrawMouseMove(0, 36);  // the bottom edge, surface row 35, is inclusive
     Frame();
-    EXPECT_EQ(GameState.hoverId, 0);
+    EXPECT_EQ(GameState.ui.hoverId, 0);
     form.DDrawMouseMove(639, 35);
     Frame();
-    EXPECT_EQ(GameState.hoverId, kGameMenuStripId);
+    EXPECT_EQ(GameState.ui.hoverId, kGameMenuStripId);
 
     Build(5);
     EXPECT_EQ(SpotOf(kGameMenuStripId), nullptr);
@@ -114,21 +115,21 @@ TEST_F(SceneBuild, GameMenuOffersBackToGameOnlyWithAGameRunning) {
     GameState.live.inventory[0] = 206;
     progress.saveMenuMode = 2;
     Build(4);
-    EXPECT_EQ(GameState.menuOpen, 1);
+    EXPECT_EQ(GameState.ui.menuOpen, 1);
     EXPECT_EQ(progress.saveMenuMode, 0);
     EXPECT_EQ(SpotIds(), (Ids{15, 16, 17, 19}));
     EXPECT_TRUE(All<TInv>().empty());
     form.DDrawMouseMove(300, 0);
     Frame();
-    EXPECT_EQ(GameState.hoverId, 0);
+    EXPECT_EQ(GameState.ui.hoverId, 0);
 
-    GameState.menuReturnScene = 11;
+    GameState.ui.menuReturnScene = 11;
     Build(4);
     EXPECT_EQ(SpotIds(), (Ids{15, 16, 17, 19, 20}));
     Frame();
-    EXPECT_EQ(GameState.hoverId, kGameMenuStripId);
-    EXPECT_EQ(GameState.hoverCursor, ckRight);
-    EXPECT_EQ(GameState.hoverLabel, Text(50));
+    EXPECT_EQ(GameState.ui.hoverId, kGameMenuStripId);
+    EXPECT_EQ(GameState.ui.hoverCursor, ckRight);
+    EXPECT_EQ(GameState.ui.hoverLabel, Text(50));
     EXPECT_EQ(PictureOf(dynamic_cast<TImageSprite*>(engine.Items(0))), "kurzor-p");
 }
 
@@ -146,18 +147,18 @@ TEST_F(SceneBuild, TitlesUseTheLanguagePictureAndShowNoBarButKeepTheStrip) {
 }
 
 TEST_F(SceneBuild, PhoneGameResetsItsCountersAndCoversTheSurface) {
-    GameState.shotTimer = 3;
-    GameState.spawnInterval = 31;
-    GameState.shooterScore = 9;
-    GameState.shooterResult = 2;
-    GameState.shooterOver = 1;
+    GameState.phone.shotTimer = 3;
+    GameState.phone.spawnInterval = 31;
+    GameState.phone.shooterScore = 9;
+    GameState.phone.shooterResult = 2;
+    GameState.phone.shooterOver = 1;
     Build(5);
-    EXPECT_EQ(GameState.shotTimer, 15);
-    EXPECT_EQ(GameState.spawnTimer, 0);
-    EXPECT_EQ(GameState.spawnInterval, 90);
-    EXPECT_EQ(GameState.shooterScore, 0);
-    EXPECT_EQ(GameState.shooterResult, 0);
-    EXPECT_EQ(GameState.shooterOver, 0);
+    EXPECT_EQ(GameState.phone.shotTimer, 15);
+    EXPECT_EQ(GameState.phone.spawnTimer, 0);
+    EXPECT_EQ(GameState.phone.spawnInterval, 90);
+    EXPECT_EQ(GameState.phone.shooterScore, 0);
+    EXPECT_EQ(GameState.phone.shooterResult, 0);
+    EXPECT_EQ(GameState.phone.shooterOver, 0);
     EXPECT_TRUE(All<TPredmet>().empty());  // the game's sprites are its own
     auto rockets = All<TRocketSprite>();
     ASSERT_EQ(rockets.size(), 1u);
@@ -225,16 +226,16 @@ TEST_F(SceneBuild, DialButtonsAreLabelledWithTheirDigit) {
 // every object's picture found and no more than 26 records used.
 TEST_F(SceneBuild, EverySceneBuildsWithRealPictures) {
     for (int pass = 0; pass < 2; ++pass) {
-        ResetGameState();
+        ResetGame();
         GameState.live.inventory[0] = 206;
         GameState.live.inventory[1] = 205;
         if (pass == 1) {
             for (size_t i = 1; i <= 96; ++i) progress[i] = 1;
-            GameState.menuReturnScene = 11;
+            GameState.ui.menuReturnScene = 11;
         }
         for (int32_t scene = 0; scene <= 82; ++scene) {
             if (scene == 19 || scene == 29) continue;
-            GameState.menuOpen = 0;
+            GameState.ui.menuOpen = 0;
             Build(scene);
             for (int32_t i = 0; i < engine.Count(); ++i) {
                 auto* s = dynamic_cast<TImageSprite*>(engine.Items(i));

@@ -18,13 +18,13 @@ protected:
         const TPomocnyObjekt* spot = SpotOf(id);
         ASSERT_NE(spot, nullptr);
         PointAt(spot->left + 2, spot->top + 2);
-        ASSERT_EQ(GameState.hoverId, id);
+        ASSERT_EQ(GameState.ui.hoverId, id);
     }
 };
 
 TEST_F(SceneObjects, MenuEntriesLightWhenHoveredInTheCurrentLanguage) {
     GameState.settings.language = 1;
-    GameState.menuReturnScene = 2;
+    GameState.ui.menuReturnScene = 2;
     Build(4);
     Frame();
     EXPECT_EQ(PictureOfId(15), "menu11");

@@ -7,6 +7,7 @@
 #include "adventure/step_queue.h"
 #include "game_fixture.h"
 #include "adventure/picture_choice.h"
+#include "shell/game_reset.h"
 
 namespace {
 
@@ -17,7 +18,7 @@ protected:
         GameState.settings.language = 1;
     }
     void ClickOn(int32_t id) {
-        GameState.hoverId = static_cast<uint16_t>(id);
+        GameState.ui.hoverId = static_cast<uint16_t>(id);
         form.DDrawClick();
     }
     void ClickUntilIdle() {
@@ -33,11 +34,11 @@ protected:
 TEST_F(RulesTest, TheHopperBreaksOnTheThirdFlushOnlyWithPubVisitsBetween) {
     Build(1);
     ClickOn(6);
-    EXPECT_EQ(GameState.messageLines[0], Text(152));
+    EXPECT_EQ(GameState.ui.messageLines[0], Text(152));
     ClickUntilIdle();
     ClickOn(6);  // the cistern has not refilled
     EXPECT_EQ(progress.flushCount, 1);
-    EXPECT_EQ(GameState.messageLines[0], Text(153));
+    EXPECT_EQ(GameState.ui.messageLines[0], Text(153));
     ClickUntilIdle();
     ClickOn(11);  // to the pub and back: it refills
     EXPECT_EQ(GameState.live.scene, 42);
@@ -59,16 +60,16 @@ TEST_F(RulesTest, TheHopperBreaksOnTheThirdFlushOnlyWithPubVisitsBetween) {
 
 TEST_F(RulesTest, BoardingNeedsTheTicketWhateverIsCarried) {
     for (uint16_t carried : {0, 205, 203}) {
-        ResetGameState();
+        ResetGame();
         SetLanguageSource(&GameState.settings.language);
         GameState.settings.language = 1;
         Give(205);
         Give(203);
         Build(13);
-        GameState.selectedItem = carried;
+        GameState.ui.selectedItem = carried;
         ClickOn(42);
         EXPECT_EQ(GameState.live.scene, 13);
-        EXPECT_EQ(GameState.messageLines[0], Text(175));
+        EXPECT_EQ(GameState.ui.messageLines[0], Text(175));
         ClickUntilIdle();
     }
     Give(207);
@@ -88,7 +89,7 @@ TEST_F(RulesTest, TheWalkFromTheParkMarksTheCemeteryVisited) {
     ClickOn(90);
     EXPECT_EQ(GameState.live.scene, 36);
     EXPECT_EQ(progress.cemeteryVisited, 1);
-    EXPECT_TRUE(GameState.messageLines[0].empty());  // the walk itself tells nothing
+    EXPECT_TRUE(GameState.ui.messageLines[0].empty());  // the walk itself tells nothing
 }
 
 // Progress states to sweep: a new game, everything done, and a spread of
@@ -106,7 +107,7 @@ void SetSweepState(int variant) {
 
 std::vector<int32_t> HotspotIdsNow() {
     std::vector<int32_t> ids;
-    for (const TPomocnyObjekt& h : GameState.hotspots)
+    for (const TPomocnyObjekt& h : GameState.ui.hotspots)
         if (h.id != 0) ids.push_back(h.id);
     return ids;
 }
@@ -126,7 +127,7 @@ TEST_F(RulesTest, EveryHotspotWithEveryItemPlaysThroughCleanly) {
     for (int variant = 0; variant < 3; ++variant) {
         for (int32_t scene = 1; scene <= 82; ++scene) {
             if (!SceneIsKnown(scene)) continue;
-            ResetGameState();
+            ResetGame();
             SetLanguageSource(&GameState.settings.language);
             Randomize(static_cast<uint32_t>(variant * 1000 + scene));
             SetSweepState(variant);
@@ -135,7 +136,7 @@ TEST_F(RulesTest, EveryHotspotWithEveryItemPlaysThroughCleanly) {
             for (int carried = 199; carried <= 233; ++carried) {
                 for (int32_t id : ids) {
                     if (id == 19) continue;  // quit closes the shared window
-                    ResetGameState();
+                    ResetGame();
                     SetLanguageSource(&GameState.settings.language);
                     GameState.settings.language = static_cast<uint8_t>(variant & 1);
                     Randomize(static_cast<uint32_t>(variant * 1000 + scene));
@@ -144,11 +145,11 @@ TEST_F(RulesTest, EveryHotspotWithEveryItemPlaysThroughCleanly) {
                     Give(227);
                     Give(229);
                     Build(scene);
-                    GameState.selectedItem = static_cast<uint16_t>(carried == 199 ? 0 : carried);
-                    GameState.hoverId = static_cast<uint16_t>(id);
+                    GameState.ui.selectedItem = static_cast<uint16_t>(carried == 199 ? 0 : carried);
+                    GameState.ui.hoverId = static_cast<uint16_t>(id);
                     DispatchClick(id);
                     ++dispatched;
-                    for (const TSekvence& s : GameState.steps) {
+                    for (const TSekvence& s : GameState.ui.steps) {
                         if (s.pending && s.scene >= 0) {
                             ASSERT_TRUE(SceneIsKnown(s.scene))
                                 << "scene " << scene << " id " << id << " -> " << s.scene;

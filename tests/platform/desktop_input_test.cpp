@@ -11,13 +11,14 @@
 #include <vector>
 
 #include "core/game_state.h"
-#include "core/main_form.h"
+#include "shell/main_form.h"
 #include "core/null_platform.h"
 #include "graphics/embedded_pictures.h"
 #include "platform/event_loop.h"
 #include "platform/window_scale.h"
 #include "shell/start_game.h"
 #include "tests/platform/sdl_events.h"
+#include "shell/game_reset.h"
 
 namespace {
 struct Recorder : IFormInput {
@@ -45,7 +46,7 @@ struct FakeControls : IDesktopControls {
 class DesktopInputTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        ResetGameState();
+        ResetGame();
         form = std::make_unique<TMainForm>(platform.Platform());
     }
     TNullPlatform platform;
@@ -122,16 +123,16 @@ TEST_F(DesktopInputTest, AHotspotsEdgePixelsAreHitAtEveryScale) {
     ASSERT_TRUE(form->LoadPictures(EmbeddedPictureData(), error)) << error;
     ASSERT_TRUE(StartGame(*form, DisplayMode{}, error)) << error;
     const TPomocnyObjekt* spot = nullptr;
-    for (const TPomocnyObjekt& h : GameState.hotspots)
+    for (const TPomocnyObjekt& h : GameState.ui.hotspots)
         if (h.id == 15) spot = &h;
     ASSERT_NE(spot, nullptr);
-    const int32_t left = GameState.originX + spot->left, right = GameState.originX + spot->right;
-    const int32_t middle = GameState.originY + (spot->top + spot->bottom) / 2;
+    const int32_t left = GameState.ui.originX + spot->left, right = GameState.ui.originX + spot->right;
+    const int32_t middle = GameState.ui.originY + (spot->top + spot->bottom) / 2;
     EventRouter router(*form, &controls);
     auto hoverAt = [&](int32_t wx, int32_t wy) {
         router.Handle(Motion(wx, wy));
         form->TimerTimer(16);
-        return GameState.hoverId;
+        return GameState.ui.hoverId;
     };
     for (int32_t s = 1; s <= 3; ++s) {
         controls.view = FitDrawingArea(640 * s, 480 * s, 640, 480);
@@ -141,7 +142,7 @@ TEST_F(DesktopInputTest, AHotspotsEdgePixelsAreHitAtEveryScale) {
         }
         EXPECT_NE(hoverAt(left * s - 1, middle * s), 15) << "scale " << s;
         EXPECT_NE(hoverAt((right + 1) * s, middle * s), 15) << "scale " << s;
-        EXPECT_EQ(GameState.mouseX, right + 1);
+        EXPECT_EQ(GameState.ui.mouseX, right + 1);
     }
 }
 }  // namespace

@@ -14,7 +14,7 @@
 #include <sstream>
 
 #include "core/game_state.h"
-#include "core/main_form.h"
+#include "shell/main_form.h"
 #include "core/null_platform.h"
 #include "graphics/embedded_pictures.h"
 #include "platform/desktop.h"
@@ -24,6 +24,7 @@
 #include "platform/window_prefs.h"
 #include "shell/start_game.h"
 #include "tests/platform/sdl_events.h"
+#include "shell/game_reset.h"
 
 namespace {
 namespace fs = std::filesystem;
@@ -37,7 +38,7 @@ protected:
         dir = fs::temp_directory_path() / ("vk3-desktop-" + std::to_string(getpid()));
         fs::remove_all(dir);
         fs::create_directories(dir);
-        ResetGameState();
+        ResetGame();
         form = std::make_unique<TMainForm>(TPlatform{display, platform.clock, platform.fixedText, sound, platform.web});
         std::string error;
         ASSERT_TRUE(form->LoadPictures(EmbeddedPictureData(), error)) << error;
@@ -48,14 +49,14 @@ protected:
     void TearDown() override {
         desktop.reset();
         form.reset();
-        ResetGameState();
+        ResetGame();
         SDL_QuitSubSystem(SDL_INIT_VIDEO);
         fs::remove_all(dir);
     }
     uint16_t HoverAt(EventRouter& router, int32_t wx, int32_t wy) {
         router.Handle(Motion(wx, wy));
         form->TimerTimer(16);
-        return GameState.hoverId;
+        return GameState.ui.hoverId;
     }
 
     fs::path dir;
@@ -96,18 +97,18 @@ TEST_F(DesktopWindowTest, FullScreenHasBlackBordersAndTheMouseStillHitsEdgePixel
     EXPECT_EQ(LoadWindowPrefs(dir.string() + "/"), (WindowPrefs{1, true}));
 
     const TPomocnyObjekt* spot = nullptr;
-    for (const TPomocnyObjekt& h : GameState.hotspots)
+    for (const TPomocnyObjekt& h : GameState.ui.hotspots)
         if (h.id == 15) spot = &h;
     ASSERT_NE(spot, nullptr);
-    const int32_t left = GameState.originX + spot->left, right = GameState.originX + spot->right;
-    const int32_t middle = GameState.originY + (spot->top + spot->bottom) / 2;
+    const int32_t left = GameState.ui.originX + spot->left, right = GameState.ui.originX + spot->right;
+    const int32_t middle = GameState.ui.originY + (spot->top + spot->bottom) / 2;
     EXPECT_EQ(HoverAt(router, v.x + left, v.y + middle), 15);
     EXPECT_EQ(HoverAt(router, v.x + right, v.y + middle), 15);
     EXPECT_NE(HoverAt(router, v.x + left - 1, v.y + middle), 15);
     EXPECT_NE(HoverAt(router, v.x + right + 1, v.y + middle), 15);
     HoverAt(router, 3, 1000);  // on the border: the nearest edge of the area
-    EXPECT_EQ(GameState.mouseX, 0);
-    EXPECT_EQ(GameState.mouseY, 479);
+    EXPECT_EQ(GameState.ui.mouseX, 0);
+    EXPECT_EQ(GameState.ui.mouseY, 479);
 
     // F11 goes back to the window, at its place and size.
     router.Handle(KeyDown(SDLK_F11));

@@ -13,8 +13,9 @@
 #include "adventure/scene_builder.h"
 #include "platform/event_loop.h"
 #include "core/game_state.h"
-#include "core/main_form.h"
+#include "shell/main_form.h"
 #include "tests/platform/sdl_events.h"
+#include "shell/game_reset.h"
 
 namespace {
 class EventLoopTest : public ::testing::Test {
@@ -22,14 +23,14 @@ protected:
     void SetUp() override {
         setenv("SDL_VIDEODRIVER", "dummy", 1);
         ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS), 0) << SDL_GetError();
-        ResetGameState();
+        ResetGame();
         form = std::make_unique<TMainForm>(TPlatform{display, clock, text, sound, web});
         std::string error;
         ASSERT_TRUE(form->DDraw.Initialize(DisplayMode{}, error)) << error;
     }
     void TearDown() override {
         form.reset();
-        ResetGameState();
+        ResetGame();
         SDL_Quit();
     }
 
@@ -78,8 +79,8 @@ TEST_F(EventLoopTest, MouseMovesReachTheFormAndClosingTheWindowEnds) {
     close.window.event = SDL_WINDOWEVENT_CLOSE;
     RunUntil(close, std::chrono::milliseconds(100));
     EXPECT_TRUE(form->Closing());
-    EXPECT_EQ(GameState.mouseX, 123);
-    EXPECT_EQ(GameState.mouseY, 45);
+    EXPECT_EQ(GameState.ui.mouseX, 123);
+    EXPECT_EQ(GameState.ui.mouseY, 45);
 }
 
 // A quick move onto "New game" and a click in the same batch of events, with
@@ -88,8 +89,8 @@ TEST_F(EventLoopTest, AMoveAndAClickInOneBatchActOnTheNewPosition) {
     GameState.live.scene = 4;
     VykresliScenu();
     form->TimerTimer(16);  // the hover of a frame with the mouse elsewhere
-    ASSERT_EQ(GameState.hoverId, 0);
-    const int32_t x = GameState.originX + 50, y = GameState.originY + 125;  // "New game"
+    ASSERT_EQ(GameState.ui.hoverId, 0);
+    const int32_t x = GameState.ui.originX + 50, y = GameState.ui.originY + 125;  // "New game"
     SDL_Event batch[] = {Motion(x, y), ButtonUp(x, y)};
     for (SDL_Event& e : batch) ASSERT_EQ(SDL_PushEvent(&e), 1);
     SDL_Event quit{};

@@ -15,13 +15,14 @@
 #include "adventure/scene_builder.h"
 #include "adventure/step_queue.h"
 #include "core/game_state.h"
-#include "core/main_form.h"
+#include "shell/main_form.h"
 #include "core/null_platform.h"
 #include "core/random.h"
 #include "graphics/embedded_pictures.h"
 #include "platform/font_data.h"
 #include "platform/ttf_text_renderer.h"
 #include "texts/texts.h"
+#include "shell/game_reset.h"
 
 namespace {
 
@@ -36,7 +37,7 @@ public:
     explicit FramePlayer(bool plain)
         : plain_(plain),
           text_(EmbeddedFontData(), plain ? 0 : TtfTextRenderer::kDefaultCacheEntries) {
-        ResetGameState();
+        ResetGame();
         SetLanguageSource(&GameState.settings.language);
         Randomize(5);
         form_ = std::make_unique<TMainForm>(platform_.Platform(&text_));
@@ -52,7 +53,7 @@ public:
     }
     void MouseAt(int32_t x, int32_t y) { form_->DDrawMouseMove(x, y); }
     void Build(int32_t scene) {
-        GameState.menuOpen = 0;
+        GameState.ui.menuOpen = 0;
         GameState.live.scene = scene;
         VykresliScenu();
     }
@@ -68,10 +69,10 @@ private:
 
 // The centre of the first hotspot with a label, on the surface.
 bool LabelledSpot(int32_t& x, int32_t& y) {
-    for (const auto& h : GameState.hotspots)
+    for (const auto& h : GameState.ui.hotspots)
         if (h.id != 0 && !h.label.empty()) {
-            x = GameState.originX + (h.left + h.right) / 2;
-            y = GameState.originY + (h.top + h.bottom) / 2;
+            x = GameState.ui.originX + (h.left + h.right) / 2;
+            y = GameState.ui.originY + (h.top + h.bottom) / 2;
             return true;
         }
     return false;

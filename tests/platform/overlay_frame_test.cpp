@@ -11,12 +11,13 @@
 #include "graphics/display.h"
 #include "platform/ttf_text_renderer.h"
 #include "core/game_state.h"
-#include "core/main_form.h"
+#include "shell/main_form.h"
 #include "core/null_platform.h"
 #include "core/sound_library.h"
 #include "shell/text_overlay.h"
 #include "core/web_opener.h"
 #include "sprites/clock.h"
+#include "shell/game_reset.h"
 
 namespace {
 size_t allocations = 0;
@@ -35,27 +36,27 @@ size_t allocations = 0;
 namespace {
 
 TEST(OverlayFrame, CachedFramesNeitherAllocateNorRasterise) {
-    ResetGameState();
+    ResetGame();
     TNullPlatform platform;
     TtfTextRenderer text;
     auto form = std::make_unique<TMainForm>(platform.Platform(&text));
     std::string error;
     ASSERT_TRUE(form->DDraw.Initialize(DisplayMode{}, error)) << error;
-    GameState.originX = 53;
-    GameState.originY = 105;
-    GameState.mouseX = 600;
-    GameState.mouseY = 200;
-    GameState.hoverLabel = "A label long enough to leave the short-string buffer";
+    GameState.ui.originX = 53;
+    GameState.ui.originY = 105;
+    GameState.ui.mouseX = 600;
+    GameState.ui.mouseY = 200;
+    GameState.ui.hoverLabel = "A label long enough to leave the short-string buffer";
     GameState.live.scene = 35;
     GameState.live.progress.dialCode[0] = 4;
     GameState.live.progress.dialCode[1] = 7;
     GameState.live.progress.dialCode[2] = 2;
 
     auto frames = [&](bool message) {
-        GameState.messageLines[0] = message ? "The first of three lines of a message" : "";
-        GameState.messageLines[1] = "The second line";
-        GameState.messageLines[2] = "The third line, also longer than fifteen";
-        GameState.messageLineCount = 2;
+        GameState.ui.messageLines[0] = message ? "The first of three lines of a message" : "";
+        GameState.ui.messageLines[1] = "The second line";
+        GameState.ui.messageLines[2] = "The third line, also longer than fifteen";
+        GameState.ui.messageLineCount = 2;
         form->TimerTimer(16);  // warms the cache
         const uint64_t rasterised = text.Rasterisations();
         allocations = 0;
@@ -67,7 +68,7 @@ TEST(OverlayFrame, CachedFramesNeitherAllocateNorRasterise) {
     frames(true);
     EXPECT_GT(text.Rasterisations(), 20u);  // label, lines and 21 table rows were drawn
     form.reset();
-    ResetGameState();
+    ResetGame();
 }
 
 }  // namespace

@@ -28,6 +28,8 @@
 #include "platform/sdl_sound_library.h"
 #include "shell/sound.h"
 #include "tools/sfxc/wav_file.h"
+#include "shell/game_reset.h"
+#include "shell/main_form.h"
 
 namespace fs = std::filesystem;
 
@@ -85,7 +87,7 @@ protected:
         setenv("SDL_AUDIODRIVER", "disk", 1);
         setenv("SDL_DISKAUDIOFILE", rawFile_.c_str(), 1);
         unsetenv("SDL_DISKAUDIODELAY");  // real time, unless a test asks otherwise
-        ResetGameState();
+        ResetGame();
     }
     void TearDown() override {
         sound_.Free();

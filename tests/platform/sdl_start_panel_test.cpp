@@ -9,12 +9,13 @@
 #include <memory>
 
 #include "core/game_state.h"
-#include "core/main_form.h"
+#include "shell/main_form.h"
 #include "core/null_platform.h"
 #include "graphics/embedded_pictures.h"
 #include "platform/sdl_start_panel.h"
 #include "shell/settings_file.h"
 #include "texts/texts.h"
+#include "shell/game_reset.h"
 
 namespace fs = std::filesystem;
 
@@ -36,7 +37,7 @@ protected:
         dir = fs::temp_directory_path() / "vk3-sdl-panel";
         fs::remove_all(dir);
         fs::create_directories(dir);
-        ResetGameState();
+        ResetGame();
         form = std::make_unique<TMainForm>(platform.Platform());
         std::string error;
         ASSERT_TRUE(form->LoadPictures(EmbeddedPictureData(), error)) << error;

@@ -5,9 +5,15 @@
 
 #include "graphics/embedded_pictures.h"
 #include "core/game_state.h"
-#include "core/main_form.h"
+#include "shell/main_form.h"
 #include "core/null_platform.h"
 #include "shell/start_game.h"
+#include "adventure/rules.h"
+#include "core/random.h"
+#include "shell/game_data_folder.h"
+#include "shell/game_reset.h"
+#include "shell/settings_file.h"
+#include "texts/texts.h"
 
 namespace {
 class MainFormTest : public ::testing::Test {
@@ -20,7 +26,7 @@ protected:
     int frames = 0;
 
     void SetUp() override {
-        ResetGameState();
+        ResetGame();
         form = std::make_unique<TMainForm>(platform.Platform());
         std::string error;
         ASSERT_TRUE(form->LoadPictures(EmbeddedPictureData(), error)) << error;
@@ -43,24 +49,24 @@ TEST_F(MainFormTest, NoFrameIsDrawnBeforeTheDisplayExists) {
 TEST_F(MainFormTest, StartBuildsTheMenuAndEachFrameClearsDrawsAndPresents) {
     GameState.live.scene = 57;
     GameState.live.progress.flushCount = 2;
-    GameState.menuReturnScene = 12;
+    GameState.ui.menuReturnScene = 12;
     Start();
     EXPECT_EQ(GameState.live.scene, 4);
     EXPECT_EQ(GameState.live.progress.flushCount, 0);
-    EXPECT_EQ(GameState.menuReturnScene, 0);
-    EXPECT_EQ(GameState.menuOpen, 1);  // the menu build opens it
+    EXPECT_EQ(GameState.ui.menuReturnScene, 0);
+    EXPECT_EQ(GameState.ui.menuOpen, 1);  // the menu build opens it
     form->DDraw.Surface().Fill(0xFFFF);
     form->TimerTimer(16);
     EXPECT_EQ(display.presentCount, 1);
     EXPECT_EQ(At(5, 470), 0);  // outside the picture (and away from the cursor): black
-    EXPECT_NE(At(GameState.originX + 400, GameState.originY + 250), 0);  // the menu picture
+    EXPECT_NE(At(GameState.ui.originX + 400, GameState.ui.originY + 250), 0);  // the menu picture
 }
 
 TEST_F(MainFormTest, TheCursorFollowsTheMouseInTheNextFrame) {
     Start();
     form->DDrawMouseMove(300, 200);
-    EXPECT_EQ(GameState.mouseX, 300);
-    EXPECT_EQ(GameState.mouseY, 200);
+    EXPECT_EQ(GameState.ui.mouseX, 300);
+    EXPECT_EQ(GameState.ui.mouseY, 200);
     TSprite* cursor = form->DXSpriteEngine.Engine().Items(0);
     EXPECT_NE(cursor->X, 300 - 17);
     form->TimerTimer(16);
@@ -112,7 +118,7 @@ TEST_F(MainFormTest, StartUpLoadsTheSoundsAndStartsTheMusicOnlyWhenSoundIsOn) {
     Start();
     EXPECT_TRUE(sound.calls.empty());  // sounds off: the library is never called
 
-    ResetGameState();
+    ResetGame();
     GameState.programDir = "/game/";
     GameState.settings.soundOn = 1;
     Start();
@@ -133,7 +139,7 @@ TEST_F(MainFormTest, ARefusedSoundLibraryTurnsSoundOffForTheRun) {
     EXPECT_EQ(GameState.settings.soundOn, 0);
     EXPECT_EQ(sound.calls, std::vector<std::string>{"GetVersion"});
 
-    ResetGameState();
+    ResetGame();
     GameState.settings.soundOn = 1;
     sound.version = ISoundLibrary::kExpectedVersion;
     sound.initOk = false;
@@ -141,5 +147,34 @@ TEST_F(MainFormTest, ARefusedSoundLibraryTurnsSoundOffForTheRun) {
     Start();
     EXPECT_EQ(GameState.settings.soundOn, 0);
     EXPECT_EQ(sound.calls, (std::vector<std::string>{"GetVersion", "Init"}));
+}
+}  // namespace
+
+// One call returns every module to a fresh start: nothing of a case, its
+// sprites included, reaches the next one.
+namespace {
+TEST_F(MainFormTest, ResetGameLeavesNothingOfTheCaseBefore) {
+    Start();
+    GameState.ui.hoverId = 7;
+    GameState.phone.shooterScore = 9;
+    GameState.live.progress.keyTaken = 1;
+    Randomize(99);
+    Queue({.text = 60000});  // no such text: counted as missing
+    ASSERT_GT(MissingTextLookups(), 0u);
+    SetSettingsFolder("/nowhere/");
+    SetGameDataFolder("/nowhere/sounds/");
+    ASSERT_GT(form->DXSpriteEngine.Engine().Count(), 0);
+
+    ResetGame();
+    EXPECT_EQ(GameState.ui.hoverId, 0);
+    EXPECT_EQ(GameState.phone.shooterScore, 0);
+    EXPECT_EQ(GameState.live.progress.keyTaken, 0);
+    EXPECT_EQ(RandomSeed(), 0u);
+    EXPECT_EQ(MissingTextLookups(), 0u);
+    EXPECT_EQ(SettingsFolder(), GameState.programDir);
+    EXPECT_EQ(GameDataFolder(), "gamedata/");
+    EXPECT_EQ(form->DXSpriteEngine.Engine().Count(), 0);
+    GameState.settings.language = 1;  // the language still follows the settings byte
+    EXPECT_EQ(Text(162), "Game saved.");
 }
 }  // namespace

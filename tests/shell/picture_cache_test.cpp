@@ -11,10 +11,11 @@
 
 #include "adventure/scene_builder.h"
 #include "core/game_state.h"
-#include "core/main_form.h"
+#include "shell/main_form.h"
 #include "core/null_platform.h"
 #include "graphics/embedded_pictures.h"
 #include "texts/texts.h"
+#include "shell/game_reset.h"
 
 namespace {
 bool counting = false;
@@ -39,7 +40,7 @@ protected:
     std::unique_ptr<TMainForm> form;
 
     void SetUp() override {
-        ResetGameState();
+        ResetGame();
         SetLanguageSource(&GameState.settings.language);
         form = std::make_unique<TMainForm>(platform.Platform());
         std::string error;
@@ -48,7 +49,7 @@ protected:
     }
     void TearDown() override {
         form.reset();
-        ResetGameState();
+        ResetGame();
         SetLanguageSource(nullptr);
     }
     void Show(int32_t scene) {

@@ -8,6 +8,7 @@
 
 #include "core/game_state.h"
 #include "shell/settings_file.h"
+#include "shell/game_reset.h"
 
 namespace fs = std::filesystem;
 
@@ -22,7 +23,7 @@ protected:
                "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(dir);
         fs::create_directories(dir);
-        ResetGameState();
+        ResetGame();
         GameState.programDir = dir.string() + "/";
     }
     void TearDown() override { fs::remove_all(dir); }
@@ -62,7 +63,7 @@ TEST_F(SettingsFileTest, SavingWritesTheWholeBlockAndLoadingRestoresItByteForByt
     EXPECT_EQ(bytes[8 + 5 * 288 + 8], 41);
     EXPECT_EQ(bytes[8 + 5 * 288 + 286], 7);
 
-    ResetGameState();
+    ResetGame();
     GameState.programDir = dir.string() + "/";
     LoadSettings();
     std::array<uint8_t, kSettingsBlockSize> back{};

@@ -16,6 +16,7 @@
 
 #include "core/game_state.h"
 #include "shell/settings_file.h"
+#include "shell/game_reset.h"
 
 namespace fs = std::filesystem;
 
@@ -35,7 +36,7 @@ protected:
         user = root / "user";
         fs::create_directories(program);
         fs::create_directories(user);
-        ResetGameState();
+        ResetGame();
     }
     void TearDown() override {
         SetSettingsFolder("");

@@ -12,6 +12,8 @@
 #include "core/null_platform.h"
 #include "shell/settings_file.h"
 #include "shell/sound.h"
+#include "shell/game_reset.h"
+#include "shell/main_form.h"
 
 namespace fs = std::filesystem;
 
@@ -28,7 +30,7 @@ protected:
               ("vk3-sound-startup-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
         fs::remove_all(dir);
         fs::create_directories(dir);
-        ResetGameState();
+        ResetGame();
         LoadSettings();  // no file yet: the defaults, sound on
         GameState.programDir = dir.string() + "/";
         form = std::make_unique<TMainForm>(platform.Platform());

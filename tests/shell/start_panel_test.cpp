@@ -11,13 +11,14 @@
 #include <vector>
 
 #include "core/game_state.h"
-#include "core/main_form.h"
+#include "shell/main_form.h"
 #include "core/null_platform.h"
 #include "graphics/embedded_pictures.h"
 #include "shell/settings_file.h"
 #include "shell/start_panel.h"
 #include "shell/start_panel_painter.h"
 #include "texts/texts.h"
+#include "shell/game_reset.h"
 
 namespace fs = std::filesystem;
 
@@ -37,7 +38,7 @@ protected:
               ("vk3-panel-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
         fs::remove_all(dir);
         fs::create_directories(dir);
-        ResetGameState();
+        ResetGame();
         form = std::make_unique<TMainForm>(platform.Platform());
         std::string error;
         ASSERT_TRUE(form->LoadPictures(EmbeddedPictureData(), error)) << error;
@@ -279,7 +280,7 @@ TEST_F(StartPanelTest, StartHidesThePanelShowsTheBusyCursorAndEntersTheMenu) {
     EXPECT_FALSE(form->DDraw.Mode().fullScreen);
     EXPECT_EQ(GameState.live.scene, 4);
     EXPECT_EQ(GameState.live.progress.flushCount, 0);
-    EXPECT_EQ(GameState.menuReturnScene, 0);
+    EXPECT_EQ(GameState.ui.menuReturnScene, 0);
     // The panel no longer takes input once the game runs.
     ClickControl(TPanelControl::Exit);
     EXPECT_FALSE(form->Closing());
@@ -315,7 +316,7 @@ TEST_F(StartPanelTest, DamagedSettingsFallBackForThisRunAndTheFileIsNotRewritten
 
     // A short file loads partly: the bytes it has, the rest as they were.
     for (size_t size : {size_t{0}, size_t{1}, size_t{2}, size_t{9}, size_t{300}, size_t{1735}}) {
-        ResetGameState();
+        ResetGame();
         const Bytes whole = PatternFile(3, 1, 0);
         WriteFile(Bytes(whole.begin(), whole.begin() + static_cast<std::ptrdiff_t>(size)));
         Create();
@@ -340,7 +341,7 @@ TEST_F(StartPanelTest, ADamagedSlotRefusesToLoadAndARealSaveKeepsEveryOtherByteO
     Create();
     ASSERT_TRUE(panel->Button1Click());
     auto click = [&](int32_t id) {
-        GameState.hoverId = static_cast<uint16_t>(id);
+        GameState.ui.hoverId = static_cast<uint16_t>(id);
         form->DDrawClick();
     };
     click(15);  // new game, then through the narration
@@ -385,7 +386,7 @@ TEST_F(StartPanelTest, ASaveOverAnUnreadableFileSaysItIsNotWritten) {
     GameState.settings.language = 1;
     ASSERT_TRUE(panel->Button1Click());
     auto click = [&](int32_t id) {
-        GameState.hoverId = static_cast<uint16_t>(id);
+        GameState.ui.hoverId = static_cast<uint16_t>(id);
         form->DDrawClick();
     };
     click(15);  // new game, then through the narration
@@ -395,8 +396,8 @@ TEST_F(StartPanelTest, ASaveOverAnUnreadableFileSaysItIsNotWritten) {
     click(17);  // the save list
     click(24);
     EXPECT_EQ(GameState.live.scene, 10);
-    EXPECT_NE(GameState.messageLines[0], Text(162));
-    EXPECT_NE(GameState.messageLines[0].find("save.qzd"), std::string::npos);
+    EXPECT_NE(GameState.ui.messageLines[0], Text(162));
+    EXPECT_NE(GameState.ui.messageLines[0].find("save.qzd"), std::string::npos);
     EXPECT_TRUE(fs::is_symlink(dir / "save.qzd"));
 }
 

@@ -15,13 +15,14 @@
 #include "graphics/text_renderer.h"
 #include "shell/code_tables.h"
 #include "core/game_state.h"
-#include "core/main_form.h"
+#include "shell/main_form.h"
 #include "core/null_platform.h"
 #include "core/random.h"
 #include "core/sound_library.h"
 #include "core/web_opener.h"
 #include "sprites/clock.h"
 #include "texts/texts.h"
+#include "shell/game_reset.h"
 
 namespace {
 
@@ -59,14 +60,14 @@ protected:
     std::unique_ptr<TMainForm> form;
 
     void SetUp() override {
-        ResetGameState();
+        ResetGame();
         SetLanguageSource(&GameState.settings.language);
         Randomize(77);
         form = std::make_unique<TMainForm>(platform.Platform(&text));
         std::string error;
         ASSERT_TRUE(form->DDraw.Initialize(DisplayMode{}, error)) << error;
-        GameState.originX = 53;
-        GameState.originY = 105;
+        GameState.ui.originX = 53;
+        GameState.ui.originY = 105;
         GameState.live.scene = 10;
     }
     void TearDown() override {
@@ -137,21 +138,21 @@ TEST_F(TextOverlayTest, OutlineIsBlackAtTheEightNeighboursUnderTheColour) {
 }
 
 TEST_F(TextOverlayTest, LabelHangsUnderTheMouseAndKeepsTenPixelsFromTheSides) {
-    GameState.hoverLabel = "Door";  // 32 px wide
-    GameState.mouseY = 200;
+    GameState.ui.hoverLabel = "Door";  // 32 px wide
+    GameState.ui.mouseY = 200;
 
-    GameState.mouseX = 300;
+    GameState.ui.mouseX = 300;
     Overlay();
     Box b = BoxOf(kWhite565);
     EXPECT_EQ(b.left, 300 - 16);
     EXPECT_EQ(b.top, 215);
     EXPECT_EQ(b.bottom, 229);
 
-    GameState.mouseX = 3;  // would start left of the margin
+    GameState.ui.mouseX = 3;  // would start left of the margin
     Overlay();
     EXPECT_EQ(BoxOf(kWhite565).left, 10);
 
-    GameState.mouseX = 639;  // would run off the right side
+    GameState.ui.mouseX = 639;  // would run off the right side
     Overlay();
     ASSERT_EQ(ColouredCalls().size(), 1u);
     EXPECT_EQ(ColouredCalls()[0].x + Width15("Door"), 640 - 10);
@@ -159,9 +160,9 @@ TEST_F(TextOverlayTest, LabelHangsUnderTheMouseAndKeepsTenPixelsFromTheSides) {
 }
 
 TEST_F(TextOverlayTest, LabelWiderThanTheRoomStartsAtTheRightBoundEvenIfNegative) {
-    GameState.hoverLabel = std::string(100, 'W');  // 800 px
-    GameState.mouseX = 320;
-    GameState.mouseY = 40;
+    GameState.ui.hoverLabel = std::string(100, 'W');  // 800 px
+    GameState.ui.mouseX = 320;
+    GameState.ui.mouseY = 40;
     Overlay();
     auto calls = ColouredCalls();
     ASSERT_EQ(calls.size(), 1u);
@@ -171,43 +172,43 @@ TEST_F(TextOverlayTest, LabelWiderThanTheRoomStartsAtTheRightBoundEvenIfNegative
 }
 
 TEST_F(TextOverlayTest, LabelHidesWhileAMessageShowsAndInThePhoneGame) {
-    GameState.hoverLabel = "Door";
-    GameState.mouseX = 300;
-    GameState.mouseY = 100;
-    GameState.messageLines[0] = "Locked.";
+    GameState.ui.hoverLabel = "Door";
+    GameState.ui.mouseX = 300;
+    GameState.ui.mouseY = 100;
+    GameState.ui.messageLines[0] = "Locked.";
     Overlay();
     for (const auto& c : text.calls) EXPECT_NE(c.text, "Door");
     EXPECT_TRUE(BoxOf(kWhite565, 100, 300).Empty());
 
-    GameState.messageLines[0].clear();
+    GameState.ui.messageLines[0].clear();
     GameState.live.scene = 5;
     Overlay();
     for (const auto& c : text.calls) EXPECT_NE(c.text, "Door");
 
-    GameState.hoverLabel.clear();
+    GameState.ui.hoverLabel.clear();
     GameState.live.scene = 10;
     Overlay();
     EXPECT_TRUE(text.calls.empty());
 }
 
 TEST_F(TextOverlayTest, MessageLinesSit18PixelsApartCentredOnTheBlockMiddle) {
-    GameState.messageLines[0] = "AAAA";
-    GameState.messageLines[1] = "BBBBBBBB";
-    GameState.messageLines[2] = "CC";
+    GameState.ui.messageLines[0] = "AAAA";
+    GameState.ui.messageLines[1] = "BBBBBBBB";
+    GameState.ui.messageLines[2] = "CC";
 
-    GameState.messageLineCount = 0;
+    GameState.ui.messageLineCount = 0;
     Overlay();
     EXPECT_EQ(RowsWith(kWhite565), Range(416, 430));
     EXPECT_EQ(BoxOf(kWhite565).left, 320 - Width15("AAAA") / 2);
 
-    GameState.messageLineCount = 1;
+    GameState.ui.messageLineCount = 1;
     Overlay();
     std::set<int32_t> two = Range(407, 421);
     two.merge(Range(425, 439));
     EXPECT_EQ(RowsWith(kWhite565), two);
     EXPECT_EQ(BoxOf(kWhite565, 425, 439).left, 320 - Width15("BBBBBBBB") / 2);
 
-    GameState.messageLineCount = 2;
+    GameState.ui.messageLineCount = 2;
     Overlay();
     std::set<int32_t> three = Range(398, 412);
     three.merge(Range(416, 430));
@@ -215,12 +216,12 @@ TEST_F(TextOverlayTest, MessageLinesSit18PixelsApartCentredOnTheBlockMiddle) {
     EXPECT_EQ(RowsWith(kWhite565), three);
     EXPECT_EQ(BoxOf(kWhite565, 434, 448).left, 320 - Width15("CC") / 2);
 
-    GameState.messageLineCount = 3;
+    GameState.ui.messageLineCount = 3;
     Overlay();
     EXPECT_TRUE(text.calls.empty());
 
-    GameState.messageLineCount = 0;
-    GameState.originY = 65500;  // the row is taken as 16-bit unsigned: + 311 wraps to 275
+    GameState.ui.messageLineCount = 0;
+    GameState.ui.originY = 65500;  // the row is taken as 16-bit unsigned: + 311 wraps to 275
     Overlay();
     EXPECT_EQ(RowsWith(kWhite565), Range(275, 289));
 }
@@ -229,16 +230,16 @@ TEST_F(TextOverlayTest, MessageLinesSit18PixelsApartCentredOnTheBlockMiddle) {
 // lines alone, and a scene without the game draws nothing of it.
 TEST_F(TextOverlayTest, PhoneGameLineDrawsItsOwnStatusAndNoMessage) {
     GameState.live.scene = 5;
-    GameState.messageLineCount = 0;
+    GameState.ui.messageLineCount = 0;
     for (const std::string shown : {"0", "57", "Oh, I missed that one."}) {
-        GameState.shooterStatus = shown;
+        GameState.phone.shooterStatus = shown;
         Overlay();
         auto calls = ColouredCalls();
         ASSERT_EQ(calls.size(), 1u) << shown;
         EXPECT_EQ(calls.back().text, shown);
         EXPECT_EQ(calls.back().y, 105 + 311);
         EXPECT_EQ(calls.back().x, 320 - Width15(shown) / 2);
-        EXPECT_TRUE(GameState.messageLines[0].empty()) << shown;
+        EXPECT_TRUE(GameState.ui.messageLines[0].empty()) << shown;
     }
     GameState.live.scene = 57;
     Overlay();
@@ -272,7 +273,7 @@ TEST_F(TextOverlayTest, CardViewsShowTheSettledCodesTablesAndNeverChangeIt) {
     }
     // The card's 16 px black font does not leak into the next frame's texts.
     GameState.live.scene = 10;
-    GameState.messageLines[0] = "x";
+    GameState.ui.messageLines[0] = "x";
     Frame();
     ASSERT_EQ(ColouredCalls().size(), 1u);
     EXPECT_EQ(ColouredCalls()[0].height, 15);

@@ -39,8 +39,8 @@ protected:
         std::fill(std::begin(GameState.live.inventory), std::end(GameState.live.inventory), 0);
         GameState.live.inventory[0] = 204;
         ClearSteps();
-        for (TSekvence& step : GameState.steps) step.sound = 0;
-        GameState.messageLineCount = 0;
+        for (TSekvence& step : GameState.ui.steps) step.sound = 0;
+        GameState.ui.messageLineCount = 0;
         VykresliScenu();
         session->RunFrame(16);
         std::string error;
@@ -73,16 +73,16 @@ TEST_F(MonkeyTest, ASoakRunsCleanVisitsScenesAndRepeatsWithItsSeed) {
 TEST_F(MonkeyTest, EveryImpossibleValueIsCaught) {
     EXPECT_NE(FaultAfter([] { GameState.live.scene = 19; }).find("scene 19"), std::string::npos);
     EXPECT_NE(FaultAfter([] { GameState.live.scene = -3; }).find("scene -3"), std::string::npos);
-    EXPECT_NE(FaultAfter([] { GameState.hoverId = 999; }).find("hoverId 999"), std::string::npos);
-    EXPECT_NE(FaultAfter([] { GameState.selectedItem = 209; }).find("selectedItem 209"), std::string::npos);
+    EXPECT_NE(FaultAfter([] { GameState.ui.hoverId = 999; }).find("hoverId 999"), std::string::npos);
+    EXPECT_NE(FaultAfter([] { GameState.ui.selectedItem = 209; }).find("selectedItem 209"), std::string::npos);
     EXPECT_NE(FaultAfter([] { GameState.live.inventory[3] = 199; }).find("inventory[3] = 199"), std::string::npos);
     EXPECT_NE(FaultAfter([] { GameState.live.inventory[5] = 204; }).find("held twice"),
               std::string::npos);
-    EXPECT_NE(FaultAfter([] { GameState.steps[2].scene = 29; }).find("step 2: scene 29"), std::string::npos);
-    EXPECT_NE(FaultAfter([] { GameState.steps[0].item = 234; }).find("item 234"), std::string::npos);
-    EXPECT_NE(FaultAfter([] { GameState.steps[25].sound = 12; }).find("sample 12"), std::string::npos);
-    EXPECT_NE(FaultAfter([] { GameState.messageLineCount = 3; }).find("messageLineCount"), std::string::npos);
-    EXPECT_NE(FaultAfter([] { GameState.hoverCursor = 7; }).find("hoverCursor"), std::string::npos);
+    EXPECT_NE(FaultAfter([] { GameState.ui.steps[2].scene = 29; }).find("step 2: scene 29"), std::string::npos);
+    EXPECT_NE(FaultAfter([] { GameState.ui.steps[0].item = 234; }).find("item 234"), std::string::npos);
+    EXPECT_NE(FaultAfter([] { GameState.ui.steps[25].sound = 12; }).find("sample 12"), std::string::npos);
+    EXPECT_NE(FaultAfter([] { GameState.ui.messageLineCount = 3; }).find("messageLineCount"), std::string::npos);
+    EXPECT_NE(FaultAfter([] { GameState.ui.hoverCursor = 7; }).find("hoverCursor"), std::string::npos);
 }
 
 TEST_F(MonkeyTest, TheCommandReportsItsFiguresAndRefusesBadArguments) {

@@ -10,6 +10,7 @@
 #include "tools/play/expression.h"
 #include "tools/play/script_tokens.h"
 #include "tools/play/state_names.h"
+#include "shell/game_reset.h"
 
 namespace {
 
@@ -165,15 +166,15 @@ TEST(PlayExpression, ComparisonsOfNumbersAndTexts) {
 
 class PlayStateNames : public ::testing::Test {
 protected:
-    void SetUp() override { ResetGameState(); }
-    void TearDown() override { ResetGameState(); }
+    void SetUp() override { ResetGame(); }
+    void TearDown() override { ResetGame(); }
     GameStateNames names;
 };
 
 TEST_F(PlayStateNames, VariablesAndProgressEntriesReadTheRecord) {
     GameState.live.scene = 42;
-    GameState.hoverId = 65535;
-    GameState.menuReturnScene = -1;
+    GameState.ui.hoverId = 65535;
+    GameState.ui.menuReturnScene = -1;
     GameState.settings.language = 1;
     GameState.live.progress.flushCount = 3;
     GameState.live.progress.dialCode[2] = 7;
@@ -219,16 +220,16 @@ TEST_F(PlayStateNames, HasLooksThroughTheWholeInventory) {
 TEST_F(PlayStateNames, MessageAndLabelAreTheShownTextsInUtf8) {
     Value v;
     std::string error;
-    GameState.messageLines[0] = "Ji\x9e";  // "Již" in Windows-1250
-    GameState.messageLines[1] = "dv\xec";  // "dvě"
-    GameState.messageLines[2] = "stale";
-    GameState.messageLineCount = 1;
+    GameState.ui.messageLines[0] = "Ji\x9e";  // "Již" in Windows-1250
+    GameState.ui.messageLines[1] = "dv\xec";  // "dvě"
+    GameState.ui.messageLines[2] = "stale";
+    GameState.ui.messageLineCount = 1;
     ASSERT_TRUE(Eval("message", names, v, error)) << error;
     EXPECT_EQ(v.text, "Již#dvě");  // line 2 is not shown with a count of 1
-    GameState.messageLines[0].clear();
+    GameState.ui.messageLines[0].clear();
     ASSERT_TRUE(Eval("message", names, v, error)) << error;
     EXPECT_EQ(v.text, "");  // lines 1 and 2 are not drawn while line 0 is empty
-    GameState.hoverLabel = "Zp\xec" "t do hry";
+    GameState.ui.hoverLabel = "Zp\xec" "t do hry";
     ASSERT_TRUE(Eval("hoverLabel", names, v, error)) << error;
     EXPECT_TRUE(v.isText);
     EXPECT_EQ(v.text, "Zpět do hry");

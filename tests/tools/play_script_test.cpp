@@ -13,7 +13,7 @@
 #include <sys/wait.h>
 
 #include "core/game_state.h"
-#include "core/main_form.h"
+#include "shell/main_form.h"
 #include "tests/tools/scratch_dir.h"
 
 namespace {

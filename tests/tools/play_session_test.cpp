@@ -14,6 +14,7 @@
 #include "tools/play/play_session.h"
 #include "tools/play/sample_log.h"
 #include "tests/tools/scratch_dir.h"
+#include "shell/game_reset.h"
 
 namespace {
 namespace fs = std::filesystem;
@@ -21,7 +22,7 @@ namespace fs = std::filesystem;
 class PlaySessionTest : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_FALSE(dir_.empty()) << "no scratch folder"; }
-    void TearDown() override { ResetGameState(); }
+    void TearDown() override { ResetGame(); }
     ScratchDir scratch_{"play-session"};
     const fs::path dir_ = scratch_.path();
 };
@@ -72,8 +73,8 @@ TEST_F(PlaySessionTest, FramesDrawTheMessageWithTheRealAntialiasedFace) {
     std::string error;
     ASSERT_TRUE(session.Open(error)) << error;
     ASSERT_TRUE(session.Start(error)) << error;
-    GameState.messageLines[0] = "Hra ulo\x9e" "ena.";  // Windows-1250
-    GameState.messageLineCount = 0;
+    GameState.ui.messageLines[0] = "Hra ulo\x9e" "ena.";  // Windows-1250
+    GameState.ui.messageLineCount = 0;
     session.RunFrame(16);
     const Surface16& s = session.Form().DDraw.Surface();
     int white = 0, partial = 0;

@@ -3,7 +3,7 @@
 // every event is followed by one frame of 16 ms, so the hover of that frame
 // is what the next click acts on.
 #include "core/game_state.h"
-#include "core/main_form.h"
+#include "shell/main_form.h"
 #include "tools/play/commands.h"
 #include "tools/play/play_session.h"
 #include "tools/play/spot_finder.h"
@@ -44,15 +44,15 @@ bool RunSpot(PlaySession& session, const ScriptCommand& command, std::string& er
     int64_t id = 0;
     if (!ArgInt(session, command, 0, 1, INT32_MAX, id, error)) return false;
     const TDXDraw& draw = session.Form().DDraw;
-    const int64_t ox = GameState.originX, oy = GameState.originY;
+    const int64_t ox = GameState.ui.originX, oy = GameState.ui.originY;
     const SpotRect visible{-ox, -oy, draw.SurfaceWidth() - 1 - ox, draw.SurfaceHeight() - 1 - oy};
     int32_t px = 0, py = 0;
-    if (!FindSpotPoint(GameState.hotspots, id, visible, px, py, error)) return Fail(error, "spot: " + error);
+    if (!FindSpotPoint(GameState.ui.hotspots, id, visible, px, py, error)) return Fail(error, "spot: " + error);
     MoveMouse(session, static_cast<int32_t>(px + ox), static_cast<int32_t>(py + oy));
-    if (GameState.hoverId == static_cast<uint16_t>(id)) return true;
-    return Fail(error, "spot: moved to (" + std::to_string(GameState.mouseX) + ", " +
-                           std::to_string(GameState.mouseY) + ") inside hotspot " + std::to_string(id) +
-                           ", but the cursor found hoverId " + std::to_string(GameState.hoverId));
+    if (GameState.ui.hoverId == static_cast<uint16_t>(id)) return true;
+    return Fail(error, "spot: moved to (" + std::to_string(GameState.ui.mouseX) + ", " +
+                           std::to_string(GameState.ui.mouseY) + ") inside hotspot " + std::to_string(id) +
+                           ", but the cursor found hoverId " + std::to_string(GameState.ui.hoverId));
 }
 
 bool RunClick(PlaySession& session, const ScriptCommand& command, std::string& error) {
@@ -61,7 +61,7 @@ bool RunClick(PlaySession& session, const ScriptCommand& command, std::string& e
 
 bool RunRightClick(PlaySession& session, const ScriptCommand& command, std::string& error) {
     if (!NeedsStart(session, command, error)) return false;
-    session.Form().DDrawMouseUp(TMouseButton::mbRight, GameState.mouseX, GameState.mouseY);
+    session.Form().DDrawMouseUp(TMouseButton::mbRight, GameState.ui.mouseX, GameState.ui.mouseY);
     session.RunFrame(PlaySession::kInputFrameMs);
     return true;
 }

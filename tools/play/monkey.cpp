@@ -11,7 +11,7 @@
 #include "adventure/scene_builder.h"
 #include "adventure/step_queue.h"
 #include "core/game_state.h"
-#include "core/main_form.h"
+#include "shell/main_form.h"
 #include "tools/play/commands.h"
 #include "tools/play/play_session.h"
 
@@ -39,8 +39,8 @@ bool Fault(std::string& error, std::string text) {
 }
 
 bool CheckSteps(PlaySession& session, std::string& error) {
-    for (size_t i = 0; i < std::size(GameState.steps); ++i) {
-        const TSekvence& s = GameState.steps[i];
+    for (size_t i = 0; i < std::size(GameState.ui.steps); ++i) {
+        const TSekvence& s = GameState.ui.steps[i];
         const std::string at = "step " + std::to_string(i) + ": ";
         if (s.scene != -1 && !IsScene(session, s.scene))
             return Fault(error, at + "scene " + std::to_string(s.scene) + " is no scene of the game");
@@ -66,9 +66,9 @@ bool CheckInventory(PlaySession& session, const std::set<uint8_t>* madeUp, std::
 }
 
 bool CheckHover() {
-    if (GameState.hoverId == 0) return true;
-    return std::any_of(std::begin(GameState.hotspots), std::end(GameState.hotspots),
-                       [](const TPomocnyObjekt& h) { return h.id != 0 && h.id == GameState.hoverId; });
+    if (GameState.ui.hoverId == 0) return true;
+    return std::any_of(std::begin(GameState.ui.hotspots), std::end(GameState.ui.hotspots),
+                       [](const TPomocnyObjekt& h) { return h.id != 0 && h.id == GameState.ui.hoverId; });
 }
 }  // namespace
 
@@ -76,12 +76,12 @@ bool CheckGameInvariants(PlaySession& session, std::string& error, const std::se
     const int32_t scene = GameState.live.scene;
     if (!IsScene(session, scene))
         return Fault(error, "scene " + std::to_string(scene) + " is no scene of the game (or its picture was not found)");
-    if (!CheckHover()) return Fault(error, "hoverId " + std::to_string(GameState.hoverId) + " is no hotspot of scene " + std::to_string(scene));
-    if (GameState.selectedItem != 0 && !IsItem(GameState.selectedItem))
-        return Fault(error, "selectedItem " + std::to_string(GameState.selectedItem) + " is no item");
-    if (GameState.messageLineCount > 2) return Fault(error, "messageLineCount " + std::to_string(GameState.messageLineCount));
-    if (GameState.hoverCursor > kMaxCursorKind) return Fault(error, "hoverCursor " + std::to_string(GameState.hoverCursor));
-    if (GameState.menuOpen > 1) return Fault(error, "menuOpen " + std::to_string(GameState.menuOpen));
+    if (!CheckHover()) return Fault(error, "hoverId " + std::to_string(GameState.ui.hoverId) + " is no hotspot of scene " + std::to_string(scene));
+    if (GameState.ui.selectedItem != 0 && !IsItem(GameState.ui.selectedItem))
+        return Fault(error, "selectedItem " + std::to_string(GameState.ui.selectedItem) + " is no item");
+    if (GameState.ui.messageLineCount > 2) return Fault(error, "messageLineCount " + std::to_string(GameState.ui.messageLineCount));
+    if (GameState.ui.hoverCursor > kMaxCursorKind) return Fault(error, "hoverCursor " + std::to_string(GameState.ui.hoverCursor));
+    if (GameState.ui.menuOpen > 1) return Fault(error, "menuOpen " + std::to_string(GameState.ui.menuOpen));
     return CheckSteps(session, error) && CheckInventory(session, madeUp, error);
 }
 
@@ -128,15 +128,15 @@ std::string Monkey::Act(MonkeyReport& report) {
     }
     if (roll < 65) {
         ++report.clicks;
-        const bool newGame = GameState.live.scene == 4 && GameState.hoverId == 15;
+        const bool newGame = GameState.live.scene == 4 && GameState.ui.hoverId == 15;
         form.DDrawClick();
         if (newGame && GameState.live.scene == 6) madeUp_.clear();
-        form.DDrawMouseUp(TMouseButton::mbLeft, GameState.mouseX, GameState.mouseY);
+        form.DDrawMouseUp(TMouseButton::mbLeft, GameState.ui.mouseX, GameState.ui.mouseY);
         return "click";
     }
     if (roll < 72) {
         ++report.clicks;
-        form.DDrawMouseUp(TMouseButton::mbRight, GameState.mouseX, GameState.mouseY);
+        form.DDrawMouseUp(TMouseButton::mbRight, GameState.ui.mouseX, GameState.ui.mouseY);
         return "rclick";
     }
     if (roll < 82) {
@@ -153,12 +153,12 @@ std::string Monkey::Act(MonkeyReport& report) {
 // Points at a random item of the bar (its hotspot's middle) and clicks it.
 std::string Monkey::Pick(MonkeyReport& report) {
     std::vector<const TPomocnyObjekt*> bar;
-    for (const TPomocnyObjekt& h : GameState.hotspots)
+    for (const TPomocnyObjekt& h : GameState.ui.hotspots)
         if (IsItem(static_cast<uint32_t>(h.id))) bar.push_back(&h);
     if (bar.empty()) return "pick (bar empty)";
     const TPomocnyObjekt& h = *bar[Roll(static_cast<int>(bar.size()))];
-    const int32_t x = GameState.originX + (h.left + h.right) / 2;
-    const int32_t y = GameState.originY + (h.top + h.bottom) / 2;
+    const int32_t x = GameState.ui.originX + (h.left + h.right) / 2;
+    const int32_t y = GameState.ui.originY + (h.top + h.bottom) / 2;
     TMainForm& form = session_.Form();
     form.DDrawMouseMove(std::clamp(x, 0, form.DDraw.SurfaceWidth() - 1),
                         std::clamp(y, 0, form.DDraw.SurfaceHeight() - 1));
@@ -215,7 +215,7 @@ std::string Monkey::Jump(MonkeyReport& report) {
     RandomInventory();
     ClearSteps();
     SetMessage("");
-    GameState.menuOpen = 0;
+    GameState.ui.menuOpen = 0;
     GameState.live.scene = scenes_[Roll(static_cast<int>(scenes_.size()))];
     GameState.live.mapReturnScene = static_cast<uint8_t>(scenes_[Roll(static_cast<int>(scenes_.size()))]);
     VykresliScenu();

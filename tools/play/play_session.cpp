@@ -10,6 +10,7 @@
 #include "shell/settings_file.h"
 #include "texts/texts.h"
 #include "tools/play/sample_log.h"
+#include "shell/game_reset.h"
 
 namespace fs = std::filesystem;
 
@@ -30,7 +31,7 @@ bool PlaySession::Open(std::string& error) {
         error = "cannot create the program folder " + options_.programDir + ": " + ec.message();
         return false;
     }
-    ResetGameState();
+    ResetGame();
     form_ = std::make_unique<TMainForm>(platform_.Platform(&text_));
     TStartPanelHost host;
     host.showError = [this](const std::string& text) { startError_ = text; };

@@ -18,7 +18,7 @@
 
 #include "graphics/display.h"
 #include "platform/ttf_text_renderer.h"
-#include "core/main_form.h"
+#include "shell/main_form.h"
 #include "core/null_platform.h"
 #include "shell/start_panel.h"
 #include "tools/play/state_names.h"

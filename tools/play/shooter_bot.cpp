@@ -8,7 +8,7 @@
 
 #include "adventure/phone_game.h"
 #include "core/game_state.h"
-#include "core/main_form.h"
+#include "shell/main_form.h"
 #include "tools/play/commands.h"
 #include "tools/play/play_session.h"
 
@@ -32,7 +32,7 @@ const TMobilnepritelSprite* LowestEnemy(TSpriteEngine& engine) {
 void AimAt(PlaySession& session, const TMobilnepritelSprite& enemy) {
     const TDXDraw& draw = session.Form().DDraw;
     const int32_t x = std::clamp(static_cast<int32_t>(enemy.X), 0, draw.SurfaceWidth() - 1);
-    if (x != GameState.mouseX) session.Form().DDrawMouseMove(x, GameState.mouseY);
+    if (x != GameState.ui.mouseX) session.Form().DDrawMouseMove(x, GameState.ui.mouseY);
 }
 }  // namespace
 
@@ -46,21 +46,21 @@ bool RunShooterBot(PlaySession& session, const ScriptCommand& command, std::stri
                 ", the phone game is scene 5)";
         return false;
     }
-    if (GameState.shooterOver != 0) {
+    if (GameState.phone.shooterOver != 0) {
         error = "shooter-bot: this phone game is over already";
         return false;
     }
     TSpriteEngine& engine = session.Form().DXSpriteEngine.Engine();
     int64_t frames = 0, elapsedMs = 0;
-    while (frames < maxFrames && GameState.shooterOver == 0) {
+    while (frames < maxFrames && GameState.phone.shooterOver == 0) {
         if (const TMobilnepritelSprite* enemy = LowestEnemy(engine)) AimAt(session, *enemy);
         const int64_t until = (frames + 1) * 1000 / kFramesPerSecond;
         session.RunFrame(static_cast<int32_t>(until - elapsedMs));
         elapsedMs = until;
         ++frames;
     }
-    const char* outcome = GameState.shooterResult == 2 ? "won" : GameState.shooterResult == 1 ? "lost" : "still running";
-    session.Out() << "shooter-bot: " << outcome << " with " << int{GameState.shooterScore} << " hits after "
+    const char* outcome = GameState.phone.shooterResult == 2 ? "won" : GameState.phone.shooterResult == 1 ? "lost" : "still running";
+    session.Out() << "shooter-bot: " << outcome << " with " << int{GameState.phone.shooterScore} << " hits after "
                   << frames << " frames (" << elapsedMs / 1000 << " s)\n";
     return true;
 }

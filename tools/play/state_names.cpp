@@ -13,28 +13,28 @@ struct ScalarName {
 };
 
 const ScalarName kScalars[] = {
-    {"mouseX", [] { return int64_t{GameState.mouseX}; }},
-    {"mouseY", [] { return int64_t{GameState.mouseY}; }},
-    {"menuOpen", [] { return int64_t{GameState.menuOpen}; }},
-    {"hoverId", [] { return int64_t{GameState.hoverId}; }},
-    {"originX", [] { return int64_t{GameState.originX}; }},
-    {"originY", [] { return int64_t{GameState.originY}; }},
-    {"selectedItem", [] { return int64_t{GameState.selectedItem}; }},
-    {"menuReturnScene", [] { return int64_t{GameState.menuReturnScene}; }},
-    {"hoverCursor", [] { return int64_t{GameState.hoverCursor}; }},
-    {"messageLineCount", [] { return int64_t{GameState.messageLineCount}; }},
+    {"mouseX", [] { return int64_t{GameState.ui.mouseX}; }},
+    {"mouseY", [] { return int64_t{GameState.ui.mouseY}; }},
+    {"menuOpen", [] { return int64_t{GameState.ui.menuOpen}; }},
+    {"hoverId", [] { return int64_t{GameState.ui.hoverId}; }},
+    {"originX", [] { return int64_t{GameState.ui.originX}; }},
+    {"originY", [] { return int64_t{GameState.ui.originY}; }},
+    {"selectedItem", [] { return int64_t{GameState.ui.selectedItem}; }},
+    {"menuReturnScene", [] { return int64_t{GameState.ui.menuReturnScene}; }},
+    {"hoverCursor", [] { return int64_t{GameState.ui.hoverCursor}; }},
+    {"messageLineCount", [] { return int64_t{GameState.ui.messageLineCount}; }},
     {"scene", [] { return int64_t{GameState.live.scene}; }},
     {"mapReturnScene", [] { return int64_t{GameState.live.mapReturnScene}; }},
     {"resolution", [] { return int64_t{GameState.settings.resolution}; }},
     {"language", [] { return int64_t{GameState.settings.language}; }},
     {"soundOn", [] { return int64_t{GameState.settings.soundOn}; }},
-    {"rocketX", [] { return int64_t{GameState.rocketX}; }},
-    {"shotTimer", [] { return int64_t{GameState.shotTimer}; }},
-    {"spawnTimer", [] { return int64_t{GameState.spawnTimer}; }},
-    {"spawnInterval", [] { return int64_t{GameState.spawnInterval}; }},
-    {"shooterScore", [] { return int64_t{GameState.shooterScore}; }},
-    {"shooterResult", [] { return int64_t{GameState.shooterResult}; }},
-    {"shooterOver", [] { return int64_t{GameState.shooterOver}; }},
+    {"rocketX", [] { return int64_t{GameState.phone.rocketX}; }},
+    {"shotTimer", [] { return int64_t{GameState.phone.shotTimer}; }},
+    {"spawnTimer", [] { return int64_t{GameState.phone.spawnTimer}; }},
+    {"spawnInterval", [] { return int64_t{GameState.phone.spawnInterval}; }},
+    {"shooterScore", [] { return int64_t{GameState.phone.shooterScore}; }},
+    {"shooterResult", [] { return int64_t{GameState.phone.shooterResult}; }},
+    {"shooterOver", [] { return int64_t{GameState.phone.shooterOver}; }},
 };
 
 // A list of bytes in the game state: `count` bytes from `first`.
@@ -75,10 +75,10 @@ std::string ListHint(std::string_view name, int64_t count) {
 }  // namespace
 
 std::string ShownMessageUtf8() {
-    if (GameState.messageLines[0].empty()) return {};
-    const int last = std::min<int>(GameState.messageLineCount, static_cast<int>(kMessageLineCount) - 1);
-    std::string joined = GameState.messageLines[0];
-    for (int i = 1; i <= last; ++i) joined += "#" + GameState.messageLines[i];
+    if (GameState.ui.messageLines[0].empty()) return {};
+    const int last = std::min<int>(GameState.ui.messageLineCount, static_cast<int>(kMessageLineCount) - 1);
+    std::string joined = GameState.ui.messageLines[0];
+    for (int i = 1; i <= last; ++i) joined += "#" + GameState.ui.messageLines[i];
     return Cp1250ToUtf8(joined);
 }
 
@@ -97,7 +97,7 @@ bool GameStateNames::ReadName(std::string_view name, Value& out, std::string& er
         return true;
     }
     if (name == "hoverLabel") {
-        out = Value::Text(Cp1250ToUtf8(GameState.hoverLabel));
+        out = Value::Text(Cp1250ToUtf8(GameState.ui.hoverLabel));
         return true;
     }
     if (ByteList list; FindList(name, list)) return Fail(error, ListHint(name, list.count));

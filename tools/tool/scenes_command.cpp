@@ -18,7 +18,7 @@
 #include "adventure/scene_builder.h"
 #include "graphics/display.h"
 #include "core/game_state.h"
-#include "core/main_form.h"
+#include "shell/main_form.h"
 #include "core/null_platform.h"
 #include "texts/cp1250.h"
 #include "tools/common/bitmap_font.h"
@@ -48,7 +48,7 @@ void TypicalGame(uint8_t language) {
     GameState.settings.language = language;
     GameState.live.inventory[0] = 206;
     GameState.live.inventory[1] = 205;
-    GameState.menuReturnScene = 11;
+    GameState.ui.menuReturnScene = 11;
     const uint8_t tiles[9] = {6, 7, 1, 5, 8, 0, 2, 4, 3};
     const uint8_t glass[9] = {1, 0, 1, 0, 1, 1, 0, 1, 0};
     std::copy(tiles, tiles + 9, P().tile);
@@ -69,7 +69,7 @@ const LaterState kLaterStates[] = {
     {1, "hopper broken, window and paper done",
      [] { P().flushCount = 3, P().scraperTaken = 1, P().toiletPaperTaken = 1; }, nullptr},
     {2, "key taken", [] { P().keyTaken = 1; }, nullptr},
-    {4, "no game; load list open", [] { GameState.menuReturnScene = 0; },
+    {4, "no game; load list open", [] { GameState.ui.menuReturnScene = 0; },
      [] {
          P().saveMenuMode = 1;
          GameState.settings.slots[0].savedAt = 45000.5, GameState.settings.slots[0].scene = 40;
@@ -178,7 +178,7 @@ const char* KindName(uint8_t kind) {
 }
 
 void CopyPicture(const Surface16& s, RgbCanvas& sheet, int32_t x0, int32_t y0) {
-    const int32_t sx0 = GameState.originX + kCropLeft, sy0 = GameState.originY + kCropTop;
+    const int32_t sx0 = GameState.ui.originX + kCropLeft, sy0 = GameState.ui.originY + kCropTop;
     for (int32_t y = 0; y < kCropH; ++y)
         for (int32_t x = 0; x < kCropW; ++x) {
             const int32_t sx = sx0 + x, sy = sy0 + y;
@@ -219,7 +219,7 @@ void IdTag(RgbCanvas& sheet, int32_t x0, int32_t y0, const TPomocnyObjekt& h, ui
 
 void Legend(RgbCanvas& sheet, int32_t x0, int32_t y0) {
     int32_t line = 0;
-    for (const TPomocnyObjekt& h : GameState.hotspots) {
+    for (const TPomocnyObjekt& h : GameState.ui.hotspots) {
         if (h.id == 0) continue;
         std::string text = std::to_string(h.id) + " " + KindName(h.cursorKind) + " " +
                            AsciiLabel(h.label);
@@ -239,11 +239,11 @@ void DrawCell(RgbCanvas& sheet, HeadlessWindow& window, const Cell& cell, int32_
     FontDrawText(sheet, x0, y0, title, kTitleColour);
     const int32_t py = y0 + kTitleH;
     CopyPicture(frame, sheet, x0, py);
-    for (const TPomocnyObjekt& h : GameState.hotspots) {
+    for (const TPomocnyObjekt& h : GameState.ui.hotspots) {
         if (h.id == 0) continue;
         Outline(sheet, x0, py, h, KindColour(h.cursorKind));
     }
-    for (const TPomocnyObjekt& h : GameState.hotspots)
+    for (const TPomocnyObjekt& h : GameState.ui.hotspots)
         if (h.id != 0) IdTag(sheet, x0, py, h, KindColour(h.cursorKind));
     Legend(sheet, x0 + kCropW + kGap, py);
 }

@@ -8,39 +8,28 @@
 // renderer, sound library and web opener, feeds it the window events and calls
 // Timer.Idle() whenever no event is waiting.
 //
-// There is one form per process; `MainForm` points at it while it exists, so
-// sprites and scene code can reach the catalogue and the engine.
+// There is one form per process. The adventure code reaches it only through
+// the narrow IGameWindow (adventure/game_window.h), which the form attaches
+// while it exists.
 #pragma once
 #include <cstdint>
-#include <functional>
 #include <span>
 #include <string>
 
-#include "graphics/display.h"
+#include "adventure/game_window.h"
 #include "graphics/image_catalogue.h"
-#include "graphics/text_renderer.h"
-#include "core/sound_library.h"
-#include "core/web_opener.h"
-#include "sprites/clock.h"
+#include "core/platform.h"
 #include "sprites/dx_sprite_engine.h"
 #include "sprites/dx_timer.h"
-
-struct TPlatform {
-    IDisplayBackend& display;
-    IClock& clock;
-    ITextRenderer& text;
-    ISoundLibrary& sound;
-    IWebOpener& web;
-};
 
 enum class TMouseButton { mbLeft, mbRight, mbMiddle };
 constexpr int32_t VK_RETURN = 13;
 constexpr int32_t VK_SPACE = 32;
 
-class TMainForm {
+class TMainForm : public IGameWindow {
 public:
     explicit TMainForm(const TPlatform& platform);
-    ~TMainForm();
+    ~TMainForm() override;
     TMainForm(const TMainForm&) = delete;
     TMainForm& operator=(const TMainForm&) = delete;
 
@@ -74,16 +63,20 @@ public:
     TPictureCollection ImageList;
     uint32_t soundHandles[12] = {};
 
-    // Writes the settings and the six slots to "save.qzd"; set by the shell
-    // at start-up, called by the game menu after a game is saved.
-    std::function<void()> OnSaveSettings;
-
     ITextRenderer& Text;
     ISoundLibrary& Sound;
     IWebOpener& Web;
+
+    // --- what the adventure sees of the window (IGameWindow) ---
+    TSpriteEngine& SceneSprites() override { return DXSpriteEngine.Engine(); }
+    TPictureCollection& PictureCatalogue() override { return ImageList; }
+    int32_t DrawingWidth() const override { return DDraw.SurfaceWidth(); }
+    int32_t DrawingHeight() const override { return DDraw.SurfaceHeight(); }
+    ISoundLibrary& SoundOutput() override { return Sound; }
+    uint32_t SampleHandle(uint8_t i) const override { return i < 12 ? soundHandles[i] : 0; }
+    void CloseWindow() override { Close(); }
 
 private:
     bool closing_ = false;
 };
 
-extern TMainForm* MainForm;
