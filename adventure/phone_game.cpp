@@ -127,13 +127,13 @@ void TShotSprite::operator delete(void* block, std::size_t size) noexcept {
     ShotBlocks().Give(block, size);
 }
 
-void* TMobilnepritelSprite::operator new(std::size_t size) { return EnemyBlocks().Take(size); }
+void* TEnemySprite::operator new(std::size_t size) { return EnemyBlocks().Take(size); }
 
-void TMobilnepritelSprite::operator delete(void* block, std::size_t size) noexcept {
+void TEnemySprite::operator delete(void* block, std::size_t size) noexcept {
     EnemyBlocks().Give(block, size);
 }
 
-void TMobilnepritelSprite::DoMove(int32_t MoveCount) {
+void TEnemySprite::DoMove(int32_t MoveCount) {
     TImageSpriteEx::DoMove(MoveCount);
     if (GameState.phone.shooterResult == 0) {
         Y += kEnemySpeed * MoveCount;
@@ -164,8 +164,8 @@ TShotSprite* MakeShot(int32_t x, int32_t y) {
     return shot;
 }
 
-TMobilnepritelSprite* dejmobilnepritele() {
-    auto* enemy = new TMobilnepritelSprite(&SceneEngine());
+TEnemySprite* SpawnEnemy() {
+    auto* enemy = new TEnemySprite(&SceneEngine());
     if (enemyPicture == nullptr) enemyPicture = FindPicture("nepritel");
     enemy->Image = enemyPicture;
     enemy->X = OriginX() + kLaneLeft + Random(kEnemySpread);
@@ -197,7 +197,7 @@ void TRocketSprite::DoMove(int32_t MoveCount) {
     }
     ++GameState.phone.spawnTimer;
     if (GameState.phone.spawnTimer >= GameState.phone.spawnInterval) {
-        dejmobilnepritele();
+        SpawnEnemy();
         if (GameState.phone.spawnInterval > kFastestSpawnInterval) --GameState.phone.spawnInterval;
     }
 }
@@ -213,7 +213,7 @@ void TShotSprite::DoMove(int32_t MoveCount) {
 
 void TShotSprite::DoCollision(TSprite& other, bool& Done) {
     if (GameState.phone.shooterOver != 0) return;
-    if (dynamic_cast<TMobilnepritelSprite*>(&other) == nullptr) return;
+    if (dynamic_cast<TEnemySprite*>(&other) == nullptr) return;
     Dead();
     other.Dead();
     Done = false;

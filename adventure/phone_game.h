@@ -9,7 +9,7 @@
 // The pieces, each a sprite class of this file with its own per-frame
 // behaviour: the rocket (TRocketSprite, "raketa"), which follows the mouse,
 // fires and spawns; its shots (TShotSprite, "strela"), which rise and score
-// hits; the enemies (TMobilnepritelSprite, "nepritel"). The game's counters
+// hits; the enemies (TEnemySprite, "nepritel"). The game's counters
 // live in GameState (rocketX, shotTimer, spawnTimer, spawnInterval,
 // shooterScore, shooterResult, shooterOver, shooterStatus); the status line
 // under the picture is kept here and drawn by the shell's text overlay.
@@ -56,9 +56,9 @@ inline constexpr uint8_t kHitSample = 9;
 // One enemy: 17x17, the two patterns of "nepritel" alternating. It falls
 // while the game runs, stops when it ends (still animating), and the first
 // one below the line while the game is not over loses it.
-class TMobilnepritelSprite : public TImageSpriteEx {
+class TEnemySprite : public TImageSpriteEx {
 public:
-    explicit TMobilnepritelSprite(TSprite* parent) : TImageSpriteEx(parent) {}
+    explicit TEnemySprite(TSprite* parent) : TImageSpriteEx(parent) {}
 
     // From the recycled block store (see the file comment).
     static void* operator new(std::size_t size);
@@ -102,7 +102,7 @@ void BuildPhoneGame();
 
 // Creates one enemy at a random place of the top row and restarts the
 // spawn count. Returns it.
-TMobilnepritelSprite* dejmobilnepritele();
+TEnemySprite* SpawnEnemy();
 
 // Forgets the enemy picture looked up when the game was built, which a
 // reloaded picture catalogue would leave pointing at a freed picture; the

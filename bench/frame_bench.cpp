@@ -152,7 +152,7 @@ void FillPhoneGame() {
     phoneSprites.clear();
     const int32_t ox = GameState.ui.originX, oy = GameState.ui.originY;
     for (int i = 0; i < 71; ++i) {
-        TMobilnepritelSprite* enemy = dejmobilnepritele();
+        TEnemySprite* enemy = SpawnEnemy();
         enemy->X = ox + kLaneLeft + 34 * (i % 6);
         enemy->Y = oy + kEnemyStartY + (i / 6) * 8;
         phoneSprites.emplace_back(enemy, enemy->Y);

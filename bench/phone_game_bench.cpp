@@ -53,7 +53,7 @@ struct PhoneGameScene {
         VykresliScenu();
         const int32_t ox = GameState.ui.originX, oy = GameState.ui.originY;
         for (int i = 0; i < enemies; ++i) {
-            TMobilnepritelSprite* enemy = dejmobilnepritele();
+            TEnemySprite* enemy = SpawnEnemy();
             enemy->X = ox + kLaneLeft + kColumnPitch * (i % kColumns);
             enemy->Y = oy + kEnemyStartY + (i / kColumns) * 8;
             Keep(enemy);

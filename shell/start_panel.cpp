@@ -54,27 +54,27 @@ void TStartPanel::Prelozmenu() {
     buttonCaptions_[2] = Text(kExitText);
 }
 
-void TStartPanel::rozliseniComboChange(int32_t index) {
+void TStartPanel::DisplayModeChange(int32_t index) {
     resolutionIndex_ = index;
     GameState.settings.resolution = static_cast<uint8_t>(index);
     SaveSettings();
     Prelozmenu();
 }
 
-void TStartPanel::jazykcomboChange(int32_t index) {
+void TStartPanel::LanguageChange(int32_t index) {
     languageIndex_ = index;
     GameState.settings.language = static_cast<uint8_t>(index);
     SaveSettings();
     Prelozmenu();
 }
 
-void TStartPanel::zvukyCheckClick(bool checked) {
+void TStartPanel::SoundsCheckClick(bool checked) {
     soundsChecked_ = checked;
     GameState.settings.soundOn = checked ? 1 : 0;
     SaveSettings();
 }
 
-bool TStartPanel::Button1Click() {
+bool TStartPanel::StartClick() {
     visible_ = false;
     openList_ = TPanelControl::None;
     if (host_.hidePanel) host_.hidePanel();
@@ -88,14 +88,14 @@ bool TStartPanel::Button1Click() {
     return started;
 }
 
-void TStartPanel::Button2Click() {
+void TStartPanel::WebClick() {
     form_.Web.Open("http://" + HostingProviderHost());
     form_.Web.Open("http://" + HomePageHost());
 }
 
-void TStartPanel::ufoklikClick() { form_.Web.Open("http://" + HostingProviderHost()); }
+void TStartPanel::EmblemClick() { form_.Web.Open("http://" + HostingProviderHost()); }
 
-void TStartPanel::Button3Click() { form_.Close(); }
+void TStartPanel::ExitClick() { form_.Close(); }
 
 bool TStartPanel::ProgramClosing() const { return form_.Closing(); }
 
@@ -149,8 +149,8 @@ int32_t TStartPanel::EntryAt(int32_t x, int32_t y) const {
 }
 
 void TStartPanel::ChooseEntry(TPanelControl list, int32_t index) {
-    if (list == TPanelControl::Resolution && index != resolutionIndex_) rozliseniComboChange(index);
-    if (list == TPanelControl::Language && index != languageIndex_) jazykcomboChange(index);
+    if (list == TPanelControl::Resolution && index != resolutionIndex_) DisplayModeChange(index);
+    if (list == TPanelControl::Language && index != languageIndex_) LanguageChange(index);
 }
 
 void TStartPanel::MoveChoice(TPanelControl list, int32_t delta) {
@@ -170,11 +170,11 @@ void TStartPanel::OpenListOf(TPanelControl list) {
 
 void TStartPanel::Activate(TPanelControl control) {
     switch (control) {
-        case TPanelControl::Sounds: zvukyCheckClick(!soundsChecked_); break;
-        case TPanelControl::Start: Button1Click(); break;
-        case TPanelControl::Web: Button2Click(); break;
-        case TPanelControl::Exit: Button3Click(); break;
-        case TPanelControl::Logo: ufoklikClick(); break;
+        case TPanelControl::Sounds: SoundsCheckClick(!soundsChecked_); break;
+        case TPanelControl::Start: StartClick(); break;
+        case TPanelControl::Web: WebClick(); break;
+        case TPanelControl::Exit: ExitClick(); break;
+        case TPanelControl::Logo: EmblemClick(); break;
         default: break;
     }
 }
@@ -258,7 +258,7 @@ void TStartPanel::KeyPress(TPanelKey key) {
             break;
         case TPanelKey::Escape:
             if (listOpen) openList_ = TPanelControl::None;
-            else Button3Click();
+            else ExitClick();
             break;
     }
 }

@@ -72,15 +72,15 @@ public:
     void Prelozmenu();
 
     // --- the controls' handlers, as the controls call them ---
-    void rozliseniComboChange(int32_t index);  // display mode 0..3
-    void jazykcomboChange(int32_t index);      // 0 Czech, 1 English
-    void zvukyCheckClick(bool checked);
+    void DisplayModeChange(int32_t index);  // display mode 0..3
+    void LanguageChange(int32_t index);      // 0 Czech, 1 English
+    void SoundsCheckClick(bool checked);
     // Start: the twelve steps; true when the game runs. On a display that
     // cannot be made the error is shown through the host and false returned.
-    bool Button1Click();
-    void Button2Click();   // www: the provider's page, then the game's page
-    void ufoklikClick();   // the emblem on the logo: the provider's page
-    void Button3Click();   // exit: closes the window
+    bool StartClick();
+    void WebClick();   // www: the provider's page, then the game's page
+    void EmblemClick();   // the emblem on the logo: the provider's page
+    void ExitClick();   // exit: closes the window
 
     // --- desktop input, in window coordinates ---
     void MouseMove(int32_t x, int32_t y);

@@ -39,8 +39,8 @@ protected:
         GameState.phone.spawnTimer = 0;
         GameState.phone.spawnInterval = 255;
     }
-    TMobilnepritelSprite* EnemyAt(double x, double y) {
-        auto* enemy = dejmobilnepritele();
+    TEnemySprite* EnemyAt(double x, double y) {
+        auto* enemy = SpawnEnemy();
         enemy->X = x;
         enemy->Y = y;
         return enemy;
@@ -108,14 +108,14 @@ TEST_F(PhoneGame, FiresInTheSecondFrameThenEverySeventeenthAndSpawnsFasterDownTo
     std::vector<int> gaps;
     int last = 0;
     for (int frame = 1; gaps.size() < 63; ++frame) {
-        const size_t before = All<TMobilnepritelSprite>().size();
+        const size_t before = All<TEnemySprite>().size();
         GameState.phone.shotTimer = 0;  // no shots, so nothing is hit
         Frame(1);
-        if (All<TMobilnepritelSprite>().size() > before) {
+        if (All<TEnemySprite>().size() > before) {
             gaps.push_back(frame - last);
             last = frame;
         }
-        for (auto* e : All<TMobilnepritelSprite>()) e->Y = oy + kEnemyStartY;  // never reach the line
+        for (auto* e : All<TEnemySprite>()) e->Y = oy + kEnemyStartY;  // never reach the line
     }
     EXPECT_EQ(gaps[0], 90);
     EXPECT_EQ(gaps[1], 89);
@@ -123,7 +123,7 @@ TEST_F(PhoneGame, FiresInTheSecondFrameThenEverySeventeenthAndSpawnsFasterDownTo
     EXPECT_EQ(gaps[60], 30);
     EXPECT_EQ(gaps[62], 30);
     EXPECT_EQ(GameState.phone.spawnInterval, kFastestSpawnInterval);
-    for (auto* e : All<TMobilnepritelSprite>()) {
+    for (auto* e : All<TEnemySprite>()) {
         EXPECT_GE(e->X, ox + kLaneLeft);
         EXPECT_LT(e->X, ox + kLaneLeft + kEnemySpread);
         EXPECT_EQ(e->Width, 17);
@@ -163,7 +163,7 @@ TEST_F(PhoneGame, AShotOverTwoOverlappingEnemiesScoresOnce) {
     ShotAt(ox + 204, oy + 105);
     Frame();
     EXPECT_EQ(GameState.phone.shooterScore, 1);
-    const auto left = All<TMobilnepritelSprite>();
+    const auto left = All<TEnemySprite>();
     ASSERT_EQ(left.size(), 1u);
     EXPECT_EQ(left[0], newer);  // the pass meets the older one first
     (void)older;
@@ -227,7 +227,7 @@ TEST_F(PhoneGame, HitsAfterTheWinningOneInTheSameFrameDoNotCount) {
     Frame();
     EXPECT_EQ(GameState.phone.shooterScore, 101);
     EXPECT_EQ(Queued().size(), 4u);
-    EXPECT_EQ(All<TMobilnepritelSprite>().size(), 1u);
+    EXPECT_EQ(All<TEnemySprite>().size(), 1u);
 }
 
 TEST_F(PhoneGame, AnEnemyOnTheLineGoesOnAndOnePixelPastLoses) {
@@ -294,13 +294,13 @@ TEST_F(PhoneGame, LeavingFreesEverySpriteAndComingBackStartsAFreshGame) {
     Build(5);
     form.DDrawMouseMove(ox + 300, 300);
     for (int i = 0; i < 400; ++i) Frame(5);
-    ASSERT_FALSE(All<TMobilnepritelSprite>().empty());
+    ASSERT_FALSE(All<TEnemySprite>().empty());
     ASSERT_FALSE(Shots().empty());
     LoseQuickly();
 
     Build(57);
     EXPECT_EQ(engine.AllCount(), roomSprites);
-    EXPECT_TRUE(All<TMobilnepritelSprite>().empty());
+    EXPECT_TRUE(All<TEnemySprite>().empty());
     EXPECT_TRUE(Shots().empty());
     EXPECT_EQ(Rocket(), nullptr);
 
@@ -310,7 +310,7 @@ TEST_F(PhoneGame, LeavingFreesEverySpriteAndComingBackStartsAFreshGame) {
     EXPECT_EQ(GameState.phone.shooterScore, 0);
     EXPECT_EQ(GameState.phone.shooterStatus, "0");
     EXPECT_EQ(GameState.phone.spawnInterval, kFirstSpawnInterval);
-    EXPECT_TRUE(All<TMobilnepritelSprite>().empty());
+    EXPECT_TRUE(All<TEnemySprite>().empty());
     ASSERT_NE(Rocket(), nullptr);
     EXPECT_EQ(Rocket()->Image->Name(), "raketa");
 }
@@ -350,7 +350,7 @@ namespace {
 TEST_F(PhoneGame, EnemiesAfterAReloadOfThePicturesUseTheNewCatalogue) {
     std::string error;
     ASSERT_TRUE(form.LoadPictures(EmbeddedPictureData(), error)) << error;
-    const TMobilnepritelSprite* enemy = dejmobilnepritele();
+    const TEnemySprite* enemy = SpawnEnemy();
     ASSERT_NE(enemy->Image, nullptr);
     EXPECT_EQ(enemy->Image, FindPicture("nepritel"));
 }

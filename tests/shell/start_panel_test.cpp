@@ -142,7 +142,7 @@ TEST_F(StartPanelTest, EveryChangeRewritesTheWholeFileWithTheSixSlotsUnchanged) 
     EXPECT_FALSE(panel->SoundsChecked());
     EXPECT_EQ(Slots(file), Slots(original));
 
-    panel->jazykcomboChange(1);
+    panel->LanguageChange(1);
     file = FileBytes();
     EXPECT_EQ(file[1], 1);
     EXPECT_EQ(Slots(file), Slots(original));
@@ -272,7 +272,7 @@ TEST_F(StartPanelTest, StartHidesThePanelShowsTheBusyCursorAndEntersTheMenu) {
     Create();
     GameState.live.scene = 33;
     GameState.live.progress.flushCount = 3;
-    panel->rozliseniComboChange(0);
+    panel->DisplayModeChange(0);
     ClickControl(TPanelControl::Start);
     EXPECT_FALSE(panel->Visible());
     EXPECT_EQ(hostCalls, (std::vector<std::string>{"hide", "busy", "nocursor"}));
@@ -289,8 +289,8 @@ TEST_F(StartPanelTest, StartHidesThePanelShowsTheBusyCursorAndEntersTheMenu) {
 TEST_F(StartPanelTest, ADisplayThatCannotBeMadeIsReportedAndTheGameDoesNotStart) {
     Create();
     platform.display.failWith = "Display mode cannot be changed (800x600 16bit)";
-    panel->rozliseniComboChange(2);
-    EXPECT_FALSE(panel->Button1Click());
+    panel->DisplayModeChange(2);
+    EXPECT_FALSE(panel->StartClick());
     EXPECT_EQ(hostCalls, (std::vector<std::string>{
                              "hide", "busy", "error: Display mode cannot be changed (800x600 16bit)"}));
     EXPECT_FALSE(form->DDraw.Initialized());
@@ -307,7 +307,7 @@ TEST_F(StartPanelTest, DamagedSettingsFallBackForThisRunAndTheFileIsNotRewritten
     EXPECT_TRUE(panel->SoundsChecked());
     EXPECT_EQ(panel->SoundsCaption(), "Zvuky");
     // The next real change writes the sound values and keeps every slot byte.
-    panel->zvukyCheckClick(false);
+    panel->SoundsCheckClick(false);
     const Bytes file = FileBytes();
     EXPECT_EQ(file[0], 1);
     EXPECT_EQ(file[1], 0);
@@ -339,7 +339,7 @@ TEST_F(StartPanelTest, ADamagedSlotRefusesToLoadAndARealSaveKeepsEveryOtherByteO
     put(8 + 2 * 288 + 8, &noScene, 4);
     WriteFile(damaged);
     Create();
-    ASSERT_TRUE(panel->Button1Click());
+    ASSERT_TRUE(panel->StartClick());
     auto click = [&](int32_t id) {
         GameState.ui.hoverId = static_cast<uint16_t>(id);
         form->DDrawClick();
@@ -369,8 +369,8 @@ TEST_F(StartPanelTest, AFileThatCannotBeWrittenLeavesTheSettingsInMemoryWithOneL
     Create();
     SetSettingsFolder((dir / "no-such-folder").string());
     ::testing::internal::CaptureStderr();
-    panel->jazykcomboChange(1);
-    panel->rozliseniComboChange(3);
+    panel->LanguageChange(1);
+    panel->DisplayModeChange(3);
     const std::string err = ::testing::internal::GetCapturedStderr();
     EXPECT_EQ(GameState.settings.language, 1);
     EXPECT_EQ(GameState.settings.resolution, 3);
@@ -384,7 +384,7 @@ TEST_F(StartPanelTest, ASaveOverAnUnreadableFileSaysItIsNotWritten) {
     fs::create_symlink("save.qzd", dir / "save.qzd");  // cannot be opened, not even by root
     Create();
     GameState.settings.language = 1;
-    ASSERT_TRUE(panel->Button1Click());
+    ASSERT_TRUE(panel->StartClick());
     auto click = [&](int32_t id) {
         GameState.ui.hoverId = static_cast<uint16_t>(id);
         form->DDrawClick();

@@ -49,7 +49,7 @@ bool PlaySession::Start(std::string& error) {
         return false;
     }
     startError_.clear();
-    if (!panel_->Button1Click()) {
+    if (!panel_->StartClick()) {
         error = "the game did not start: " + startError_;
         return false;
     }

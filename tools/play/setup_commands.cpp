@@ -53,9 +53,9 @@ bool RunPanel(PlaySession& session, const ScriptCommand& command, std::string& e
     if (!BeforeStart(session, command, error) || !ArgInt(session, command, 0, 0, max, value, error))
         return false;
     TStartPanel& panel = session.Panel();
-    if (control == "lang") panel.jazykcomboChange(static_cast<int32_t>(value));
-    if (control == "res") panel.rozliseniComboChange(static_cast<int32_t>(value));
-    if (control == "sound") panel.zvukyCheckClick(value != 0);
+    if (control == "lang") panel.LanguageChange(static_cast<int32_t>(value));
+    if (control == "res") panel.DisplayModeChange(static_cast<int32_t>(value));
+    if (control == "sound") panel.SoundsCheckClick(value != 0);
     return true;
 }
 

@@ -17,10 +17,10 @@ constexpr int64_t kMaxBotFrames = 10'000'000;
 constexpr int64_t kFramesPerSecond = 60;
 
 // The enemy nearest the line that is still in the game, or null.
-const TMobilnepritelSprite* LowestEnemy(TSpriteEngine& engine) {
-    const TMobilnepritelSprite* lowest = nullptr;
+const TEnemySprite* LowestEnemy(TSpriteEngine& engine) {
+    const TEnemySprite* lowest = nullptr;
     for (int32_t i = 0; i < engine.Count(); ++i) {
-        const auto* enemy = dynamic_cast<const TMobilnepritelSprite*>(engine.Items(i));
+        const auto* enemy = dynamic_cast<const TEnemySprite*>(engine.Items(i));
         if (enemy == nullptr || enemy->IsDead()) continue;
         if (lowest == nullptr || enemy->Y > lowest->Y) lowest = enemy;
     }
@@ -29,7 +29,7 @@ const TMobilnepritelSprite* LowestEnemy(TSpriteEngine& engine) {
 
 // The rocket's left edge follows the mouse X, and a shot leaves 4 px right of
 // it, so a mouse at the enemy's left edge centres the shot on the enemy.
-void AimAt(PlaySession& session, const TMobilnepritelSprite& enemy) {
+void AimAt(PlaySession& session, const TEnemySprite& enemy) {
     const TDXDraw& draw = session.Form().DDraw;
     const int32_t x = std::clamp(static_cast<int32_t>(enemy.X), 0, draw.SurfaceWidth() - 1);
     if (x != GameState.ui.mouseX) session.Form().DDrawMouseMove(x, GameState.ui.mouseY);
@@ -53,7 +53,7 @@ bool RunShooterBot(PlaySession& session, const ScriptCommand& command, std::stri
     TSpriteEngine& engine = session.Form().DXSpriteEngine.Engine();
     int64_t frames = 0, elapsedMs = 0;
     while (frames < maxFrames && GameState.phone.shooterOver == 0) {
-        if (const TMobilnepritelSprite* enemy = LowestEnemy(engine)) AimAt(session, *enemy);
+        if (const TEnemySprite* enemy = LowestEnemy(engine)) AimAt(session, *enemy);
         const int64_t until = (frames + 1) * 1000 / kFramesPerSecond;
         session.RunFrame(static_cast<int32_t>(until - elapsedMs));
         elapsedMs = until;
