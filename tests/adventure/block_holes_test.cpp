@@ -11,7 +11,7 @@ class BlockHoles : public PuzzleTest {
 protected:
     void SetUp() override {
         PuzzleTest::SetUp();
-        for (uint16_t block = 210; block <= 213; ++block) Hold(block);
+        for (uint16_t block = 210; block <= 213; ++block) Give(block);
     }
     // The first block still in the inventory.
     uint16_t AnyBlock() {
@@ -30,7 +30,7 @@ protected:
     void Click(int hole) {
         UseBlockHole(kOrderOfHole[hole], hole);
         for (const TSekvence& s : GameState.ui.steps)
-            if (s.pending && s.item != 0) Hold(s.item);
+            if (s.pending && s.item != 0) Give(s.item);
     }
     bool Solved() const { return progress.tabletUnlocked == 1 && progress.holeOrderCount >= 4; }
 };

@@ -22,11 +22,6 @@ protected:
         GameState.settings.language = 1;
         game.sound.playedPaths.clear();
     }
-    // Hovers hotspot `id` as the cursor would have found it, then clicks.
-    void ClickOn(int32_t id) {
-        GameState.ui.hoverId = static_cast<uint16_t>(id);
-        form.DDrawClick();
-    }
     void Click() { form.DDrawClick(); }
     std::string Message() const {
         std::string m = GameState.ui.messageLines[0];
@@ -44,11 +39,6 @@ protected:
         game.sound.playedPaths.clear();
         return numbers;
     }
-    void Give(uint16_t item) {
-        for (uint8_t& e : GameState.live.inventory)
-            if (e == 0) { e = static_cast<uint8_t>(item); return; }
-    }
-    void Carry(uint16_t item) { GameState.ui.selectedItem = item; }
 };
 
 TEST_F(ClickTest, ASequenceRunsOneStepPerClickAndOnlyTheClickAfterTheClearDispatches) {

@@ -17,6 +17,7 @@
 
 #include "adventure/hotspots.h"
 #include "adventure/scene_builder.h"
+#include "adventure/scene_object.h"
 #include "graphics/display.h"
 #include "graphics/embedded_pictures.h"
 #include "graphics/text_renderer.h"
@@ -106,4 +107,26 @@ protected:
     static std::string PictureOf(const TImageSprite* s) {
         return s != nullptr && s->Image != nullptr ? s->Image->Name() : "<none>";
     }
+    // The scene object with id `id`, or nullptr; the name of its picture.
+    TPredmet* ObjectWithId(uint16_t id) {
+        for (TPredmet* o : All<TPredmet>())
+            if (o->id == id) return o;
+        return nullptr;
+    }
+    std::string PictureOfId(uint16_t id) { return PictureOf(ObjectWithId(id)); }
+
+    // Hovers hotspot `id` as the cursor would have found it, then clicks.
+    void ClickOn(int32_t id) {
+        GameState.ui.hoverId = static_cast<uint16_t>(id);
+        form.DDrawClick();
+    }
+    // Puts the item into the first free inventory place; carries it.
+    static void Give(uint16_t item) {
+        for (uint8_t& entry : GameState.live.inventory) {
+            if (entry != 0) continue;
+            entry = static_cast<uint8_t>(item);
+            return;
+        }
+    }
+    static void Carry(uint16_t item) { GameState.ui.selectedItem = item; }
 };

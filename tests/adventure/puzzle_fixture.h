@@ -45,14 +45,6 @@ protected:
         game.sound.playedPaths.clear();
         return numbers;
     }
-    void Carry(uint16_t item) { GameState.ui.selectedItem = item; }
-    void Hold(uint16_t item) {
-        for (uint8_t& entry : GameState.live.inventory) {
-            if (entry != 0) continue;
-            entry = static_cast<uint8_t>(item);
-            return;
-        }
-    }
 
 private:
     static std::string Describe(int32_t scene, const std::string& text, uint16_t item, uint8_t sound) {

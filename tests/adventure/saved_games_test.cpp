@@ -1,8 +1,10 @@
 // saved_games_test.cpp: the six save slots of the game menu: stamps, saving,
 // loading, and slots a damaged file brings along.
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstring>
+#include <ctime>
 #include <limits>
 
 #include "adventure/saved_games.h"
@@ -46,10 +48,6 @@ protected:
         progress.saveMenuMode = listMode;
         ShowSlotHotspots();
     }
-    void ClickSpot(int32_t id) {
-        GameState.ui.hoverId = static_cast<uint16_t>(id);
-        form.DDrawClick();
-    }
 };
 
 TEST_F(SavedGamesTest, StampsAtTheEdgesOfYearsMonthsAndDaysInBothLanguages) {
@@ -81,10 +79,11 @@ TEST_F(SavedGamesTest, StampsAtTheEdgesOfYearsMonthsAndDaysInBothLanguages) {
 
 TEST_F(SavedGamesTest, StampsNoClockCanGiveAreShownWithoutCrashing) {
     for (double t : {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity(),
-                     -std::numeric_limits<double>::infinity(), 1e300, -1e300, -0.0, 5e-324}) {
-        const std::string stamp = StampIn(1, t);
-        EXPECT_FALSE(stamp.empty());
+                     -std::numeric_limits<double>::infinity(), 1e300, -1e300}) {
+        EXPECT_EQ(StampIn(1, t), "??.??.?? ??:??:??") << t;
     }
+    EXPECT_EQ(StampIn(1, -0.0), "(empty)");  // equal to 0.0: no game saved
+    EXPECT_EQ(StampIn(1, 5e-324), "30.12.99 00:00:00 (Sa)");  // a real, if early, time
 }
 
 TEST_F(SavedGamesTest, SavingThenLoadingReturnsToTheSceneWithTheSameInventoryAndFlags) {
@@ -96,7 +95,7 @@ TEST_F(SavedGamesTest, SavingThenLoadingReturnsToTheSceneWithTheSameInventoryAnd
     GameState.live.mapReturnScene = 12;
     const auto before = BytesOf(GameState.live);
     MenuFrom(10, 2);
-    ClickSpot(27);
+    ClickOn(27);
     EXPECT_EQ(fileWrites, 1);
     EXPECT_EQ(GameState.live.scene, 10);
     EXPECT_EQ(GameState.ui.menuOpen, 0);
@@ -110,9 +109,9 @@ TEST_F(SavedGamesTest, SavingThenLoadingReturnsToTheSceneWithTheSameInventoryAnd
     ClearSavedGame(GameState.live);
     GameState.live.inventory[0] = 206;
     GameState.live.inventory[1] = 205;
-    ClickSpot(0);  // clears the message
+    ClickOn(0);  // clears the message
     MenuFrom(10, 1);
-    ClickSpot(27);
+    ClickOn(27);
     EXPECT_EQ(GameState.live.scene, 10);
     EXPECT_EQ(GameState.ui.messageLines[0], Text(161));
     EXPECT_EQ(GameState.live.inventory[1], 201);
@@ -137,7 +136,7 @@ TEST_F(SavedGamesTest, ASaveTheFileDoesNotTakeSaysSoInsteadOfGameSaved) {
     for (uint8_t language : {0, 1}) {
         GameState.settings.language = language;
         MenuFrom(10, 2);
-        ClickSpot(24);
+        ClickOn(24);
         EXPECT_EQ(fileWrites, language + 1);
         EXPECT_EQ(GameState.live.scene, 10);
         const std::string said = GameState.ui.messageLines[0];
@@ -145,12 +144,12 @@ TEST_F(SavedGamesTest, ASaveTheFileDoesNotTakeSaysSoInsteadOfGameSaved) {
         EXPECT_NE(said.find("save.qzd"), std::string::npos) << said;
         EXPECT_EQ(said.rfind(language == 0 ? "Ulo\x9E" "eno jen" : "Saved only", 0), 0u) << said;
         EXPECT_EQ(GameState.settings.slots[0].scene, 10);
-        ClickSpot(0);
+        ClickOn(0);
     }
     EXPECT_TRUE(SlotCanBeLoaded(GameState.settings.slots[0]));
     SetSettingsWriter(nullptr);  // no writer at all: nothing was written either
     MenuFrom(10, 2);
-    ClickSpot(25);
+    ClickOn(25);
     EXPECT_NE(GameState.ui.messageLines[0], Text(162));
 }
 
@@ -166,7 +165,7 @@ TEST_F(SavedGamesTest, SavingTouchesNoOtherSlotAndNoSetting) {
     SettingsBlockToBytes(GameState.settings, before);
     Build(24);
     MenuFrom(24, 2);
-    ClickSpot(25);
+    ClickOn(25);
     SettingsBlockToBytes(GameState.settings, after);
     for (size_t i = 0; i < kSettingsBlockSize; ++i) {
         if (i < 8 + 288 || i >= 8 + 2 * 288) {
@@ -185,7 +184,7 @@ TEST_F(SavedGamesTest, AnEmptySlotCannotBeLoadedWhateverItsOtherBytes) {
     Build(12);
     MenuFrom(12, 1);
     const auto live = BytesOf(GameState.live);
-    ClickSpot(24);
+    ClickOn(24);
     EXPECT_EQ(GameState.live.scene, 4);
     EXPECT_EQ(GameState.ui.menuOpen, 1);
     EXPECT_EQ(BytesOf(GameState.live), live);
@@ -227,7 +226,7 @@ TEST_F(SavedGamesTest, DamagedSlotsAreShownButRefuseToLoadAndStayAsTheyAre) {
         MenuFrom(12, 1);
         EXPECT_NE(SpotOf(26), nullptr);  // shown like any slot
         for (int f = 0; f < 3; ++f) Frame();  // its thumbnail draws without harm
-        ClickSpot(26);
+        ClickOn(26);
         EXPECT_EQ(GameState.live.scene, 4);
         EXPECT_EQ(GameState.ui.menuOpen, 1);
         EXPECT_EQ(BytesOf(GameState.settings.slots[2]), stored);
@@ -243,7 +242,7 @@ TEST_F(SavedGamesTest, ANewGameKeepsTheSlotsAndTheSettings) {
     SettingsBlockFromBytes(GameState.settings, pattern);
     Build(12);
     MenuFrom(12, 1);
-    ClickSpot(15);  // New game
+    ClickOn(15);  // New game
     EXPECT_EQ(GameState.live.scene, 6);
     SettingsBlockToBytes(GameState.settings, after);
     EXPECT_EQ(after, pattern);
@@ -252,15 +251,24 @@ TEST_F(SavedGamesTest, ANewGameKeepsTheSlotsAndTheSettings) {
 
 TEST_F(SavedGamesTest, WithoutARunningGameTheSaveListSavesNothing) {
     MenuFrom(0, 2);
-    ClickSpot(24);
+    ClickOn(24);
     EXPECT_EQ(fileWrites, 0);
     EXPECT_EQ(GameState.settings.slots[0].savedAt, 0.0);
 }
 
+// The whole days are the local date, the fraction the local time of day.
 TEST_F(SavedGamesTest, TheLocalClockGivesTodayAsDaysSince1899) {
+    const std::time_t before = std::time(nullptr);
     const double now = LocalTimeAsDays();
-    const double fromEpoch = 25569.0 + static_cast<double>(std::time(nullptr)) / 86400.0;
-    EXPECT_NEAR(now, fromEpoch, 1.01);  // within the local time zone's offset
-    EXPECT_GT(now - std::floor(now), -1e-9);
+    std::tm local{};
+    ASSERT_NE(localtime_r(&before, &local), nullptr);
+    std::tm date = local;
+    date.tm_hour = date.tm_min = date.tm_sec = 0;
+    const double localDay = 25569.0 + static_cast<double>(timegm(&date) / 86400);
+    const double seconds = local.tm_hour * 3600.0 + local.tm_min * 60.0 + std::min(local.tm_sec, 59);
+    // A second may pass between the two readings, and with it midnight.
+    const double expected = localDay + seconds / 86400.0;
+    EXPECT_GE(now, expected - 1e-9);
+    EXPECT_LE(now, expected + 2.0 / 86400.0);
 }
 }  // namespace

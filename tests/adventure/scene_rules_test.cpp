@@ -17,17 +17,9 @@ protected:
         GameTest::SetUp();
         GameState.settings.language = 1;
     }
-    void ClickOn(int32_t id) {
-        GameState.ui.hoverId = static_cast<uint16_t>(id);
-        form.DDrawClick();
-    }
     void ClickUntilIdle() {
         for (int i = 0; i < 40 && IsBusy(); ++i) form.DDrawClick();
         ASSERT_FALSE(IsBusy());
-    }
-    void Give(uint16_t item) {
-        for (uint8_t& e : GameState.live.inventory)
-            if (e == 0) { e = static_cast<uint8_t>(item); return; }
     }
 };
 

@@ -13,8 +13,8 @@ class StoneMechanism : public PuzzleTest {
 protected:
     void SetUp() override {
         PuzzleTest::SetUp();
-        Hold(204);  // the match
-        Hold(223);  // the diagram
+        Give(204);  // the match
+        Give(223);  // the diagram
     }
     void SetPattern(const Stones& pattern) {
         std::copy(pattern.begin(), pattern.end(), progress.glassPattern);

@@ -6,6 +6,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
 #include <chrono>
 #include <filesystem>
@@ -104,9 +105,22 @@ TEST_F(SettingsLocationTest, ALegacyFileThatCannotBeCopiedIsReadWhereItIs) {
     EXPECT_EQ(Read(program / "save.qzd"), legacy);
 }
 
+// A program folder that cannot be written and no user folder: the program
+// folder stays, and saving fails with one line on standard error for the
+// run, keeping the settings in memory.
 TEST_F(SettingsLocationTest, WithoutAUserFolderTheProgramFolderStaysAndSavingFailsQuietly) {
-    EXPECT_EQ(ChooseSettingsFolder(program.string(), [] { return std::string(); }, Writable(false)),
-              program.string() + "/");
+    const fs::path gone = root / "not-there";  // cannot be written, not even by root
+    const std::string chosen = ChooseSettingsFolder(gone.string(), [] { return std::string(); }, Writable(false));
+    EXPECT_EQ(chosen, gone.string() + "/");
+    SetSettingsFolder(chosen);
+    GameState.settings.language = 1;
+    ::testing::internal::CaptureStderr();
+    EXPECT_FALSE(SaveSettings());
+    EXPECT_FALSE(SaveSettings());
+    const std::string err = ::testing::internal::GetCapturedStderr();
+    EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
+    EXPECT_FALSE(fs::exists(gone));
+    EXPECT_EQ(GameState.settings.language, 1);
 }
 
 // The child saves again and again, each time with every byte of the block set

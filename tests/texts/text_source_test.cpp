@@ -7,6 +7,7 @@
 
 #include "texts/text_source.h"
 #include "texts/text_table.h"
+#include "texts/texts.h"
 
 namespace {
 const std::string kHeader = "id\tczech\tenglish\n";
@@ -65,12 +66,22 @@ TEST(TextSource, UnrepresentableCharactersNameTheIdAndLanguage) {
               "line 2: id 0, English: invalid UTF-8 at byte 0");
 }
 
-TEST(TextSource, TheGameSourceReadsAsAWholeTable) {
+// The table compiled into the game holds exactly the source's texts, in
+// both languages, present where the source has them and nowhere else.
+TEST(TextSource, TheCompiledTableHoldsEveryTextOfTheSource) {
     std::ifstream in(std::string(VK3_SOURCE_DIR) + "/texts/texts.tsv", std::ios::binary);
     ASSERT_TRUE(in);
     const std::string source{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     std::vector<TextSourceRow> rows;
     std::string error;
     ASSERT_TRUE(ParseTextSource(source, kTextCount, rows, error)) << error;
-    EXPECT_EQ(rows.size(), static_cast<size_t>(kTextCount));
+    ASSERT_EQ(rows.size(), static_cast<size_t>(kTextCount));
+    for (size_t id = 0; id < rows.size(); ++id) {
+        std::string czech, english;
+        const TextId text = static_cast<TextId>(id);
+        ASSERT_EQ(GetTextIn(0, text, czech), rows[id].czechPresent) << id;
+        ASSERT_EQ(GetTextIn(1, text, english), rows[id].englishPresent) << id;
+        if (rows[id].czechPresent) EXPECT_EQ(czech, rows[id].czech) << id;
+        if (rows[id].englishPresent) EXPECT_EQ(english, rows[id].english) << id;
+    }
 }
