@@ -1,0 +1,3 @@
+// a.h: half of a made-up include cycle for the layers check's own test.
+#pragma once
+#include "adventure/b.h"

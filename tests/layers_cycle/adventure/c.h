@@ -1,0 +1,2 @@
+// c.h: unit c's header.
+#pragma once

@@ -1,0 +1,3 @@
+// d.h: a unit outside the cycle.
+#pragma once
+#include "adventure/c.h"
