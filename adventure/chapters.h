@@ -2,8 +2,9 @@
 // lookup that finds a scene's entry (chapters.cpp).
 //
 // The chapter files have no headers of their own: each defines the one
-// entry point declared for it below (the menu chapter also the game-menu
-// strip), and only the lookup calls them.
+// entry point declared for it below, which only the lookup calls; the menu
+// chapter also defines the game-menu strip's click, which the click handling
+// calls.
 //
 // Each chapter file holds its scenes' builds (the hotspots, objects and state
 // a scene build adds) beside their click rules, so one hotspot id's
