@@ -100,14 +100,14 @@ for k in range(9):
     r, c = divmod(k, 3)
     s = f'''<svg xmlns="http://www.w3.org/2000/svg" width="80" height="80" viewBox="0 0 80 80">
   <!-- Tablet piece "p{k}" (row {r+1}, column {c+1}): {DESC[k]}.
-       The nine pieces p0..p8 are cut from one 240x240 painting of the count's castle as
-       it once stood at sunset, with the river, the road over the bridge and the red path
-       from the railway stop to the village; each piece shows the 80x80 square at
-       (80*column, 80*row), neighbours sharing no pixel and losing none, so the picture runs on under the one-pixel grooves of the tablet (scene 32) between
-       them. The painting's shapes cross every inner seam and it runs from sky at the top
-       to fields at the bottom, so only the pieces in their own places make it whole
-       (tests/graphics/tile_seams_test.cpp checks this). Every piece carries the whole
-       painting: change all nine together, and the fresco in scena25.svg with them. -->
+       The nine pieces p0..p8 are cut from one 240x240 painting of the count's
+       castle as it once stood at sunset, with the river, the road over the bridge
+       and the red path from the railway stop to the village; each piece shows the
+       80x80 square at (80*column, 80*row). The painting's shapes cross every inner
+       seam and it runs from sky at the top to fields at the bottom, so only the
+       pieces in their own places make it whole (tests/graphics/tile_seams_test.cpp
+       checks this). Made by shared/cut_tiles.py: change the painting there, and the
+       fresco in scena25.svg with it. -->
 {DEFS}  <g transform="translate({-80*c},{-80*r})" stroke="#141a2a" stroke-linejoin="round">{PAINTING}  </g>
 </svg>
 '''
