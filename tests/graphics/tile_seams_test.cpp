@@ -10,8 +10,8 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdio>
 #include <cstdlib>
-#include <numeric>
 #include <set>
 #include <string>
 
@@ -38,7 +38,8 @@ struct Seams {
     }
 };
 
-long PixelDifference(const DecodedPicture& a, int ax, int ay, const DecodedPicture& b, int bx, int by) {
+long PixelDifference(const DecodedPicture& a, int ax, int ay, const DecodedPicture& b, int bx,
+                     int by) {
     const uint8_t* p = &a.rgb[static_cast<size_t>(ay * kSide + ax) * 3];
     const uint8_t* q = &b.rgb[static_cast<size_t>(by * kSide + bx) * 3];
     return std::abs(p[0] - q[0]) + std::abs(p[1] - q[1]) + std::abs(p[2] - q[2]);
@@ -99,9 +100,9 @@ TEST_F(TileSeams, TheTrueArrangementIsTheSingleCheapest) {
         if (bestWrong < 0 || cost < bestWrong) bestWrong = cost, best = t;
     }
     EXPECT_LT(truth, bestWrong) << "a wrong arrangement looks as whole as the true one";
-    std::printf("seam cost: true %ld, cheapest wrong %ld (%d%d%d/%d%d%d/%d%d%d), ratio %.2f\n", truth,
-                bestWrong, best[0], best[1], best[2], best[3], best[4], best[5], best[6], best[7],
-                best[8], static_cast<double>(bestWrong) / static_cast<double>(truth));
+    std::printf("seam cost: true %ld, cheapest wrong %ld (%d%d%d/%d%d%d/%d%d%d), ratio %.2f\n",
+                truth, bestWrong, best[0], best[1], best[2], best[3], best[4], best[5], best[6],
+                best[7], best[8], static_cast<double>(bestWrong) / static_cast<double>(truth));
 }
 
 TEST_F(TileSeams, TurnedRowsAndColumnsCostHalfAsMuchAgain) {
