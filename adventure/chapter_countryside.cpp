@@ -52,6 +52,13 @@ void ClickStop(int32_t id) {
 // "Hole" while empty, "Block filled hole" once a block sits in it.
 TextId HoleLabel(int hole) { return HoleHoldsBlock(hole) ? 67 : 66; }
 
+// An opening in the ruin: the flat dark "kostka0" laid edge to edge over what
+// the picture shows closed.
+void DarkOpening(int32_t x, int32_t y, int columns, int rows) {
+    for (int k = 0; k < columns * rows; ++k)
+        Object("kostka0", x + 7 * (k % columns), y + 6 * (k / columns), 0);
+}
+
 void BuildRuin() {
     if (P().holeOrderCount < 4) {
         Spot(48, 76, 116, 86, 123, ckPointer, HoleLabel(0));
@@ -67,6 +74,8 @@ void BuildRuin() {
     Object("kostka1", 142, 125, 49);
     Object("kostka1", 369, 128, 50);
     Object("kostka1", 466, 128, 51);
+    if (P().baseOpened == 1) DarkOpening(255, 192, 5, 3);  // the lid gave way
+    if (P().tabletDone == 1) DarkOpening(455, 156, 4, 5);  // the tablet swung open
 }
 
 void UseBase() {
