@@ -126,6 +126,7 @@ void BuildHillside() {
     Spot(62, 197, 103, 295, 160, ckUp, 77);
     Spot(63, 118, 173, 237, 250, ckPointer, 78);
     if (P().stonesBlockTaken == 0) Spot(67, 160, 203, 169, 211, ckPointer, 18);
+    if (P().stonesBlockTaken == 0) Object("kostka1", 161, 205, 0);  // pale in its dark gap
 }
 
 void ClickStones() {
@@ -191,6 +192,7 @@ void BuildFeeder() {
     Spot(68, 456, 124, 538, 271, ckRight, 59);
     Spot(69, 224, 121, 295, 167, ckPointer, 81);
     Spot(70, 193, 176, 296, 187, ckPointer, 82);
+    if (P().secretPlaceOpen == 1) Object("inv208", 192, 146, 0);  // the apple in the trough
 }
 
 void ClickHay() {
