@@ -184,6 +184,7 @@ void BuildRoom() {
     Spot(163, 216, 59, 344, 169, ckPointer, 125);
     Spot(164, 387, 58, 476, 183, ckPointer, 126);
     Spot(165, 0, 0, 48, 271, ckLeft, 127);
+    if (P().gamerState != 3) Object("inv232", 108, 228, 0);  // the nut mallet, until lent
 }
 
 void ClickRoom(int32_t id) {
