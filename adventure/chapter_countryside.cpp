@@ -20,6 +20,7 @@ namespace {
 void BuildStop() {
     if (P().streetReached == 0) Spot(47, 296, 43, 331, 85, ckUp, 62);
     if (P().secretPlaceOpen == 1) Spot(71, 408, 130, 425, 138, ckPointer, 63);
+    if (P().secretPlaceOpen == 1) Object("part", 409, 130, 0);  // the block glints under the plate
     if (P().pictureSolved == 1) Spot(138, 0, 205, 281, 270, ckDown, 64);
     if (P().mapStudied == 1) Spot(180, 460, 80, 536, 161, ckRight, 65);
 }
