@@ -17,6 +17,7 @@ void BuildCorridorLit() {
     Spot(3, 223, 41, 236, 236, ckUp, 48);
     Spot(4, 461, 108, 533, 264, ckRight, 49);
     if (P().keyTaken == 0) Spot(5, 204, 164, 210, 167, ckPointer, 9);
+    if (P().keyTaken == 0) Object("part", 205, 163, 0);  // the key glints in the lock
 }
 
 void BuildCorridorDark() {
@@ -183,6 +184,7 @@ void BuildRoom() {
     Spot(163, 216, 59, 344, 169, ckPointer, 125);
     Spot(164, 387, 58, 476, 183, ckPointer, 126);
     Spot(165, 0, 0, 48, 271, ckLeft, 127);
+    if (P().gamerState != 3) Object("inv232", 108, 228, 0);  // the nut mallet, until lent
 }
 
 void ClickRoom(int32_t id) {
@@ -212,6 +214,7 @@ void ClickBoilerRoom(int32_t id) {
 void BuildBathroom() {
     Spot(169, 144, 0, 206, 35, ckPointer, 131);
     if (P().tapFound == 0) Spot(171, 428, 253, 443, 265, ckPointer, 132);
+    if (P().tapFound == 0) Object("part", 433, 257, 0);  // something glints in the drain
     Spot(172, 0, 0, 95, 269, ckLeft, 127);
 }
 

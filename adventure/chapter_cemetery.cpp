@@ -60,6 +60,7 @@ void ClickCemetery(int32_t id) {
 void BuildTomb() {
     Spot(84, 90, 235, 428, 271, ckDown, 89);
     if (P().sculptureTaken == 0) Spot(85, 283, 91, 333, 114, ckPointer, 90);
+    if (P().sculptureTaken == 0) Object("part", 306, 99, 0);  // the sculpture glints in the ice
     Spot(88, 209, 176, 334, 221, ckPointer, 91);
     if (P().mechanismSolved == 1) {
         Spot(86, 258, 157, 274, 162, ckPointer, 66);

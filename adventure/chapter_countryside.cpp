@@ -20,6 +20,7 @@ namespace {
 void BuildStop() {
     if (P().streetReached == 0) Spot(47, 296, 43, 331, 85, ckUp, 62);
     if (P().secretPlaceOpen == 1) Spot(71, 408, 130, 425, 138, ckPointer, 63);
+    if (P().secretPlaceOpen == 1) Object("part", 409, 130, 0);  // the block glints under the plate
     if (P().pictureSolved == 1) Spot(138, 0, 205, 281, 270, ckDown, 64);
     if (P().mapStudied == 1) Spot(180, 460, 80, 536, 161, ckRight, 65);
 }
@@ -135,6 +136,7 @@ void BuildHillside() {
     Spot(62, 197, 103, 295, 160, ckUp, 77);
     Spot(63, 118, 173, 237, 250, ckPointer, 78);
     if (P().stonesBlockTaken == 0) Spot(67, 160, 203, 169, 211, ckPointer, 18);
+    if (P().stonesBlockTaken == 0) Object("kostka1", 161, 205, 0);  // pale in its dark gap
 }
 
 void ClickStones() {
@@ -200,6 +202,7 @@ void BuildFeeder() {
     Spot(68, 456, 124, 538, 271, ckRight, 59);
     Spot(69, 224, 121, 295, 167, ckPointer, 81);
     Spot(70, 193, 176, 296, 187, ckPointer, 82);
+    if (P().secretPlaceOpen == 1) Object("inv208", 192, 146, 0);  // the apple in the trough
 }
 
 void ClickHay() {

@@ -15,6 +15,7 @@ void BuildToilet() {
     if (P().flushCount < 3) Spot(6, 388, 22, 390, 132, ckPointer, 43);
     else Object("splachovadlo", 382, 0, 6);
     if (P().scraperTaken == 0) Spot(8, 273, 0, 379, 45, ckPointer, 44);
+    if (P().scraperTaken == 0) Object("inv218", 338, 6, 0);  // the scraper on the window
     if (P().toiletPaperTaken == 0) Spot(9, 206, 113, 229, 125, ckPointer, 45);
     Spot(11, 153, 243, 486, 268, ckDown, 46);
 }
@@ -109,6 +110,7 @@ void BuildSquare() {
     Spot(98, 331, 119, 354, 249, ckRight, 99);
     Spot(99, 308, 33, 350, 82, ckPointer, 100);
     if (P().businessCardTaken == 0) Spot(100, 239, 217, 271, 239, ckPointer, 53);
+    if (P().businessCardTaken == 0) Object("part", 253, 219, 0);  // the card glints in the basket
     Spot(101, 0, 220, 150, 270, ckDown, 93);
     if (P().magnetTaken == 0) {
         Object("magnet", 41, 10, 0);

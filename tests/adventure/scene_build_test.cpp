@@ -9,8 +9,18 @@
 
 namespace {
 
-using SceneBuild = GameTest;
 using Ids = std::vector<int32_t>;
+using Names = std::vector<std::string>;
+
+class SceneBuild : public GameTest {
+protected:
+    // The pictures of the scene objects, in build order.
+    Names ObjectPictures() {
+        Names names;
+        for (auto* object : All<TPredmet>()) names.push_back(PictureOf(object));
+        return names;
+    }
+};
 
 TEST_F(SceneBuild, PictureIsCentredWithHalvingTowardZero) {
     Build(2);
@@ -95,12 +105,13 @@ TEST_F(SceneBuild, ToiletHopperSpotOrBrokenHopperPicture) {
     progress.flushCount = 2;
     Build(1);
     EXPECT_EQ(SpotIds(), (Ids{6, 8, 9, 11, 20}));
-    EXPECT_TRUE(All<TPredmet>().empty());
+    EXPECT_EQ(ObjectPictures(), (Names{"inv218"}));  // the scraper on the window
 
     progress.flushCount = 3;
     progress.toiletPaperTaken = 1;
+    progress.scraperTaken = 1;
     Build(1);
-    EXPECT_EQ(SpotIds(), (Ids{8, 11, 20}));
+    EXPECT_EQ(SpotIds(), (Ids{11, 20}));
     auto objects = All<TPredmet>();
     ASSERT_EQ(objects.size(), 1u);
     EXPECT_EQ(PictureOf(objects[0]), "splachovadlo");
@@ -173,12 +184,11 @@ TEST_F(SceneBuild, ConditionalContentFollowsProgress) {
     progress.mechanismSolved = 0;
     Build(37);
     EXPECT_EQ(SpotIds(), (Ids{84, 85, 88, 20}));
-    ASSERT_EQ(All<TPredmet>().size(), 1u);
-    EXPECT_EQ(PictureOf(All<TPredmet>()[0]), "otvory");
+    EXPECT_EQ(ObjectPictures(), (Names{"part", "otvory"}));  // the sculpture glints
     progress.mechanismSolved = 1;
     Build(37);
     EXPECT_EQ(SpotIds(), (Ids{84, 85, 88, 86, 87, 20}));
-    EXPECT_TRUE(All<TPredmet>().empty());
+    EXPECT_EQ(ObjectPictures(), (Names{"part"}));
 
     Build(65);  // the boilers are two records with one id
     EXPECT_EQ(SpotIds(), (Ids{166, 167, 167, 168, 20}));
@@ -190,6 +200,7 @@ TEST_F(SceneBuild, StainedGlassShowsThePatternsPanes) {
     const uint8_t pattern[9] = {1, 0, 0, 0, 1, 0, 0, 1, 1};
     std::copy(pattern, pattern + 9, progress.glassPattern);
     progress.magnetTaken = 1;
+    progress.businessCardTaken = 1;
     Build(40);
     auto panes = All<TPredmet>();
     ASSERT_EQ(panes.size(), 4u);
@@ -199,6 +210,49 @@ TEST_F(SceneBuild, StainedGlassShowsThePatternsPanes) {
     EXPECT_EQ(panes[1]->Y, 105 + 93);
     EXPECT_EQ(PictureOf(panes[3]), "sklo2");
     EXPECT_EQ(panes[3]->X, 53 + 452);
+}
+
+// A thing the story lets the player take or use up is drawn, inside its
+// hotspot, until the flag says it is gone; then its picture goes too.
+TEST_F(SceneBuild, TakeableThingsAreDrawnUntilGone) {
+    struct Case {
+        int32_t scene;
+        const char* picture;
+        int32_t spot;  // the hotspot the picture lies in
+        void (*gone)(TProgress&);
+    };
+    const Case cases[] = {
+        {1, "inv218", 8, [](TProgress& p) { p.scraperTaken = 1; }},
+        {2, "part", 5, [](TProgress& p) { p.keyTaken = 1; }},
+        {24, "part", 71, [](TProgress& p) { p.secretPlaceOpen = 0; }},
+        {27, "kostka1", 67, [](TProgress& p) { p.stonesBlockTaken = 1; }},
+        {30, "inv208", 70, [](TProgress& p) { p.secretPlaceOpen = 0; }},
+        {37, "part", 85, [](TProgress& p) { p.sculptureTaken = 1; }},
+        {40, "part", 100, [](TProgress& p) { p.businessCardTaken = 1; }},
+        {57, "inv232", 162, [](TProgress& p) { p.gamerState = 3; }},
+        {68, "part", 171, [](TProgress& p) { p.tapFound = 1; }},
+    };
+    for (const Case& c : cases) {
+        progress = TProgress{};
+        progress.secretPlaceOpen = 1;  // the apple is in the trough
+        Build(c.scene);
+        Frame();  // objects take their picture's size in their first move
+        const Names before = ObjectPictures();
+        ASSERT_EQ(std::count(before.begin(), before.end(), c.picture), 1) << "scene " << c.scene;
+        const auto objects = All<TPredmet>();
+        const auto* drawn = *std::find_if(objects.begin(), objects.end(),
+                                          [&](auto* o) { return PictureOf(o) == c.picture; });
+        const TPomocnyObjekt* spot = SpotOf(c.spot);
+        ASSERT_NE(spot, nullptr) << "scene " << c.scene;
+        const int32_t x = drawn->X - GameState.originX, y = drawn->Y - GameState.originY;
+        EXPECT_TRUE(x + drawn->Width > spot->left && x <= spot->right &&
+                    y + drawn->Height > spot->top && y <= spot->bottom)
+            << "scene " << c.scene << ": " << c.picture << " lies outside its hotspot";
+        c.gone(progress);
+        Build(c.scene);
+        const Names after = ObjectPictures();
+        EXPECT_EQ(std::count(after.begin(), after.end(), c.picture), 0) << "scene " << c.scene;
+    }
 }
 
 TEST_F(SceneBuild, HoleLabelsSayWhetherABlockSitsThere) {
