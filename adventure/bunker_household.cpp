@@ -57,38 +57,38 @@ std::string ChallengeText() {
 }
 
 void AskForTheMallet() {
-    Queue({.to = kPlayer, .text = 284});
+    QueueStep({.to = kPlayer, .text = 284});
     const std::string challenge = ChallengeText();
-    Queue({.to = kGamer, .literal = challenge.c_str()});
-    Queue({.to = kPlayer, .text = 286});
-    Queue({.to = kGamer, .text = 287});
-    Queue({.to = kPlayer, .text = 288});
-    Queue({.to = kGamer, .text = 289});
-    Queue({.to = kPhoneGame, .literal = "0"});  // the phone game starts
+    QueueStep({.to = kGamer, .literal = challenge.c_str()});
+    QueueStep({.to = kPlayer, .text = 286});
+    QueueStep({.to = kGamer, .text = 287});
+    QueueStep({.to = kPlayer, .text = 288});
+    QueueStep({.to = kGamer, .text = 289});
+    QueueStep({.to = kPhoneGame, .literal = "0"});  // the phone game starts
 }
 
 void ClickGamer() {
     const uint8_t state = P().gamerState;
     if (Carried() == 0) {
         if (state == 0) {
-            Queue({.to = kPlayer, .text = 279});
-            Queue({.to = kGamer, .text = 280});
-            Queue({.to = kPlayer, .text = 281});
-            Queue({.to = kGamer, .text = 282});
-            Queue({.to = kRoom});
+            QueueStep({.to = kPlayer, .text = 279});
+            QueueStep({.to = kGamer, .text = 280});
+            QueueStep({.to = kPlayer, .text = 281});
+            QueueStep({.to = kGamer, .text = 282});
+            QueueStep({.to = kRoom});
             P().talkedToGamer = 1;
         } else if (state == 1 || state == 3) {
-            Queue({.text = 283});
+            QueueStep({.text = 283});
         } else if (state == 2) {
             AskForTheMallet();
         }
         return;
     }
     if (Carried() == kJar && AllGreetedOnce()) {
-        Queue({.to = kPlayer, .text = 290});
-        Queue({.to = kGamerWithJar, .text = 291});
-        Queue({.to = kPatient, .text = 292});
-        Queue({.to = kRoom});
+        QueueStep({.to = kPlayer, .text = 290});
+        QueueStep({.to = kGamerWithJar, .text = 291});
+        QueueStep({.to = kPatient, .text = 292});
+        QueueStep({.to = kRoom});
         RemoveItem(kJar);
         P().patientState = 1;
         P().gamerState = 1;
@@ -98,8 +98,8 @@ void ClickGamer() {
 void ClickScout() {
     if (Carried() != 0) return;
     static constexpr TextId kTalk[] = {293, 294, 295, 296, 297, 298, 299, 300};
-    for (int i = 0; i < 8; ++i) Queue({.to = i % 2 == 0 ? kPlayer : kScout, .text = kTalk[i]});
-    Queue({.to = kRoom});
+    for (int i = 0; i < 8; ++i) QueueStep({.to = i % 2 == 0 ? kPlayer : kScout, .text = kTalk[i]});
+    QueueStep({.to = kRoom});
     P().talkedToScout = 1;
 }
 
@@ -112,22 +112,22 @@ void PlayTheEnding() {
                    {73, 311}, {74, 312}, {75, 313}, {76, 314}, {77, 315}, {78, 316},
                    {79, 317}, {78, 318}, {77, 319}, {59, 320}, {58, 321}, {77, 322},
                    {59, 323}, {58, 324}, {80, 325}, {81, 326}, {82, 327}};
-    for (const auto& step : kEnding) Queue({.to = step.scene, .text = step.text});
+    for (const auto& step : kEnding) QueueStep({.to = step.scene, .text = step.text});
 }
 
 void ClickPatient() {
     if (Carried() != 0) return;
     switch (P().patientState) {
     case 0:
-        Queue({.to = kPlayer, .text = 301});
-        Queue({.to = kPatient, .text = 302});
-        Queue({.to = kRoom});
+        QueueStep({.to = kPlayer, .text = 301});
+        QueueStep({.to = kPatient, .text = 302});
+        QueueStep({.to = kRoom});
         P().talkedToPatient = 1;
         break;
     case 1:
-        Queue({.to = kPatient, .text = 303});
-        Queue({.to = kPlayer, .text = 304});
-        Queue({.to = kRoom});
+        QueueStep({.to = kPatient, .text = 303});
+        QueueStep({.to = kPlayer, .text = 304});
+        QueueStep({.to = kRoom});
         P().bathroomOpen = 1;
         break;
     case 2:
@@ -142,16 +142,16 @@ void ClickPatient() {
 void TurnValve() {
     switch (P().valveState) {
     case 0:
-        Queue({.text = 329});
+        QueueStep({.text = 329});
         break;
     case 1:  // the loose tap comes off into the hand
-        Queue({.to = kBoilerRoom, .text = 330, .sound = 4});
-        Queue({.item = kTap});
+        QueueStep({.to = kBoilerRoom, .text = 330, .sound = 4});
+        QueueStep({.item = kTap});
         P().valveState = 0;
         if (P().gamerState == 1) P().gamerState = 2;
         break;
     case 2:  // the water runs; the valve's spot goes with the next build
-        Queue({.to = kBoilerRoom, .text = 331});
+        QueueStep({.to = kBoilerRoom, .text = 331});
         P().valveState = 3;
         break;
     default:
@@ -174,13 +174,13 @@ void ClickValve() {
     if (Carried() == 0) {
         TurnValve();
     } else if (Carried() == kTap) {
-        Queue({.to = kBoilerRoom, .text = 332});
-        Queue({.text = 333, .sound = 4});
-        Queue({});
+        QueueStep({.to = kBoilerRoom, .text = 332});
+        QueueStep({.text = 333, .sound = 4});
+        QueueStep({});
         P().valveState = 1;
         RemoveItem(kTap);
     } else if (Carried() == kMallet && P().valveState == 1) {
-        Queue({.to = kBoilerRoom, .text = 334, .sound = 5});
+        QueueStep({.to = kBoilerRoom, .text = 334, .sound = 5});
         RemoveItem(kMallet);
         P().valveState = 2;
     }
@@ -189,9 +189,9 @@ void ClickValve() {
 void ClickShower() {
     if (Carried() != 0) return;
     if (P().valveState == 3) {
-        Queue({.text = 335});
+        QueueStep({.text = 335});
         P().patientState = 2;
     } else {
-        Queue({.text = 336});
+        QueueStep({.text = 336});
     }
 }

@@ -30,9 +30,9 @@ bool AllFacesZero() {
 
 void ClickCards() {
     if (Carried() != 0) return;
-    Queue({.to = kLocalScene, .text = 257});
-    Queue({.to = kPlayerScene, .text = 258});
-    Queue({.to = kCardTableScene});
+    QueueStep({.to = kLocalScene, .text = 257});
+    QueueStep({.to = kPlayerScene, .text = 258});
+    QueueStep({.to = kCardTableScene});
     for (int k = 0; k < kCardCount; ++k) P().cardFace[k] = static_cast<uint8_t>(Random(3) + 1);
 }
 
@@ -42,15 +42,15 @@ void CycleCard(int card) {
     P().cardFace[card] = face >= kLastCardFace ? 0 : static_cast<uint8_t>(face + 1);
     PlayNow(8);
     if (!AllFacesZero()) return;
-    Queue({.to = kCardTableScene, .text = 136});
-    Queue({.to = kPlayerScene, .text = 137});
-    Queue({.to = kPubScene});
+    QueueStep({.to = kCardTableScene, .text = 136});
+    QueueStep({.to = kPlayerScene, .text = 137});
+    QueueStep({.to = kPubScene});
     P().cardRiddleState = 2;
 }
 
 void GiveUpCards() {
     if (Carried() != 0) return;
-    Queue({.to = kLocalScene, .text = 255});
-    Queue({.to = kPlayerScene, .text = 256});
-    Queue({.to = kPubScene});
+    QueueStep({.to = kLocalScene, .text = 255});
+    QueueStep({.to = kPlayerScene, .text = 256});
+    QueueStep({.to = kPubScene});
 }

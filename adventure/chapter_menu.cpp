@@ -17,24 +17,24 @@ namespace {
 void BuildMenu() {
     GameState.menuOpen = 1;
     P().saveMenuMode = 0;
-    Object("menu10", 35, 120, 15);
-    Blank(15, 35, 120, 105, 134, ckPointer);
-    Object("menu20", 35, 135, 16);
-    Blank(16, 35, 135, 135, 149, ckPointer);
-    Object("menu30", 35, 150, 17);
-    Blank(17, 35, 150, 135, 164, ckPointer);
-    Object("menu50", 35, 165, 19);
-    Blank(19, 35, 165, 101, 179, ckPointer);
-    Object("empty", 270, 115, 24);
-    Object("empty", 354, 115, 25);
-    Object("empty", 438, 115, 26);
-    Object("empty", 270, 165, 27);
-    Object("empty", 354, 165, 28);
-    Object("empty", 438, 165, 29);
-    Object("saveload", 268, 113, 23);
-    Object(InLanguage("podtitul"), 269, 57, 0);
+    DejPredmet("menu10", 35, 120, 15);
+    AddHotspot(15, 35, 120, 105, 134, ckPointer);
+    DejPredmet("menu20", 35, 135, 16);
+    AddHotspot(16, 35, 135, 135, 149, ckPointer);
+    DejPredmet("menu30", 35, 150, 17);
+    AddHotspot(17, 35, 150, 135, 164, ckPointer);
+    DejPredmet("menu50", 35, 165, 19);
+    AddHotspot(19, 35, 165, 101, 179, ckPointer);
+    DejPredmet("empty", 270, 115, 24);
+    DejPredmet("empty", 354, 115, 25);
+    DejPredmet("empty", 438, 115, 26);
+    DejPredmet("empty", 270, 165, 27);
+    DejPredmet("empty", 354, 165, 28);
+    DejPredmet("empty", 438, 165, 29);
+    DejPredmet("saveload", 268, 113, 23);
+    DejPredmet(InLanguage("podtitul"), 269, 57, 0);
     if (GameState.menuReturnScene != 0)
-        Spot(kGameMenuStripId, SurfaceLeft(), SurfaceTop(), 1024, 35 + SurfaceTop(), ckRight, 50);
+        AddHotspot(kGameMenuStripId, SurfaceLeft(), SurfaceTop(), 1024, 35 + SurfaceTop(), ckRight, 50);
 }
 
 // The saved-game part of the record is cleared; the settings and the six
@@ -44,11 +44,11 @@ void NewGame() {
     ClearSavedGame(GameState.live);
     GameState.live.inventory[0] = 206;
     GameState.live.inventory[1] = 205;
-    Queue({.to = 6, .text = 156, .sound = 3});
-    Queue({.to = 7, .text = 157});
-    Queue({.to = 8, .text = 158});
-    Queue({.to = 9, .text = 159});
-    Queue({.to = 10, .text = 160});
+    QueueStep({.to = 6, .text = 156, .sound = 3});
+    QueueStep({.to = 7, .text = 157});
+    QueueStep({.to = 8, .text = 158});
+    QueueStep({.to = 9, .text = 159});
+    QueueStep({.to = 10, .text = 160});
 }
 
 void ToggleLoadList() {
@@ -90,9 +90,9 @@ void ClickMenu(int32_t id) {
 
 // ---- Scenes 20, 21, 22: the titles; 82: the end ---------------------------
 
-void BuildPresents() { Object(InLanguage("uvadi"), 180, 205, 0); }
-void BuildAuthors() { Object(InLanguage("tvurce"), 72, 92, 0); }
-void BuildTheEnd() { Object(InLanguage("konec"), 171, 113, 0); }
+void BuildPresents() { DejPredmet(InLanguage("uvadi"), 180, 205, 0); }
+void BuildAuthors() { DejPredmet(InLanguage("tvurce"), 72, 92, 0); }
+void BuildTheEnd() { DejPredmet(InLanguage("konec"), 171, 113, 0); }
 
 constexpr TSceneEntry kScenes[] = {
     {4, BuildMenu, ClickMenu},
@@ -113,14 +113,14 @@ constexpr TSceneEntry kScenes[] = {
 void ClickGameMenuStrip() {
     if (GameState.menuOpen == 1 && GameState.menuReturnScene != 0) {
         GameState.menuOpen = 0;
-        Queue({.to = GameState.menuReturnScene});
+        QueueStep({.to = GameState.menuReturnScene});
         PlayNow(3);
         return;
     }
     GameState.menuReturnScene = GameState.live.scene;
     PlayNow(3);
     GameState.menuOpen = 1;
-    Queue({.to = 4});
+    QueueStep({.to = 4});
 }
 
 std::span<const TSceneEntry> MenuChapter() { return kScenes; }

@@ -32,12 +32,12 @@ bool DigitsMatchCode() {
 
 void PressFuse() {
     if (DialCodeSettled() && DigitsMatchCode()) {
-        Queue({.text = 341, .sound = 3});
-        Queue({.to = 52, .text = 342, .sound = 10});
-        Queue({.to = 56, .text = 343});
+        QueueStep({.text = 341, .sound = 3});
+        QueueStep({.to = 52, .text = 342, .sound = 10});
+        QueueStep({.to = 56, .text = 343});
         return;
     }
-    Queue({.text = 344, .sound = 3});
+    QueueStep({.text = 344, .sound = 3});
     // A card already studied whose code is not three digits 1..9 (a damaged
     // save) could never be read: settle a code now, which the card shows
     // from its next look on.

@@ -25,39 +25,39 @@ bool Pair(uint16_t clicked, uint16_t carried, uint16_t a, uint16_t b) {
 
 // The magnet tied to the string.
 void MagnetOnString() {
-    Queue({.text = 345});
+    QueueStep({.text = 345});
     RemoveItem(219);
     RemoveItem(220);
-    Queue({.to = Here(), .item = 221});
+    QueueStep({.to = Here(), .item = 221});
 }
 
 // The pen copies the stone mechanism onto the paper, but only in front of it.
 void PenOnPaper() {
     if (Here() != 49) {
-        Queue({.text = 347});
+        QueueStep({.text = 347});
         return;
     }
     RemoveItem(201);
     RemoveItem(222);
-    Queue({.text = 346, .sound = 7});
-    Queue({.to = Here(), .item = 223});
+    QueueStep({.text = 346, .sound = 7});
+    QueueStep({.to = Here(), .item = 223});
 }
 
 // The first look at the business card goes through the view in which the
 // gate's code is drawn; later looks show the plain card.
 void StudyBusinessCard() {
     if (P().businessCardStudied == 0) {
-        Queue({.to = 34, .text = 350});
+        QueueStep({.to = 34, .text = 350});
         P().businessCardStudied = 1;
     }
-    Queue({.to = 35, .text = 351, .sound = 7});
-    Queue({.to = Here()});
+    QueueStep({.to = 35, .text = 351, .sound = 7});
+    QueueStep({.to = Here()});
 }
 
 void OpenMap() {
     if (Here() == 54) return;
     GameState.live.mapReturnScene = static_cast<uint8_t>(Here());
-    Queue({.to = 54, .text = 352, .sound = 7});
+    QueueStep({.to = 54, .text = 352, .sound = 7});
 }
 
 }  // namespace
@@ -70,14 +70,14 @@ void ClickInventoryItem(uint16_t clicked) {
     if (Pair(clicked, carried, 201, 222)) PenOnPaper();
     if (Pair(clicked, carried, 226, 225)) {
         RemoveItem(226);
-        Queue({.text = 348, .sound = 4});
-        Queue({.to = Here(), .item = 216});
+        QueueStep({.text = 348, .sound = 4});
+        QueueStep({.to = Here(), .item = 216});
     }
     if (Pair(clicked, carried, 224, 225)) {
         RemoveItem(224);
         RemoveItem(225);
-        Queue({.text = 349, .sound = 6});
-        Queue({.to = Here(), .item = 233});
+        QueueStep({.text = 349, .sound = 6});
+        QueueStep({.to = Here(), .item = 233});
     }
     if (Pair(clicked, carried, 227, 227)) StudyBusinessCard();
     if (Pair(clicked, carried, 229, 229)) OpenMap();

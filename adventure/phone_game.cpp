@@ -55,16 +55,16 @@ void LoseGame() {
     GameState.shooterOver = 1;
     PlaySample(kHitSample);
     GameState.shooterResult = 1;
-    Queue({.to = kGamerScene, .text = kLostText});
+    QueueStep({.to = kGamerScene, .text = kLostText});
     QueueStep(kRoomScene, std::string(), 0, 0);
 }
 
 void WinGame() {
     GameState.shooterOver = 1;
     GameState.shooterResult = 2;
-    Queue({.to = kGamerScene, .text = kWonTexts[0]});
-    Queue({.to = kPlayerScene, .text = kWonTexts[1]});
-    Queue({.to = kGamerScene, .text = kWonTexts[2]});
+    QueueStep({.to = kGamerScene, .text = kWonTexts[0]});
+    QueueStep({.to = kPlayerScene, .text = kWonTexts[1]});
+    QueueStep({.to = kGamerScene, .text = kWonTexts[2]});
     QueueStep(kRoomScene, std::string(), kMallet, 0);
     GameState.live.progress.gamerState = kMalletLent;
 }

@@ -29,10 +29,10 @@ void TurnTile(int32_t hotspotId) {
     P().tile[k] = piece >= kLastTilePiece ? 0 : static_cast<uint8_t>(piece + 1);
     PlayNow(3);
     if (!PictureComplete()) return;
-    Queue({.to = 32, .text = 142});
-    Queue({.text = 143});
-    Queue({.to = 33, .text = 144});
-    Queue({.to = 25});
+    QueueStep({.to = 32, .text = 142});
+    QueueStep({.text = 143});
+    QueueStep({.to = 33, .text = 144});
+    QueueStep({.to = 25});
     P().pictureSolved = 1;
     P().tabletDone = 1;
 }

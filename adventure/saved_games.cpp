@@ -155,7 +155,7 @@ void LoadSlot(int k) {
     if (!SlotCanBeLoaded(slot)) return;
     GameState.live = slot;
     GameState.menuOpen = 0;
-    Queue({.to = slot.scene, .text = kRestoredText, .sound = kClickSample});
+    QueueStep({.to = slot.scene, .text = kRestoredText, .sound = kClickSample});
 }
 
 void SaveIntoSlot(int k) {
@@ -167,7 +167,7 @@ void SaveIntoSlot(int k) {
     slot.scene = scene;
     if (MainForm != nullptr && MainForm->OnSaveSettings) MainForm->OnSaveSettings();
     GameState.menuOpen = 0;
-    Queue({.to = scene, .text = kSavedText, .sound = kClickSample});
+    QueueStep({.to = scene, .text = kSavedText, .sound = kClickSample});
 }
 }  // namespace
 

@@ -24,7 +24,7 @@ constexpr int32_t kMechanismScene = 49;
 constexpr int kFewestPanes = 3;
 
 void ReleaseHeldStone() {
-    Queue({.to = kMechanismScene, .text = 138, .item = kMatch});
+    QueueStep({.to = kMechanismScene, .text = 138, .item = kMatch});
     P().stoneJammed = 0;
     for (uint8_t& s : P().stone) s = kStoneOut;
 }
@@ -42,8 +42,8 @@ void PushWithEmptyCursor(int k) {
     }
     if (!StonesMatchPattern()) return;
     RemoveItem(kDiagram);
-    Queue({.text = 139});
-    Queue({.to = kCemeteryScene, .text = 140, .sound = 10});
+    QueueStep({.text = 139});
+    QueueStep({.to = kCemeteryScene, .text = 140, .sound = 10});
     P().mechanismSolved = 1;
 }
 
@@ -78,7 +78,7 @@ void PushStone(int k) {
     } else if (Carried() == kMatch && StoneState(k) == kStoneIn) {
         P().stone[k] = kStoneHeld;
         RemoveItem(kMatch);
-        Queue({.to = kMechanismScene, .text = 141});
+        QueueStep({.to = kMechanismScene, .text = 141});
         P().stoneJammed = 1;
     }
 }
