@@ -2,6 +2,7 @@
 #include "adventure/click_handling.h"
 
 #include "adventure/chapters.h"
+#include "adventure/game_ids.h"
 #include "adventure/hotspots.h"
 #include "adventure/inventory.h"
 #include "adventure/inventory_rules.h"
@@ -75,7 +76,7 @@ void DispatchClick(int32_t id) {
         ClickInventoryItem(static_cast<uint16_t>(id));
         return;
     }
-    if (id == kGameMenuStripId) {
+    if (id == Spot::GameMenuStrip) {
         ClickGameMenuStrip();
         return;
     }

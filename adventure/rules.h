@@ -4,9 +4,10 @@
 // progress flags, the inventory and the selection at once and queues steps,
 // which later clicks run one by one (click_handling.h). Rules read like the
 // story's notation: [→25 T145 s5] is
-//     QueueStep({.to = 25, .text = 145, .sound = 5});
-// and [→here +210] is QueueStep({.to = Here(), .item = 210}). An empty step []
-// only clears the message: QueueStep({}).
+//     QueueStep({.to = Scene::Ruin, .text = 145, .sound = 5});
+// and [→here +210] is QueueStep({.to = Here(), .item = Item::RuinBlock}). An
+// empty step [] only clears the message: QueueStep({}). Scenes, items and
+// hotspots are named in adventure/game_ids.h, made from adventure/ids.tsv.
 #pragma once
 #include <cstdint>
 
