@@ -88,7 +88,7 @@ void BuildPhoneGame() {
     DejPredmet("raketa", kRocketPictureX, kRocketPictureY, kRocketId);
     AddHotspot(kRocketId, -OriginX(), -OriginY(), kWholeSurface, kWholeSurface, ckHidden,
                std::string());
-    GameState.shotTimer = kShotInterval;
+    GameState.shotTimer = kShotTimerLimit;
     GameState.spawnTimer = 0;
     GameState.spawnInterval = kFirstSpawnInterval;
     GameState.shooterScore = 0;
@@ -119,7 +119,7 @@ void MoveRocket(TPredmet& rocket) {
     GameState.rocketX = x;
     rocket.X = x;
     rocket.Y = OriginY() + kRocketY;
-    if (GameState.shotTimer > kShotInterval) {
+    if (GameState.shotTimer > kShotTimerLimit) {
         FireShot();
         GameState.shotTimer = 0;
     } else {
@@ -146,5 +146,5 @@ void ShotCollision(TPredmet& probe, TSprite& other, bool& Done) {
     Done = false;
     ++GameState.shooterScore;
     PlaySample(kHitSample);
-    if (GameState.shooterScore > kWinningScore && GameState.shooterOver == 0) WinGame();
+    if (GameState.shooterScore > kScoreToBeat && GameState.shooterOver == 0) WinGame();
 }
