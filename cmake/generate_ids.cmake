@@ -2,7 +2,7 @@
 #
 # Run as
 #   cmake -DIDS=<ids.tsv> -DMANIFEST=<assets/manifest.tsv> -DOUT=<game_ids.h>
-#         -P generate_ids.cmake
+#         [-DSTAMP=<file touched on success>] -P generate_ids.cmake
 # Writes one namespace per kind (Scene, Item, Spot, Object) of inline
 # constexprs, each with its line's description as a comment. Fails, listing
 # every fault, when a row is malformed, an id or a name comes twice within a
@@ -145,4 +145,10 @@ string(APPEND _out "// change the table, not this file.\n#pragma once\n#include 
 foreach(_kind ${_kinds})
   string(APPEND _out "\nnamespace ${_namespace_${_kind}} {\n${_body_${_kind}}}  // namespace ${_namespace_${_kind}}\n")
 endforeach()
-file(WRITE ${OUT} "${_out}")
+# Rewritten only when it changes, so a new manifest row rebuilds nothing.
+file(WRITE ${OUT}.new "${_out}")
+file(COPY_FILE ${OUT}.new ${OUT} ONLY_IF_DIFFERENT)
+file(REMOVE ${OUT}.new)
+if(DEFINED STAMP)
+  file(TOUCH ${STAMP})
+endif()
