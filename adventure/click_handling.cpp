@@ -2,6 +2,7 @@
 #include "adventure/click_handling.h"
 
 #include "adventure/chapters.h"
+#include "adventure/game_ids.h"
 #include "adventure/hotspots.h"
 #include "adventure/inventory.h"
 #include "adventure/inventory_rules.h"
@@ -45,7 +46,7 @@ uint32_t missingTexts = 0;
 
 // The text goes through one kept buffer, so queueing inside a frame (the
 // phone game's ending) allocates nothing once the texts were seen.
-void Queue(const TStep& step) {
+void QueueStep(const TStep& step) {
     static std::string text;
     text.clear();
     if (step.literal != nullptr) text = step.literal;
@@ -63,10 +64,10 @@ void PlayNow(uint8_t n) { PlaySample(n); }
 
 void WalkFirstTime(uint8_t& visited, int32_t scene, int32_t text) {
     if (visited == 0) {
-        Queue({.to = scene, .text = text});
+        QueueStep({.to = scene, .text = text});
         visited = 1;
     } else {
-        Queue({.to = scene});
+        QueueStep({.to = scene});
     }
 }
 
@@ -75,7 +76,7 @@ void DispatchClick(int32_t id) {
         ClickInventoryItem(static_cast<uint16_t>(id));
         return;
     }
-    if (id == kGameMenuStripId) {
+    if (id == Spot::GameMenuStrip) {
         ClickGameMenuStrip();
         return;
     }

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "adventure/game_ids.h"
 #include "adventure/hotspots.h"
 #include "adventure/picture_choice.h"
 #include "adventure/rules.h"
@@ -26,13 +27,9 @@ constexpr int32_t kShotOffsetX = 4;
 constexpr int32_t kEnemySize = 17;
 constexpr int32_t kWholeSurface = 2000;
 
-// The dialogue after a game: scenes 59 and 58 are the gamer and the player.
-constexpr int32_t kGamerScene = 59;
-constexpr int32_t kPlayerScene = 58;
-constexpr int32_t kRoomScene = 57;
+// The dialogue after a game, between the gamer and me.
 constexpr TextId kWonTexts[] = {39, 40, 41};
 constexpr TextId kLostText = 42;
-constexpr uint16_t kMallet = 232;
 constexpr uint8_t kMalletLent = 3;
 
 // Never destroyed: sprites may still be freed while the program ends.
@@ -55,17 +52,17 @@ void LoseGame() {
     GameState.shooterOver = 1;
     PlaySample(kHitSample);
     GameState.shooterResult = 1;
-    Queue({.to = kGamerScene, .text = kLostText});
-    QueueStep(kRoomScene, std::string(), 0, 0);
+    QueueStep({.to = Scene::Gamer, .text = kLostText});
+    QueueStep({.to = Scene::BunkerRoom});
 }
 
 void WinGame() {
     GameState.shooterOver = 1;
     GameState.shooterResult = 2;
-    Queue({.to = kGamerScene, .text = kWonTexts[0]});
-    Queue({.to = kPlayerScene, .text = kWonTexts[1]});
-    Queue({.to = kGamerScene, .text = kWonTexts[2]});
-    QueueStep(kRoomScene, std::string(), kMallet, 0);
+    QueueStep({.to = Scene::Gamer, .text = kWonTexts[0]});
+    QueueStep({.to = Scene::PlayerInBunker, .text = kWonTexts[1]});
+    QueueStep({.to = Scene::Gamer, .text = kWonTexts[2]});
+    QueueStep({.to = Scene::BunkerRoom, .item = Item::Mallet});
     GameState.live.progress.gamerState = kMalletLent;
 }
 
@@ -81,7 +78,7 @@ void TMobilnepritelSprite::DoMove(int32_t MoveCount) {
     TImageSpriteEx::DoMove(MoveCount);
     if (GameState.shooterResult == 0) {
         Y += kEnemySpeed * MoveCount;
-        if (GameState.live.scene != 5) Dead();
+        if (GameState.live.scene != Scene::PhoneGame) Dead();
     }
     if (Y > OriginY() + kLossLineY && GameState.shooterOver == 0) LoseGame();
 }
@@ -91,7 +88,7 @@ void BuildPhoneGame() {
     DejPredmet("raketa", kRocketPictureX, kRocketPictureY, kRocketId);
     AddHotspot(kRocketId, -OriginX(), -OriginY(), kWholeSurface, kWholeSurface, ckHidden,
                std::string());
-    GameState.shotTimer = kShotInterval;
+    GameState.shotTimer = kShotTimerLimit;
     GameState.spawnTimer = 0;
     GameState.spawnInterval = kFirstSpawnInterval;
     GameState.shooterScore = 0;
@@ -122,7 +119,7 @@ void MoveRocket(TPredmet& rocket) {
     GameState.rocketX = x;
     rocket.X = x;
     rocket.Y = OriginY() + kRocketY;
-    if (GameState.shotTimer > kShotInterval) {
+    if (GameState.shotTimer > kShotTimerLimit) {
         FireShot();
         GameState.shotTimer = 0;
     } else {
@@ -149,5 +146,5 @@ void ShotCollision(TPredmet& probe, TSprite& other, bool& Done) {
     Done = false;
     ++GameState.shooterScore;
     PlaySample(kHitSample);
-    if (GameState.shooterScore > kWinningScore && GameState.shooterOver == 0) WinGame();
+    if (GameState.shooterScore > kScoreToBeat && GameState.shooterOver == 0) WinGame();
 }

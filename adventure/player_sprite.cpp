@@ -1,6 +1,7 @@
 // player_sprite.cpp: the cursor's per-frame hover test and picture.
 #include "adventure/player_sprite.h"
 
+#include "adventure/game_ids.h"
 #include "adventure/hotspots.h"
 #include "core/game_state.h"
 
@@ -18,7 +19,7 @@ void TPlayerSprite::DoMove(int32_t MoveCount) {
     GameState.hoverLabel.clear();
     GameState.hoverCursor = ckPointer;
     FindHover();
-    if (!GameState.messageLines[0].empty() || GameState.live.scene == 5)
+    if (!GameState.messageLines[0].empty() || GameState.live.scene == Scene::PhoneGame)
         GameState.hoverCursor = ckHidden;
     ShowCursorPicture();
 }

@@ -8,30 +8,31 @@
 #pragma once
 #include <cstdint>
 
-// Block holes in the ruin (hotspots 48..51): hole 1..4 counted from the left,
-// orderIndex its place in the solving order (48→0, 49→3, 50→1, 51→2).
+// Block holes in the ruin (Spot::Hole1..Hole4): hole 1..4 counted from the
+// left, orderIndex its place in the solving order (hole 1→0, 2→3, 3→1, 4→2).
 void UseBlockHole(int orderIndex, int hole);
 
-// Picture tiles on the tablet (hotspots 72..80).
+// Picture tiles on the tablet (Spot::Tile1..Tile9).
 void TurnTile(int32_t hotspotId);
 
-// Card riddle in the pub: Cards (hotspot 120, deals the table), the four
-// cards (115..118) and Give up (119).
+// Card riddle in the pub: Spot::Cards deals the table, Card1..Card4 turn the
+// cards, GiveUp gives up.
 void ClickCards();
 void CycleCard(int card);
 void GiveUpCards();
 
-// Stone mechanism in the cemetery (hotspots 125..133 → k 0..8), and the
+// Stone mechanism in the cemetery (Spot::Stone1..Stone9 → k 0..8), and the
 // glass pattern drawn when the local sees the diagram.
 void PushStone(int k);
 bool StonesMatchPattern();
 void MakeGlassPattern();
 
-// Code dial at the bunker gate (buttons 140..148 and the confirm button 181).
+// Code dial at the bunker gate (Spot::DialButton1..DialButton9 and the
+// confirming Spot::Fuse).
 void PressDial(int32_t hotspotId);
 
-// Bunker household: the three companions (162..164), the water valve (168)
-// and the shower (169).
+// Bunker household: the three companions (Spot::Gamer, Scout, Patient), the
+// water valve and the shower.
 void ClickCompanion(int32_t hotspotId);
 void ClickValve();
 void ClickShower();

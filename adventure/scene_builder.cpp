@@ -1,6 +1,7 @@
 // scene_builder.cpp: the eleven steps of a scene build.
 #include "adventure/scene_builder.h"
 
+#include "adventure/game_ids.h"
 #include "adventure/hotspots.h"
 #include "adventure/inventory.h"
 #include "adventure/picture_choice.h"
@@ -54,7 +55,7 @@ void CreateBackground(TSpriteEngine& engine, int32_t scene) {
 
 void AddGameMenuStrip() {
     const int32_t x = GameState.originX, y = GameState.originY;
-    AddHotspot(kGameMenuStripId, -x, -y, kGameMenuStripRight, kGameMenuStripHeight - y,
+    AddHotspot(Spot::GameMenuStrip, -x, -y, kGameMenuStripRight, kGameMenuStripHeight - y,
                ckGameMenu, Text(kGameMenuLabel));
 }
 
@@ -82,7 +83,7 @@ void VykresliScenu() {
     CreateCursor(engine);
     CreateBackground(engine, scene);
     const bool showBar = AddSceneContent(scene);
-    if (GameState.menuOpen == 0 && scene != 5) AddGameMenuStrip();
+    if (GameState.menuOpen == 0 && scene != Scene::PhoneGame) AddGameMenuStrip();
     if (GameState.menuOpen == 0 && showBar) RebuildInventory();
     GameState.selectedItem = 0;
     GameState.hoverCursor = ckPointer;

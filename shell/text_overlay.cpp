@@ -12,6 +12,7 @@
 #include <string_view>
 
 #include "adventure/code_dial.h"
+#include "adventure/game_ids.h"
 #include "shell/code_tables.h"
 #include "core/game_state.h"
 #include "core/main_form.h"
@@ -53,7 +54,8 @@ int32_t CurrentScene() { return GameState.live.scene; }
 // when the label is wider than the drawing area allows).
 void DrawHoverLabel(TMainForm& form) {
     const std::string& label = GameState.hoverLabel;
-    if (label.empty() || !GameState.messageLines[0].empty() || CurrentScene() == 5) return;
+    if (label.empty() || !GameState.messageLines[0].empty()) return;
+    if (CurrentScene() == Scene::PhoneGame) return;
     const int64_t w = CanvasTextWidth(form, label);
     int64_t x = static_cast<int64_t>(GameState.mouseX) - w / 2;
     if (x < kLabelMargin) x = kLabelMargin;
@@ -148,7 +150,8 @@ void DrawTextOverlay(TMainForm& form) {
     DrawHoverLabel(form);
     DrawMessage(form);
     const int32_t scene = CurrentScene();
-    if (scene == 5) DrawShooterStatus(form);
-    if (scene == 34) MakeDialCode();
-    if (scene == 34 || scene == 35) DrawBusinessCard(form);
+    if (scene == Scene::PhoneGame) DrawShooterStatus(form);
+    if (scene == Scene::BusinessCardFirstLook) MakeDialCode();
+    if (scene == Scene::BusinessCardFirstLook || scene == Scene::BusinessCard)
+        DrawBusinessCard(form);
 }

@@ -2,6 +2,7 @@
 // strip and bar) and the catalogue's conditional content.
 #include <algorithm>
 
+#include "adventure/game_ids.h"
 #include "adventure/inventory.h"
 #include "adventure/player_sprite.h"
 #include "adventure/scene_object.h"
@@ -82,7 +83,7 @@ TEST_F(SceneBuild, EveryBuildResetsHoverAndDropsTheCarriedItem) {
 
 TEST_F(SceneBuild, GameMenuStripSpansTheTopOfTheSurfaceExceptInThePhoneGame) {
     Build(12);
-    const TPomocnyObjekt* strip = SpotOf(kGameMenuStripId);
+    const TPomocnyObjekt* strip = SpotOf(Spot::GameMenuStrip);
     ASSERT_NE(strip, nullptr);
     EXPECT_EQ(strip->left, -53);
     EXPECT_EQ(strip->top, -105);
@@ -95,10 +96,10 @@ TEST_F(SceneBuild, GameMenuStripSpansTheTopOfTheSurfaceExceptInThePhoneGame) {
     EXPECT_EQ(GameState.hoverId, 0);
     form.DDrawMouseMove(639, 35);
     Frame();
-    EXPECT_EQ(GameState.hoverId, kGameMenuStripId);
+    EXPECT_EQ(GameState.hoverId, Spot::GameMenuStrip);
 
     Build(5);
-    EXPECT_EQ(SpotOf(kGameMenuStripId), nullptr);
+    EXPECT_EQ(SpotOf(Spot::GameMenuStrip), nullptr);
 }
 
 TEST_F(SceneBuild, ToiletHopperSpotOrBrokenHopperPicture) {
@@ -136,7 +137,7 @@ TEST_F(SceneBuild, GameMenuOffersBackToGameOnlyWithAGameRunning) {
     Build(4);
     EXPECT_EQ(SpotIds(), (Ids{15, 16, 17, 19, 20}));
     Frame();
-    EXPECT_EQ(GameState.hoverId, kGameMenuStripId);
+    EXPECT_EQ(GameState.hoverId, Spot::GameMenuStrip);
     EXPECT_EQ(GameState.hoverCursor, ckRight);
     EXPECT_EQ(GameState.hoverLabel, Text(50));
     EXPECT_EQ(PictureOf(dynamic_cast<TImageSprite*>(engine.Items(0))), "kurzor-p");
