@@ -219,11 +219,20 @@ void ClickHay() {
     }
 }
 
+// The stop's block, once found, stays found: in the bar or in a hole.
+bool StopBlockFound() {
+    if (HasItem(Item::StopBlock)) return true;
+    for (uint8_t block : P().holeBlock)
+        if (block == Item::StopBlock) return true;
+    return false;
+}
+
 // The apple left in the feeder lures an animal; the note it uncovers points
-// to the secret place at the stop.
+// to the secret place at the stop. A second apple after the block was found
+// uncovers nothing more, so the stop never hands out the same block twice.
 void UseFeeder() {
     if (Carried() == 0) QueueStep({.text = 197});
-    if (Carried() != Item::Apple) return;
+    if (Carried() != Item::Apple || StopBlockFound()) return;
     QueueStep({.text = 198});
     QueueStep({.to = Scene::FeederNote, .text = 199});
     QueueStep({.to = Scene::Feeder, .text = 200});
