@@ -104,6 +104,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "%s: no display: %s\n", TStartPanel::kApplicationTitle, SDL_GetError());
         return 1;
     }
+    if (SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) != 0)  // no gamepads: the mouse and keys still play
+        std::fprintf(stderr, "%s: no gamepad support: %s\n", TStartPanel::kApplicationTitle, SDL_GetError());
     const int rc = RunGame();
     SDL_Quit();
     return rc;

@@ -25,8 +25,11 @@ struct Recorder : IFormInput {
     void MouseMove(int32_t x, int32_t y) override { got.push_back("move " + std::to_string(x) + " " + std::to_string(y)); }
     void Click() override { got.push_back("click"); }
     void MouseUp(TMouseButton b, int32_t, int32_t) override { got.push_back(b == TMouseButton::mbLeft ? "up left" : "up other"); }
-    void KeyDown(int32_t key) override { got.push_back("down " + std::to_string(key)); }
+    void MouseDown(TMouseButton b, int32_t, int32_t) override { got.push_back(b == TMouseButton::mbMiddle ? "down middle" : "down other"); }
+    void KeyDown(int32_t key, bool shift) override { got.push_back("down " + std::to_string(key) + (shift ? " shift" : "")); }
     void KeyUp(int32_t key) override { got.push_back("up " + std::to_string(key)); }
+    void PadButton(TPadButton b, bool down) override { got.push_back("pad " + std::to_string(static_cast<int>(b)) + (down ? " down" : " up")); }
+    void PadStick(int32_t x, int32_t y) override { got.push_back("stick " + std::to_string(x) + " " + std::to_string(y)); }
     bool Saw(const std::string& what) const { return std::find(got.begin(), got.end(), what) != got.end(); }
 };
 
