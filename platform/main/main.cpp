@@ -17,6 +17,7 @@
 #include <iostream>
 #include <string>
 
+#include "adventure/comforts.h"
 #include "core/game_state.h"
 #include "core/main_form.h"
 #include "core/sound_library.h"
@@ -90,6 +91,7 @@ int RunGame() {
     if (started) {
         Desktop desktop(form, display, sound, SettingsFolder(), std::cout);
         desktop.ApplyPrefs(prefs);
+        Comforts() = TComfortSwitches{prefs.replies, prefs.markers};
         RunEventLoop(form, &desktop);
     }
     ReleaseSound(form);  // the window closes: music, samples, then the library
