@@ -117,6 +117,23 @@ TEST_F(DesktopInputTest, DesktopKeysActOnceAndNeverReachTheGame) {
     EXPECT_TRUE(input.Saw("up 32"));
 }
 
+// The game's own keys reach the form with their meaning: Tab with Shift, Escape, H;
+// the middle button's press as well as its release.
+TEST_F(DesktopInputTest, TabEscapeHAndTheMiddleButtonReachTheForm) {
+    EventRouter router(*form, &controls, &input);
+    router.Handle(Key(SDL_KEYDOWN, SDLK_TAB));
+    router.Handle(Key(SDL_KEYDOWN, SDLK_TAB, KMOD_LSHIFT));
+    router.Handle(Key(SDL_KEYUP, SDLK_ESCAPE));
+    router.Handle(Key(SDL_KEYDOWN, SDLK_h));
+    router.Handle(Key(SDL_KEYUP, SDLK_h));
+    SDL_Event press{};
+    press.type = SDL_MOUSEBUTTONDOWN;
+    press.button.button = SDL_BUTTON_MIDDLE;
+    router.Handle(press);
+    for (const char* want : {"down 9", "down 9 shift", "up 27", "down 72", "up 72", "down middle"})
+        EXPECT_TRUE(input.Saw(want)) << want;
+}
+
 // The game menu's first entry (hotspot 15) under a window of scale s: the
 // window pixels of its left and right edge columns hover it, the ones just
 // outside do not.
