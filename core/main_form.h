@@ -63,7 +63,8 @@ public:
     bool LoadPictures(std::span<const uint8_t> container, std::string& error,
                       bool lasting = false);
 
-    // --- window event handlers ---
+    // --- window event handlers (what the keys, the middle button and the
+    // gamepad mean to the game: shell/player_controls.h) ---
     void TimerTimer(int32_t LagCount);  // one frame
     void FormActivate();
     void FormDeactivate();

@@ -41,7 +41,8 @@ bool TMainForm::LoadPictures(std::span<const uint8_t> container, std::string& er
     return ImageList.LoadFromContainer(container, error, lasting);
 }
 
-// One frame: move, free the dead, clear, draw the sprites, the texts, present.
+// One frame: the gamepad's stick moves the mouse point, then move, free the
+// dead, clear, draw the sprites, the texts, present.
 // The clear leaves out what the scene's opaque background is about to cover,
 // and outside it touches only what the last frame drew.
 void TMainForm::TimerTimer(int32_t LagCount) {
