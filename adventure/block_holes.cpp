@@ -8,6 +8,7 @@
 // picture tiles take their starting pieces.
 #include <cstdint>
 
+#include "adventure/comforts.h"
 #include "adventure/game_ids.h"
 #include "adventure/inventory.h"
 #include "adventure/puzzle_values.h"
@@ -51,6 +52,7 @@ void InsertBlock(int orderIndex, int k) {
         count = 0;
     }
     if (count >= kSolvedCount) UnlockTablet();
+    else if (FilledHoles() == kFilledWhenRight[kHoleCount - 1]) AnswerWrongBlockOrder();
 }
 
 // With an empty cursor: a block comes back out (and the count restarts), an

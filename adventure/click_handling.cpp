@@ -2,6 +2,7 @@
 #include "adventure/click_handling.h"
 
 #include "adventure/chapters.h"
+#include "adventure/comforts.h"
 #include "adventure/game_ids.h"
 #include "adventure/hotspots.h"
 #include "adventure/inventory.h"
@@ -94,7 +95,11 @@ void RunNextStep() {
 }
 
 void ClickDrawingSurface() {
-    if (!IsBusy()) DispatchClick(GameState.hoverId);
+    if (!IsBusy()) {
+        const TTryWatch watch;  // an item tried where no rule takes it gets a reply
+        DispatchClick(GameState.hoverId);
+        watch.Answer();
+    }
     RunNextStep();
 }
 

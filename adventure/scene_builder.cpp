@@ -1,6 +1,7 @@
 // scene_builder.cpp: the eleven steps of a scene build.
 #include "adventure/scene_builder.h"
 
+#include "adventure/comforts.h"
 #include "adventure/game_ids.h"
 #include "adventure/hotspots.h"
 #include "adventure/inventory.h"
@@ -88,4 +89,5 @@ void VykresliScenu() {
     GameState.selectedItem = 0;
     GameState.hoverCursor = ckPointer;
     GameState.hoverLabel.clear();
+    AddComfortSprites(engine);
 }

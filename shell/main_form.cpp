@@ -4,6 +4,8 @@
 #include "adventure/click_handling.h"
 
 #include "core/game_state.h"
+#include "adventure/hotspot_markers.h"
+#include "shell/player_controls.h"
 #include "shell/text_overlay.h"
 #include "texts/texts.h"
 
@@ -13,6 +15,7 @@ TMainForm::TMainForm(const TPlatform& platform)
     MainForm = this;
     SetLanguageSource(&GameState.settings.language);
     DXSpriteEngine.SetDXDraw(&DDraw);
+    SetMarkerTextRenderer(&Text);
     ImageList.Bind(&DDraw);
     DDraw.OnInitialize = [this] { DDrawInitialize(); };
     DDraw.OnFinalize = [this] { DDrawFinalize(); };
@@ -28,18 +31,23 @@ TMainForm::~TMainForm() {
     DDraw.Finalize();
     DXSpriteEngine.SetDXDraw(nullptr);
     ImageList.Bind(nullptr);
-    if (MainForm == this) MainForm = nullptr;
+    if (MainForm == this) {
+        MainForm = nullptr;
+        SetMarkerTextRenderer(nullptr);
+    }
 }
 
 bool TMainForm::LoadPictures(std::span<const uint8_t> container, std::string& error, bool lasting) {
     return ImageList.LoadFromContainer(container, error, lasting);
 }
 
-// One frame: move, free the dead, clear, draw the sprites, the texts, present.
+// One frame: the gamepad's stick moves the mouse point, then move, free the
+// dead, clear, draw the sprites, the texts, present.
 // The clear leaves out what the scene's opaque background is about to cover,
 // and outside it touches only what the last frame drew.
 void TMainForm::TimerTimer(int32_t LagCount) {
     if (!DDraw.CanDraw()) return;
+    MoveCursorByStick(*this, LagCount);
     DXSpriteEngine.Move(LagCount);
     DXSpriteEngine.PurgeDead();
     DDraw.ClearOutside(DXSpriteEngine.OpaqueUnderlay(), 0);
@@ -61,12 +69,10 @@ void TMainForm::TimerDeactivate() {
     if (GameState.settings.soundOn) Sound.Pause();
 }
 
-void TMainForm::FormKeyDown(int32_t) {}
-
-// Enter and Space act exactly like a left click at the cursor.
-void TMainForm::FormKeyUp(int32_t key) {
-    if (key == VK_RETURN || key == VK_SPACE) DDrawClick();
-}
+// Enter and Space act exactly like a left click at the cursor; the other
+// keys the game knows are in player_controls.h.
+void TMainForm::FormKeyDown(int32_t key, bool shift) { GameKeyDown(*this, key, shift); }
+void TMainForm::FormKeyUp(int32_t key) { GameKeyUp(*this, key); }
 
 // A click acts on the hotspot the last frame found under the cursor.
 void TMainForm::DDrawClick() { ClickDrawingSurface(); }
@@ -77,7 +83,20 @@ void TMainForm::DDrawMouseMove(int32_t x, int32_t y) {
     GameState.mouseY = y;
 }
 
-// Only the right button does anything on release: it drops a carried item.
+// The middle button holds the marks while it is down.
+void TMainForm::DDrawMouseDown(TMouseButton button, int32_t, int32_t) { GameMouseDown(button); }
+
+// The right button's release drops a carried item; the middle one's ends the marks.
 void TMainForm::DDrawMouseUp(TMouseButton button, int32_t, int32_t) {
     if (button == TMouseButton::mbRight) RightButtonUp();
+    GameMouseUp(button);
+}
+
+void TMainForm::PadButtonDown(TPadButton button) { GamePadDown(*this, button); }
+void TMainForm::PadButtonUp(TPadButton button) { GamePadUp(*this, button); }
+
+// The cursor follows the stick in the frames that come (MoveCursorByStick).
+void TMainForm::PadStickMove(int32_t x, int32_t y) {
+    PadStick.x = x;
+    PadStick.y = y;
 }

@@ -4,7 +4,7 @@
 // process): headless display of 640x480, manual clock, fixed-width text,
 // recording sound library, the real embedded pictures. Every test starts
 // from a reset GameState with the language bound and sample 1 loaded, and
-// builds the scenes it needs.
+// builds the scenes it needs. The comforts are off unless a test turns them on.
 #pragma once
 #include <gtest/gtest.h>
 
@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "adventure/comforts.h"
 #include "adventure/hotspots.h"
 #include "adventure/scene_builder.h"
 #include "graphics/display.h"
@@ -59,6 +60,8 @@ protected:
 
     void SetUp() override {
         ResetGameState();
+        Comforts() = TComfortSwitches{false, false};  // the rules alone; comfort tests switch them on
+        ReleaseReveal();
         SetLanguageSource(&GameState.settings.language);
         Randomize(1);
         game.sound.calls.clear();

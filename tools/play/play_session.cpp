@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "adventure/comforts.h"
 #include "graphics/embedded_pictures.h"
 #include "core/game_state.h"
 #include "core/random.h"
@@ -31,6 +32,8 @@ bool PlaySession::Open(std::string& error) {
         return false;
     }
     ResetGameState();
+    Comforts() = TComfortSwitches{options_.comforts, options_.comforts};
+    ReleaseReveal();
     form_ = std::make_unique<TMainForm>(platform_.Platform(&text_));
     TStartPanelHost host;
     host.showError = [this](const std::string& text) { startError_ = text; };
