@@ -8,6 +8,8 @@
 // picture tiles take their starting pieces.
 #include <cstdint>
 
+#include "adventure/comforts.h"
+#include "adventure/game_ids.h"
 #include "adventure/inventory.h"
 #include "adventure/puzzle_values.h"
 #include "adventure/block_holes.h"
@@ -16,7 +18,6 @@
 namespace {
 
 constexpr int kHoleCount = 4;
-constexpr int32_t kRuinScene = 25;
 constexpr uint8_t kSolvedCount = 4;
 
 // The holes filled (bit k = hole k + 1) when the insertion with this order
@@ -34,7 +35,7 @@ uint8_t FilledHoles() {
 }
 
 void UnlockTablet() {
-    Queue({.text = 146, .sound = 10});
+    QueueStep({.text = 146, .sound = 10});
     P().tabletUnlocked = 1;
     for (int k = 0; k < 9; ++k) P().tile[k] = kStartingPieces[k];
 }
@@ -43,7 +44,7 @@ void InsertBlock(int orderIndex, int k) {
     uint16_t block = Carried();
     P().holeBlock[k] = static_cast<uint8_t>(block);
     RemoveItem(block);
-    Queue({.to = kRuinScene, .text = 145, .sound = 5});
+    QueueStep({.to = Scene::Ruin, .text = 145, .sound = 5});
     uint8_t& count = P().holeOrderCount;
     if (FilledHoles() == kFilledWhenRight[orderIndex]) {
         if (count < 255) ++count;
@@ -51,18 +52,19 @@ void InsertBlock(int orderIndex, int k) {
         count = 0;
     }
     if (count >= kSolvedCount) UnlockTablet();
+    else if (FilledHoles() == kFilledWhenRight[kHoleCount - 1]) AnswerWrongBlockOrder();
 }
 
 // With an empty cursor: a block comes back out (and the count restarts), an
 // empty hole only tells that it is empty.
 void ClickWithEmptyCursor(int k) {
     if (!HoleHoldsBlock(k)) {
-        Queue({.text = 148});
+        QueueStep({.text = 148});
         return;
     }
     uint16_t block = P().holeBlock[k];
-    Queue({.text = 147});
-    Queue({.to = kRuinScene, .item = block});
+    QueueStep({.text = 147});
+    QueueStep({.to = Scene::Ruin, .item = block});
     P().holeOrderCount = 0;
     P().holeBlock[k] = 0;
 }

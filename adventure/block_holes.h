@@ -7,6 +7,6 @@
 #pragma once
 #include <cstdint>
 
-// Block holes in the ruin (hotspots 48..51): hole 1..4 counted from the left,
-// orderIndex its place in the solving order (48→0, 49→3, 50→1, 51→2).
+// Block holes in the ruin (Spot::Hole1..Hole4): hole 1..4 counted from the
+// left, orderIndex its place in the solving order (hole 1→0, 2→3, 3→1, 4→2).
 void UseBlockHole(int orderIndex, int hole);

@@ -15,31 +15,13 @@
 // patient close the story in scene 82.
 #include <string>
 
+#include "adventure/game_ids.h"
 #include "adventure/inventory.h"
 #include "adventure/bunker_household.h"
 #include "adventure/rules.h"
 #include "adventure/step_queue.h"
 
 namespace {
-
-// Scenes: the room, the player and the three companions speaking, the
-// boiler room, the phone game and the ending pictures.
-constexpr int32_t kRoom = 57;
-constexpr int32_t kPlayer = 58;
-constexpr int32_t kGamer = 59;
-constexpr int32_t kScout = 60;
-constexpr int32_t kPatient = 61;
-constexpr int32_t kGamerWithJar = 67;
-constexpr int32_t kBoilerRoom = 65;
-constexpr int32_t kPhoneGame = 5;
-
-constexpr uint16_t kJar = 230;
-constexpr uint16_t kTap = 231;
-constexpr uint16_t kMallet = 232;
-
-constexpr int32_t kGamerId = 162;
-constexpr int32_t kScoutId = 163;
-constexpr int32_t kPatientId = 164;
 
 // The score the gamer asks for, put into his challenge (text 285).
 constexpr const char* kTargetScore = "100";
@@ -57,39 +39,39 @@ std::string ChallengeText() {
 }
 
 void AskForTheMallet() {
-    Queue({.to = kPlayer, .text = 284});
+    QueueStep({.to = Scene::PlayerInBunker, .text = 284});
     const std::string challenge = ChallengeText();
-    Queue({.to = kGamer, .literal = challenge.c_str()});
-    Queue({.to = kPlayer, .text = 286});
-    Queue({.to = kGamer, .text = 287});
-    Queue({.to = kPlayer, .text = 288});
-    Queue({.to = kGamer, .text = 289});
-    Queue({.to = kPhoneGame, .literal = "0"});  // the phone game starts
+    QueueStep({.to = Scene::Gamer, .literal = challenge.c_str()});
+    QueueStep({.to = Scene::PlayerInBunker, .text = 286});
+    QueueStep({.to = Scene::Gamer, .text = 287});
+    QueueStep({.to = Scene::PlayerInBunker, .text = 288});
+    QueueStep({.to = Scene::Gamer, .text = 289});
+    QueueStep({.to = Scene::PhoneGame, .literal = "0"});  // the phone game starts
 }
 
 void ClickGamer() {
     const uint8_t state = P().gamerState;
     if (Carried() == 0) {
         if (state == 0) {
-            Queue({.to = kPlayer, .text = 279});
-            Queue({.to = kGamer, .text = 280});
-            Queue({.to = kPlayer, .text = 281});
-            Queue({.to = kGamer, .text = 282});
-            Queue({.to = kRoom});
+            QueueStep({.to = Scene::PlayerInBunker, .text = 279});
+            QueueStep({.to = Scene::Gamer, .text = 280});
+            QueueStep({.to = Scene::PlayerInBunker, .text = 281});
+            QueueStep({.to = Scene::Gamer, .text = 282});
+            QueueStep({.to = Scene::BunkerRoom});
             P().talkedToGamer = 1;
         } else if (state == 1 || state == 3) {
-            Queue({.text = 283});
+            QueueStep({.text = 283});
         } else if (state == 2) {
             AskForTheMallet();
         }
         return;
     }
-    if (Carried() == kJar && AllGreetedOnce()) {
-        Queue({.to = kPlayer, .text = 290});
-        Queue({.to = kGamerWithJar, .text = 291});
-        Queue({.to = kPatient, .text = 292});
-        Queue({.to = kRoom});
-        RemoveItem(kJar);
+    if (Carried() == Item::Jar && AllGreetedOnce()) {
+        QueueStep({.to = Scene::PlayerInBunker, .text = 290});
+        QueueStep({.to = Scene::GamerEatingPickles, .text = 291});
+        QueueStep({.to = Scene::Patient, .text = 292});
+        QueueStep({.to = Scene::BunkerRoom});
+        RemoveItem(Item::Jar);
         P().patientState = 1;
         P().gamerState = 1;
     }
@@ -98,8 +80,9 @@ void ClickGamer() {
 void ClickScout() {
     if (Carried() != 0) return;
     static constexpr TextId kTalk[] = {293, 294, 295, 296, 297, 298, 299, 300};
-    for (int i = 0; i < 8; ++i) Queue({.to = i % 2 == 0 ? kPlayer : kScout, .text = kTalk[i]});
-    Queue({.to = kRoom});
+    for (int i = 0; i < 8; ++i)
+        QueueStep({.to = i % 2 == 0 ? Scene::PlayerInBunker : Scene::Scout, .text = kTalk[i]});
+    QueueStep({.to = Scene::BunkerRoom});
     P().talkedToScout = 1;
 }
 
@@ -108,26 +91,47 @@ void PlayTheEnding() {
     static constexpr struct {
         int32_t scene;
         TextId text;
-    } kEnding[] = {{58, 305}, {61, 306}, {69, 307}, {70, 308}, {71, 309}, {72, 310},
-                   {73, 311}, {74, 312}, {75, 313}, {76, 314}, {77, 315}, {78, 316},
-                   {79, 317}, {78, 318}, {77, 319}, {59, 320}, {58, 321}, {77, 322},
-                   {59, 323}, {58, 324}, {80, 325}, {81, 326}, {82, 327}};
-    for (const auto& step : kEnding) Queue({.to = step.scene, .text = step.text});
+    } kEnding[] = {
+        {Scene::PlayerInBunker, 305},
+        {Scene::Patient, 306},
+        {Scene::EndingShower, 307},
+        {Scene::EndingSupper, 308},
+        {Scene::EndingGhostStories, 309},
+        {Scene::EndingMidnight, 310},
+        {Scene::EndingTorch, 311},
+        {Scene::EndingAsleep, 312},
+        {Scene::EndingSnowyMorning, 313},
+        {Scene::EndingShuttingGate, 314},
+        {Scene::EndingBench, 315},
+        {Scene::EndingEmptyTracks, 316},
+        {Scene::EndingTimetable, 317},
+        {Scene::EndingEmptyTracks, 318},
+        {Scene::EndingBench, 319},
+        {Scene::Gamer, 320},
+        {Scene::PlayerInBunker, 321},
+        {Scene::EndingBench, 322},
+        {Scene::Gamer, 323},
+        {Scene::PlayerInBunker, 324},
+        {Scene::EndingTrain, 325},
+        {Scene::EndingHome, 326},
+        {Scene::TheEnd, 327},
+    };
+    for (const auto& step : kEnding) QueueStep({.to = step.scene, .text = step.text});
 }
 
 void ClickPatient() {
     if (Carried() != 0) return;
     switch (P().patientState) {
     case 0:
-        Queue({.to = kPlayer, .text = 301});
-        Queue({.to = kPatient, .text = 302});
-        Queue({.to = kRoom});
+        QueueStep({.to = Scene::PlayerInBunker, .text = 301});
+        QueueStep({.to = Scene::Patient, .text = 302});
+        QueueStep({.to = Scene::BunkerRoom});
         P().talkedToPatient = 1;
         break;
     case 1:
-        Queue({.to = kPatient, .text = 303});
-        Queue({.to = kPlayer, .text = 304});
-        Queue({.to = kRoom});
+        QueueStep({.to = Scene::Patient, .text = 303});
+        QueueStep({.to = Scene::PlayerInBunker, .text = 304});
+        QueueStep({.to = Scene::BunkerRoom});
         P().bathroomOpen = 1;
         break;
     case 2:
@@ -142,16 +146,16 @@ void ClickPatient() {
 void TurnValve() {
     switch (P().valveState) {
     case 0:
-        Queue({.text = 329});
+        QueueStep({.text = 329});
         break;
     case 1:  // the loose tap comes off into the hand
-        Queue({.to = kBoilerRoom, .text = 330, .sound = 4});
-        Queue({.item = kTap});
+        QueueStep({.to = Scene::BoilerRoom, .text = 330, .sound = 4});
+        QueueStep({.item = Item::Tap});
         P().valveState = 0;
         if (P().gamerState == 1) P().gamerState = 2;
         break;
     case 2:  // the water runs; the valve's spot goes with the next build
-        Queue({.to = kBoilerRoom, .text = 331});
+        QueueStep({.to = Scene::BoilerRoom, .text = 331});
         P().valveState = 3;
         break;
     default:
@@ -163,9 +167,9 @@ void TurnValve() {
 
 void ClickCompanion(int32_t hotspotId) {
     switch (hotspotId) {
-    case kGamerId: ClickGamer(); break;
-    case kScoutId: ClickScout(); break;
-    case kPatientId: ClickPatient(); break;
+    case Spot::Gamer: ClickGamer(); break;
+    case Spot::Scout: ClickScout(); break;
+    case Spot::Patient: ClickPatient(); break;
     default: break;
     }
 }
@@ -173,15 +177,15 @@ void ClickCompanion(int32_t hotspotId) {
 void ClickValve() {
     if (Carried() == 0) {
         TurnValve();
-    } else if (Carried() == kTap) {
-        Queue({.to = kBoilerRoom, .text = 332});
-        Queue({.text = 333, .sound = 4});
-        Queue({});
+    } else if (Carried() == Item::Tap) {
+        QueueStep({.to = Scene::BoilerRoom, .text = 332});
+        QueueStep({.text = 333, .sound = 4});
+        QueueStep({});
         P().valveState = 1;
-        RemoveItem(kTap);
-    } else if (Carried() == kMallet && P().valveState == 1) {
-        Queue({.to = kBoilerRoom, .text = 334, .sound = 5});
-        RemoveItem(kMallet);
+        RemoveItem(Item::Tap);
+    } else if (Carried() == Item::Mallet && P().valveState == 1) {
+        QueueStep({.to = Scene::BoilerRoom, .text = 334, .sound = 5});
+        RemoveItem(Item::Mallet);
         P().valveState = 2;
     }
 }
@@ -189,9 +193,9 @@ void ClickValve() {
 void ClickShower() {
     if (Carried() != 0) return;
     if (P().valveState == 3) {
-        Queue({.text = 335});
+        QueueStep({.text = 335});
         P().patientState = 2;
     } else {
-        Queue({.text = 336});
+        QueueStep({.text = 336});
     }
 }

@@ -7,8 +7,8 @@
 #pragma once
 #include <cstdint>
 
-// Bunker household: the three companions (162..164), the water valve (168)
-// and the shower (169).
+// Bunker household: the three companions (Spot::Gamer, Scout, Patient), the
+// water valve and the shower.
 void ClickCompanion(int32_t hotspotId);
 void ClickValve();
 void ClickShower();

@@ -7,6 +7,7 @@
 // them anew.
 #include <cstdint>
 
+#include "adventure/game_ids.h"
 #include "adventure/puzzle_values.h"
 #include "adventure/card_riddle.h"
 #include "adventure/rules.h"
@@ -15,10 +16,6 @@
 namespace {
 
 constexpr int kCardCount = 4;
-constexpr int32_t kPubScene = 42;
-constexpr int32_t kCardTableScene = 44;
-constexpr int32_t kLocalScene = 45;
-constexpr int32_t kPlayerScene = 48;
 
 bool AllFacesZero() {
     for (int k = 0; k < kCardCount; ++k)
@@ -30,9 +27,9 @@ bool AllFacesZero() {
 
 void ClickCards() {
     if (Carried() != 0) return;
-    Queue({.to = kLocalScene, .text = 257});
-    Queue({.to = kPlayerScene, .text = 258});
-    Queue({.to = kCardTableScene});
+    QueueStep({.to = Scene::LocalTalking, .text = 257});
+    QueueStep({.to = Scene::PlayerInPub, .text = 258});
+    QueueStep({.to = Scene::CardTable});
     for (int k = 0; k < kCardCount; ++k) P().cardFace[k] = static_cast<uint8_t>(Random(3) + 1);
 }
 
@@ -42,15 +39,15 @@ void CycleCard(int card) {
     P().cardFace[card] = face >= kLastCardFace ? 0 : static_cast<uint8_t>(face + 1);
     PlayNow(8);
     if (!AllFacesZero()) return;
-    Queue({.to = kCardTableScene, .text = 136});
-    Queue({.to = kPlayerScene, .text = 137});
-    Queue({.to = kPubScene});
+    QueueStep({.to = Scene::CardTable, .text = 136});
+    QueueStep({.to = Scene::PlayerInPub, .text = 137});
+    QueueStep({.to = Scene::Pub});
     P().cardRiddleState = 2;
 }
 
 void GiveUpCards() {
     if (Carried() != 0) return;
-    Queue({.to = kLocalScene, .text = 255});
-    Queue({.to = kPlayerScene, .text = 256});
-    Queue({.to = kPubScene});
+    QueueStep({.to = Scene::LocalTalking, .text = 255});
+    QueueStep({.to = Scene::PlayerInPub, .text = 256});
+    QueueStep({.to = Scene::Pub});
 }

@@ -7,8 +7,8 @@
 #pragma once
 #include <cstdint>
 
-// Card riddle in the pub: Cards (hotspot 120, deals the table), the four
-// cards (115..118) and Give up (119).
+// Card riddle in the pub: Spot::Cards deals the table, Card1..Card4 turn the
+// cards, GiveUp gives up.
 void ClickCards();
 void CycleCard(int card);
 void GiveUpCards();

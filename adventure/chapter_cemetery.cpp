@@ -2,6 +2,7 @@
 // villain's tombstone, the grave with the photo, the stone mechanism and the
 // tomb with its font and coffin.
 #include "adventure/chapters.h"
+#include "adventure/game_ids.h"
 #include "adventure/inventory.h"
 #include "adventure/stone_mechanism.h"
 #include "adventure/rules.h"
@@ -13,26 +14,27 @@ namespace {
 
 void BuildCemetery() {
     if (P().tombOpened == 0) {
-        Spot(82, 245, 150, 278, 209, ckPointer, 84);
-        Object("vrata", 238, 136, 82);
+        AddHotspot(Spot::TombEntrance, 245, 150, 278, 209, ckPointer, 84);
+        DejPredmet("vrata", 238, 136, Object::TombDoor);
     }
-    if (P().tombOpened != 0) Spot(83, 245, 150, 278, 209, ckUp, 85);
-    Spot(89, 437, 168, 537, 270, ckRight, 86);
-    Spot(109, 6, 164, 58, 195, ckLeft, 87);
-    Spot(121, 246, 117, 257, 135, ckPointer, 68);
-    if (P().mechanismSolved == 0) Spot(135, 383, 153, 415, 189, ckPointer, 88);
+    if (P().tombOpened != 0) AddHotspot(Spot::IntoTomb, 245, 150, 278, 209, ckUp, 85);
+    AddHotspot(Spot::CemeteryExit, 437, 168, 537, 270, ckRight, 86);
+    AddHotspot(Spot::ToGraves, 6, 164, 58, 195, ckLeft, 87);
+    AddHotspot(Spot::Tombstone, 246, 117, 257, 135, ckPointer, 68);
+    if (P().mechanismSolved == 0)
+        AddHotspot(Spot::StoneMechanism, 383, 153, 415, 189, ckPointer, 88);
 }
 
 // The tomb's door gives way only to a sharp axe.
 void UseTombEntrance() {
     switch (Carried()) {
-        case 0: Queue({.text = 202}); break;
-        case 226: Queue({.text = 203}); break;
-        case 216:
-            Queue({.text = 204});
-            RemoveItem(216);
+        case 0: QueueStep({.text = 202}); break;
+        case Item::OldAxe: QueueStep({.text = 203}); break;
+        case Item::SharpAxe:
+            QueueStep({.text = 204});
+            RemoveItem(Item::SharpAxe);
             P().tombOpened = 1;
-            Queue({.to = 36, .text = 205, .sound = 10});
+            QueueStep({.to = Scene::Cemetery, .text = 205, .sound = 10});
             break;
         default: break;
     }
@@ -40,16 +42,18 @@ void UseTombEntrance() {
 
 void ClickCemetery(int32_t id) {
     switch (id) {
-        case 82: UseTombEntrance(); break;
-        case 83: WalkFirstTime(P().tombVisited, 37, 206); break;
-        case 89: Queue({.to = 38}); break;
-        case 109: WalkFirstTime(P().gravesVisited, 43, 250); break;
-        case 121:
+        case Spot::TombEntrance: UseTombEntrance(); break;
+        case Spot::IntoTomb: WalkFirstTime(P().tombVisited, Scene::Tomb, 206); break;
+        case Spot::CemeteryExit: QueueStep({.to = Scene::Park}); break;
+        case Spot::ToGraves: WalkFirstTime(P().gravesVisited, Scene::Graves, 250); break;
+        case Spot::Tombstone:
             if (Carried() != 0) break;
-            Queue({.text = 259});
+            QueueStep({.text = 259});
             P().tombstoneRead = 1;
             break;
-        case 135: if (Carried() == 0) Queue({.to = 49}); break;
+        case Spot::StoneMechanism:
+            if (Carried() == 0) QueueStep({.to = Scene::StoneMechanism});
+            break;
         default: break;
     }
 }
@@ -58,38 +62,39 @@ void ClickCemetery(int32_t id) {
 
 // The two holes in the coffin open when the mechanism is solved.
 void BuildTomb() {
-    Spot(84, 90, 235, 428, 271, ckDown, 89);
-    if (P().sculptureTaken == 0) Spot(85, 283, 91, 333, 114, ckPointer, 90);
-    Spot(88, 209, 176, 334, 221, ckPointer, 91);
+    AddHotspot(Spot::TombExit, 90, 235, 428, 271, ckDown, 89);
+    if (P().sculptureTaken == 0) AddHotspot(Spot::Font, 283, 91, 333, 114, ckPointer, 90);
+    AddHotspot(Spot::Coffin, 209, 176, 334, 221, ckPointer, 91);
+    if (P().sculptureTaken == 0) DejPredmet("part", 306, 99, Object::Plain);  // the sculpture glints in the ice
     if (P().mechanismSolved == 1) {
-        Spot(86, 258, 157, 274, 162, ckPointer, 66);
-        Spot(87, 317, 157, 334, 165, ckPointer, 66);
+        AddHotspot(Spot::CoffinHoleLeft, 258, 157, 274, 162, ckPointer, 66);
+        AddHotspot(Spot::CoffinHoleRight, 317, 157, 334, 165, ckPointer, 66);
     } else {
-        Object("otvory", 255, 158, 0);
+        DejPredmet("otvory", 255, 158, Object::Plain);
     }
 }
 
 // The magnet on its string fishes the little key out of the coffin.
 void UseCoffinHole() {
-    if (Carried() == 0) Queue({.text = 208});
-    if (Carried() != 221) return;
-    Queue({.text = 209});
-    Queue({.text = 210});
-    Queue({.to = 37, .item = 228});
-    RemoveItem(221);
+    if (Carried() == 0) QueueStep({.text = 208});
+    if (Carried() != Item::MagnetOnString) return;
+    QueueStep({.text = 209});
+    QueueStep({.text = 210});
+    QueueStep({.to = Scene::Tomb, .item = Item::LittleKey});
+    RemoveItem(Item::MagnetOnString);
 }
 
 void ClickTomb(int32_t id) {
     switch (id) {
-        case 84: Queue({.to = 36}); break;
-        case 85:
+        case Spot::TombExit: QueueStep({.to = Scene::Cemetery}); break;
+        case Spot::Font:
             if (Carried() != 0) break;
-            Queue({.text = 207});
-            Queue({.to = 37, .item = 224});
+            QueueStep({.text = 207});
+            QueueStep({.to = Scene::Tomb, .item = Item::Sculpture});
             P().sculptureTaken = 1;
             break;
-        case 86: case 87: UseCoffinHole(); break;
-        case 88: if (Carried() == 0) Queue({.text = 211}); break;
+        case Spot::CoffinHoleLeft: case Spot::CoffinHoleRight: UseCoffinHole(); break;
+        case Spot::Coffin: if (Carried() == 0) QueueStep({.text = 211}); break;
         default: break;
     }
 }
@@ -97,29 +102,29 @@ void ClickTomb(int32_t id) {
 // ---- Scene 43: the grave with the photo ------------------------------------
 
 void BuildGrave() {
-    Spot(111, 358, 203, 536, 270, ckRight, 46);
+    AddHotspot(Spot::GravesExit, 358, 203, 536, 270, ckRight, 46);
     if (P().photoTaken == 0) {
-        Object("fotka", 337, 41, 1);
-        Spot(110, 344, 45, 366, 76, ckPointer, 22);
+        DejPredmet("fotka", 337, 41, Object::Photo);
+        AddHotspot(Spot::Photo, 344, 45, 366, 76, ckPointer, 22);
     }
 }
 
 // The photo is frozen to the stone: the scraper frees it.
 void UsePhoto() {
     if (Carried() == 0) {
-        Queue({.text = 251});
-        Queue({.text = 252});
+        QueueStep({.text = 251});
+        QueueStep({.text = 252});
     }
-    if (Carried() != 218) return;
-    Queue({.text = 253});
-    RemoveItem(218);
+    if (Carried() != Item::Scraper) return;
+    QueueStep({.text = 253});
+    RemoveItem(Item::Scraper);
     P().photoTaken = 1;
-    Queue({.to = 43, .item = 217});
+    QueueStep({.to = Scene::Graves, .item = Item::Photo});
 }
 
 void ClickGrave(int32_t id) {
-    if (id == 110) UsePhoto();
-    if (id == 111) Queue({.to = 36});
+    if (id == Spot::Photo) UsePhoto();
+    if (id == Spot::GravesExit) QueueStep({.to = Scene::Cemetery});
 }
 
 // ---- Scene 49: the stone mechanism -----------------------------------------
@@ -129,22 +134,23 @@ void BuildMechanism() {
     static constexpr int32_t kLeft[3] = {182, 246, 304}, kRight[3] = {233, 297, 355};
     static constexpr int32_t kTop[3] = {98, 155, 210}, kBottom[3] = {150, 205, 261};
     for (int k = 0; k < 9; ++k)
-        Spot(125 + k, kLeft[k % 3], kTop[k / 3], kRight[k % 3], kBottom[k / 3], ckPointer, 30);
-    Spot(134, 395, 121, 535, 269, ckDown, 83);
+        AddHotspot(Spot::Stone1 + k, kLeft[k % 3], kTop[k / 3], kRight[k % 3], kBottom[k / 3],
+                   ckPointer, 30);
+    AddHotspot(Spot::MechanismExit, 395, 121, 535, 269, ckDown, 83);
     for (int k = 0; k < 9; ++k)
-        Object("tlac0", kLeft[k % 3], kTop[k / 3], static_cast<uint16_t>(125 + k));
+        DejPredmet("tlac0", kLeft[k % 3], kTop[k / 3], static_cast<uint16_t>(Object::Stone1 + k));
 }
 
 void ClickMechanism(int32_t id) {
-    if (id >= 125 && id <= 133) PushStone(id - 125);
-    if (id == 134 && Carried() == 0) Queue({.to = 36});
+    if (id >= Spot::Stone1 && id <= Spot::Stone9) PushStone(id - Spot::Stone1);
+    if (id == Spot::MechanismExit && Carried() == 0) QueueStep({.to = Scene::Cemetery});
 }
 
 constexpr TSceneEntry kScenes[] = {
-    {36, BuildCemetery, ClickCemetery},
-    {37, BuildTomb, ClickTomb},
-    {43, BuildGrave, ClickGrave},
-    {49, BuildMechanism, ClickMechanism},
+    {Scene::Cemetery, BuildCemetery, ClickCemetery},
+    {Scene::Tomb, BuildTomb, ClickTomb},
+    {Scene::Graves, BuildGrave, ClickGrave},
+    {Scene::StoneMechanism, BuildMechanism, ClickMechanism},
 };
 
 }  // namespace

@@ -7,6 +7,7 @@
 // feeder). In the ruin they go into the holes; the tablet's picture tiles
 // then open the street at the stop.
 #include "adventure/chapters.h"
+#include "adventure/game_ids.h"
 #include "adventure/inventory.h"
 #include "adventure/puzzle_values.h"
 #include "adventure/block_holes.h"
@@ -19,29 +20,30 @@ namespace {
 // ---- Scene 24: the village stop --------------------------------------------
 
 void BuildStop() {
-    if (P().streetReached == 0) Spot(47, 296, 43, 331, 85, ckUp, 62);
-    if (P().secretPlaceOpen == 1) Spot(71, 408, 130, 425, 138, ckPointer, 63);
-    if (P().pictureSolved == 1) Spot(138, 0, 205, 281, 270, ckDown, 64);
-    if (P().mapStudied == 1) Spot(180, 460, 80, 536, 161, ckRight, 65);
+    if (P().streetReached == 0) AddHotspot(Spot::StopToForestRoad, 296, 43, 331, 85, ckUp, 62);
+    if (P().secretPlaceOpen == 1) AddHotspot(Spot::SecretPlace, 408, 130, 425, 138, ckPointer, 63);
+    if (P().pictureSolved == 1) AddHotspot(Spot::StopToStreet, 0, 205, 281, 270, ckDown, 64);
+    if (P().mapStudied == 1) AddHotspot(Spot::StopToTracks, 460, 80, 536, 161, ckRight, 65);
+    if (P().secretPlaceOpen == 1) DejPredmet("part", 409, 130, Object::Plain);  // the block glints under the plate
 }
 
 void ClickStop(int32_t id) {
     switch (id) {
-        case 47: Queue({.to = 26}); break;
-        case 71:
+        case Spot::StopToForestRoad: QueueStep({.to = Scene::ForestRoad}); break;
+        case Spot::SecretPlace:
             if (Carried() != 0 || P().secretPlaceOpen != 1) break;
-            Queue({.text = 201});
-            Queue({.item = 213});
+            QueueStep({.text = 201});
+            QueueStep({.item = Item::StopBlock});
             P().secretPlaceOpen = 0;
-            RemoveHotspot(71);
+            RemoveHotspot(Spot::SecretPlace);
             break;
-        case 138:
-            Queue({.to = 39});
+        case Spot::StopToStreet:
+            QueueStep({.to = Scene::Street});
             P().streetReached = 1;
             break;
-        case 180:
-            Queue({.to = 55, .text = 339});
-            Queue({.to = 53, .text = 340});
+        case Spot::StopToTracks:
+            QueueStep({.to = Scene::AlongTheTracks, .text = 339});
+            QueueStep({.to = Scene::Clearing, .text = 340});
             P().bunkerFound = 1;
             break;
         default: break;
@@ -53,35 +55,44 @@ void ClickStop(int32_t id) {
 // "Hole" while empty, "Block filled hole" once a block sits in it.
 TextId HoleLabel(int hole) { return HoleHoldsBlock(hole) ? 67 : 66; }
 
+// An opening in the ruin: the flat dark "kostka0" laid edge to edge over what
+// the picture shows closed.
+void DarkOpening(int32_t x, int32_t y, int columns, int rows) {
+    for (int k = 0; k < columns * rows; ++k)
+        DejPredmet("kostka0", x + 7 * (k % columns), y + 6 * (k / columns), Object::Plain);
+}
+
 void BuildRuin() {
     if (P().holeOrderCount < 4) {
-        Spot(48, 76, 116, 86, 123, ckPointer, HoleLabel(0));
-        Spot(49, 141, 123, 152, 131, ckPointer, HoleLabel(1));
-        Spot(50, 368, 126, 380, 133, ckPointer, HoleLabel(2));
-        Spot(51, 464, 126, 473, 134, ckPointer, HoleLabel(3));
+        AddHotspot(Spot::Hole1, 76, 116, 86, 123, ckPointer, HoleLabel(0));
+        AddHotspot(Spot::Hole2, 141, 123, 152, 131, ckPointer, HoleLabel(1));
+        AddHotspot(Spot::Hole3, 368, 126, 380, 133, ckPointer, HoleLabel(2));
+        AddHotspot(Spot::Hole4, 464, 126, 473, 134, ckPointer, HoleLabel(3));
     }
-    if (P().tabletDone == 0) Spot(52, 451, 152, 487, 190, ckPointer, 68);
-    Spot(53, 243, 43, 275, 49, ckPointer, 69);
-    if (P().baseOpened == 0) Spot(55, 253, 189, 292, 207, ckPointer, 70);
-    Spot(56, 19, 239, 520, 271, ckDown, 71);
-    Object("kostka1", 77, 118, 48);
-    Object("kostka1", 142, 125, 49);
-    Object("kostka1", 369, 128, 50);
-    Object("kostka1", 466, 128, 51);
+    if (P().tabletDone == 0) AddHotspot(Spot::Tablet, 451, 152, 487, 190, ckPointer, 68);
+    AddHotspot(Spot::RuinNumbers, 243, 43, 275, 49, ckPointer, 69);
+    if (P().baseOpened == 0) AddHotspot(Spot::Base, 253, 189, 292, 207, ckPointer, 70);
+    AddHotspot(Spot::RuinExit, 19, 239, 520, 271, ckDown, 71);
+    DejPredmet("kostka1", 77, 118, Object::Hole1);
+    DejPredmet("kostka1", 142, 125, Object::Hole2);
+    DejPredmet("kostka1", 369, 128, Object::Hole3);
+    DejPredmet("kostka1", 466, 128, Object::Hole4);
+    if (P().baseOpened == 1) DarkOpening(255, 192, 5, 3);  // the lid gave way
+    if (P().tabletDone == 1) DarkOpening(455, 156, 4, 5);  // the tablet swung open
 }
 
 void UseBase() {
     switch (Carried()) {
-        case 0: Queue({.text = 184}); break;
-        case 214:
-            Queue({.text = 186, .sound = 4});
+        case 0: QueueStep({.text = 184}); break;
+        case Item::Rod:
+            QueueStep({.text = 186, .sound = 4});
             P().rodTriedOnBase = 1;
             break;
-        case 215:
-            Queue({.text = 185, .sound = 4});
-            Queue({.to = 25, .item = 210});
+        case Item::OiledRod:
+            QueueStep({.text = 185, .sound = 4});
+            QueueStep({.to = Scene::Ruin, .item = Item::RuinBlock});
             P().baseOpened = 1;
-            RemoveItem(215);
+            RemoveItem(Item::OiledRod);
             break;
         default: break;
     }
@@ -89,18 +100,18 @@ void UseBase() {
 
 void ClickRuin(int32_t id) {
     switch (id) {
-        case 48: UseBlockHole(0, 1); break;
-        case 49: UseBlockHole(3, 2); break;
-        case 50: UseBlockHole(1, 3); break;
-        case 51: UseBlockHole(2, 4); break;
-        case 52:
+        case Spot::Hole1: UseBlockHole(0, 1); break;
+        case Spot::Hole2: UseBlockHole(3, 2); break;
+        case Spot::Hole3: UseBlockHole(1, 3); break;
+        case Spot::Hole4: UseBlockHole(2, 4); break;
+        case Spot::Tablet:
             if (Carried() != 0) break;
-            if (P().tabletUnlocked == 1) Queue({.to = 32});
-            else Queue({.text = 182});
+            if (P().tabletUnlocked == 1) QueueStep({.to = Scene::Tablet});
+            else QueueStep({.text = 182});
             break;
-        case 53: if (Carried() == 0) Queue({.text = 183}); break;
-        case 55: UseBase(); break;
-        case 56: Queue({.to = 26}); break;
+        case Spot::RuinNumbers: if (Carried() == 0) QueueStep({.text = 183}); break;
+        case Spot::Base: UseBase(); break;
+        case Spot::RuinExit: QueueStep({.to = Scene::ForestRoad}); break;
         default: break;
     }
 }
@@ -108,46 +119,50 @@ void ClickRuin(int32_t id) {
 // ---- Scene 26: the forest road ---------------------------------------------
 
 void BuildForestRoad() {
-    Spot(57, 357, 92, 456, 133, ckRight, 72);
-    Spot(58, 452, 159, 540, 269, ckRight, 73);
-    Spot(60, 31, 222, 271, 271, ckDown, 74);
+    AddHotspot(Spot::ForestRoadToStop, 357, 92, 456, 133, ckRight, 72);
+    AddHotspot(Spot::ForestRoadToRuin, 452, 159, 540, 269, ckRight, 73);
+    AddHotspot(Spot::ForestRoadToHillside, 31, 222, 271, 271, ckDown, 74);
 }
 
 void ClickForestRoad(int32_t id) {
-    if (id == 57) Queue({.to = 24});
-    if (id == 58) WalkFirstTime(P().ruinVisited, 25, 187);
-    if (id == 60) Queue({.to = 27});
+    if (id == Spot::ForestRoadToStop) QueueStep({.to = Scene::VillageStop});
+    if (id == Spot::ForestRoadToRuin) WalkFirstTime(P().ruinVisited, Scene::Ruin, 187);
+    if (id == Spot::ForestRoadToHillside) QueueStep({.to = Scene::Hillside});
 }
 
 // ---- Scene 27: the hillside ------------------------------------------------
 
 void BuildHillside() {
-    Spot(59, 131, 96, 160, 125, ckUp, 75);
-    Spot(61, 420, 186, 540, 267, ckRight, 76);
-    Spot(62, 197, 103, 295, 160, ckUp, 77);
-    Spot(63, 118, 173, 237, 250, ckPointer, 78);
-    if (P().stonesBlockTaken == 0) Spot(67, 160, 203, 169, 211, ckPointer, 18);
+    AddHotspot(Spot::HillsideToFeeder, 131, 96, 160, 125, ckUp, 75);
+    AddHotspot(Spot::HillsideToForestRoad, 420, 186, 540, 267, ckRight, 76);
+    AddHotspot(Spot::HillsideToExcavator, 197, 103, 295, 160, ckUp, 77);
+    AddHotspot(Spot::StoneHeap, 118, 173, 237, 250, ckPointer, 78);
+    if (P().stonesBlockTaken == 0)
+        AddHotspot(Spot::HillsideBlock, 160, 203, 169, 211, ckPointer, 18);
+    if (P().stonesBlockTaken == 0) DejPredmet("kostka1", 161, 205, Object::Plain);  // pale in its dark gap
 }
 
 void ClickStones() {
-    Queue({.text = 189});
+    QueueStep({.text = 189});
     if (P().flatStoneTaken == 1) return;
-    Queue({.text = 190});
-    Queue({.item = 225});
+    QueueStep({.text = 190});
+    QueueStep({.item = Item::FlatStone});
     P().flatStoneTaken = 1;
 }
 
 void ClickHillside(int32_t id) {
     switch (id) {
-        case 59: Queue({.to = 30}); break;
-        case 61: Queue({.to = 26}); break;
-        case 62: WalkFirstTime(P().excavatorVisited, 28, 188); break;
-        case 63: if (Carried() == 0) ClickStones(); break;
-        case 67:
+        case Spot::HillsideToFeeder: QueueStep({.to = Scene::Feeder}); break;
+        case Spot::HillsideToForestRoad: QueueStep({.to = Scene::ForestRoad}); break;
+        case Spot::HillsideToExcavator:
+            WalkFirstTime(P().excavatorVisited, Scene::Excavator, 188);
+            break;
+        case Spot::StoneHeap: if (Carried() == 0) ClickStones(); break;
+        case Spot::HillsideBlock:
             if (Carried() != 0) break;
-            Queue({.text = 194});
-            Queue({.item = 211});
-            RemoveHotspot(67);
+            QueueStep({.text = 194});
+            QueueStep({.item = Item::HillsideBlock});
+            RemoveHotspot(Spot::HillsideBlock);
             P().stonesBlockTaken = 1;
             break;
         default: break;
@@ -157,69 +172,79 @@ void ClickHillside(int32_t id) {
 // ---- Scene 28: the excavator -----------------------------------------------
 
 void BuildExcavator() {
-    Spot(64, 415, 88, 432, 109, ckPointer, 79);
-    Spot(65, 0, 232, 422, 271, ckDown, 59);
+    AddHotspot(Spot::OilStain, 415, 88, 432, 109, ckPointer, 79);
+    AddHotspot(Spot::ExcavatorExit, 0, 232, 422, 271, ckDown, 59);
     if (P().rodTaken == 0) {
-        Spot(66, 43, 223, 84, 238, ckPointer, 80);
-        Object("tyc", 40, 223, 66);
+        AddHotspot(Spot::Rod, 43, 223, 84, 238, ckPointer, 80);
+        DejPredmet("tyc", 40, 223, Object::Rod);
     }
 }
 
 // The oil stain: the rod gets oiled once it has been tried on the base.
 void UseStain() {
-    if (Carried() == 0) Queue({.text = 191});
-    if (Carried() == 214 && P().rodTriedOnBase == 1) {
-        RemoveItem(214);
-        Queue({.to = 28, .text = 192, .sound = 4});
-        Queue({.item = 215});
+    if (Carried() == 0) QueueStep({.text = 191});
+    if (Carried() == Item::Rod && P().rodTriedOnBase == 1) {
+        RemoveItem(Item::Rod);
+        QueueStep({.to = Scene::Excavator, .text = 192, .sound = 4});
+        QueueStep({.item = Item::OiledRod});
     }
 }
 
 void ClickExcavator(int32_t id) {
-    if (id == 64) UseStain();
-    if (id == 65) Queue({.to = 27});
-    if (id == 66 && Carried() == 0) {
-        Queue({.text = 193, .sound = 4});
-        Queue({.item = 214});
+    if (id == Spot::OilStain) UseStain();
+    if (id == Spot::ExcavatorExit) QueueStep({.to = Scene::Hillside});
+    if (id == Spot::Rod && Carried() == 0) {
+        QueueStep({.text = 193, .sound = 4});
+        QueueStep({.item = Item::Rod});
         P().rodTaken = 1;
-        RemoveHotspot(66);
+        RemoveHotspot(Spot::Rod);
     }
 }
 
 // ---- Scene 30: the animal feeder -------------------------------------------
 
 void BuildFeeder() {
-    Spot(68, 456, 124, 538, 271, ckRight, 59);
-    Spot(69, 224, 121, 295, 167, ckPointer, 81);
-    Spot(70, 193, 176, 296, 187, ckPointer, 82);
+    AddHotspot(Spot::FeederExit, 456, 124, 538, 271, ckRight, 59);
+    AddHotspot(Spot::Hay, 224, 121, 295, 167, ckPointer, 81);
+    AddHotspot(Spot::Trough, 193, 176, 296, 187, ckPointer, 82);
+    if (P().secretPlaceOpen == 1) DejPredmet("inv208", 192, 146, Object::Plain);  // the apple in the trough
 }
 
 void ClickHay() {
     if (P().hayBlockTaken == 0) {
-        Queue({.text = 195});
-        Queue({.item = 212});
+        QueueStep({.text = 195});
+        QueueStep({.item = Item::HayBlock});
         P().hayBlockTaken = 1;
     } else {
-        Queue({.text = 196});
+        QueueStep({.text = 196});
     }
 }
 
+// The stop's block, once found, stays found: in the bar or in a hole.
+bool StopBlockFound() {
+    if (HasItem(Item::StopBlock)) return true;
+    for (uint8_t block : P().holeBlock)
+        if (block == Item::StopBlock) return true;
+    return false;
+}
+
 // The apple left in the feeder lures an animal; the note it uncovers points
-// to the secret place at the stop.
+// to the secret place at the stop. A second apple after the block was found
+// uncovers nothing more, so the stop never hands out the same block twice.
 void UseFeeder() {
-    if (Carried() == 0) Queue({.text = 197});
-    if (Carried() != 208) return;
-    Queue({.text = 198});
-    Queue({.to = 31, .text = 199});
-    Queue({.to = 30, .text = 200});
-    RemoveItem(208);
+    if (Carried() == 0) QueueStep({.text = 197});
+    if (Carried() != Item::Apple || StopBlockFound()) return;
+    QueueStep({.text = 198});
+    QueueStep({.to = Scene::FeederNote, .text = 199});
+    QueueStep({.to = Scene::Feeder, .text = 200});
+    RemoveItem(Item::Apple);
     P().secretPlaceOpen = 1;
 }
 
 void ClickFeeder(int32_t id) {
-    if (id == 68) Queue({.to = 27});
-    if (id == 69 && Carried() == 0) ClickHay();
-    if (id == 70) UseFeeder();
+    if (id == Spot::FeederExit) QueueStep({.to = Scene::Hillside});
+    if (id == Spot::Hay && Carried() == 0) ClickHay();
+    if (id == Spot::Trough) UseFeeder();
 }
 
 // ---- Scene 32: the tablet's picture tiles ----------------------------------
@@ -231,28 +256,29 @@ void BuildTablet() {
     static constexpr int32_t kY[3] = {13, 94, 175};
     static constexpr int32_t kSpotLeft[3] = {134, 215, 294}, kSpotRight[3] = {214, 295, 374};
     static constexpr int32_t kSpotTop[3] = {13, 94, 174}, kSpotBottom[3] = {93, 173, 254};
-    for (int k = 0; k < 9; ++k) Object("p0", kX[k % 3], kY[k / 3], static_cast<uint16_t>(72 + k));
     for (int k = 0; k < 9; ++k)
-        Blank(72 + k, kSpotLeft[k % 3], kSpotTop[k / 3], kSpotRight[k % 3], kSpotBottom[k / 3],
-              ckPointer);
-    Spot(81, 409, 0, 534, 266, ckRight, 83);
+        DejPredmet("p0", kX[k % 3], kY[k / 3], static_cast<uint16_t>(Object::Tile1 + k));
+    for (int k = 0; k < 9; ++k)
+        AddHotspot(Spot::Tile1 + k, kSpotLeft[k % 3], kSpotTop[k / 3], kSpotRight[k % 3],
+                   kSpotBottom[k / 3], ckPointer);
+    AddHotspot(Spot::TabletExit, 409, 0, 534, 266, ckRight, 83);
 }
 
 void ClickTablet(int32_t id) {
-    if (id >= 72 && id <= 80) TurnTile(id);
-    if (id == 81) Queue({.to = 25});
+    if (id >= Spot::Tile1 && id <= Spot::Tile9) TurnTile(id);
+    if (id == Spot::TabletExit) QueueStep({.to = Scene::Ruin});
 }
 
 constexpr TSceneEntry kScenes[] = {
-    {24, BuildStop, ClickStop},
-    {25, BuildRuin, ClickRuin},
-    {26, BuildForestRoad, ClickForestRoad},
-    {27, BuildHillside, ClickHillside},
-    {28, BuildExcavator, ClickExcavator},
-    {30, BuildFeeder, ClickFeeder},
-    {31, nullptr, nullptr},  // the note in the feeder
-    {32, BuildTablet, ClickTablet},
-    {33, nullptr, nullptr},  // the note from the tablet
+    {Scene::VillageStop, BuildStop, ClickStop},
+    {Scene::Ruin, BuildRuin, ClickRuin},
+    {Scene::ForestRoad, BuildForestRoad, ClickForestRoad},
+    {Scene::Hillside, BuildHillside, ClickHillside},
+    {Scene::Excavator, BuildExcavator, ClickExcavator},
+    {Scene::Feeder, BuildFeeder, ClickFeeder},
+    {Scene::FeederNote, nullptr, nullptr},
+    {Scene::Tablet, BuildTablet, ClickTablet},
+    {Scene::TabletNote, nullptr, nullptr},
 };
 
 }  // namespace

@@ -5,6 +5,7 @@
 // the phone game while the menu is closed; in the menu it reads "Back to
 // game" once a game is running.
 #include "adventure/chapters.h"
+#include "adventure/game_ids.h"
 #include "adventure/rules.h"
 #include "adventure/saved_games.h"
 #include "adventure/scene_content.h"
@@ -17,24 +18,25 @@ namespace {
 void BuildMenu() {
     GameState.ui.menuOpen = 1;
     P().saveMenuMode = 0;
-    Object("menu10", 35, 120, 15);
-    Blank(15, 35, 120, 105, 134, ckPointer);
-    Object("menu20", 35, 135, 16);
-    Blank(16, 35, 135, 135, 149, ckPointer);
-    Object("menu30", 35, 150, 17);
-    Blank(17, 35, 150, 135, 164, ckPointer);
-    Object("menu50", 35, 165, 19);
-    Blank(19, 35, 165, 101, 179, ckPointer);
-    Object("empty", 270, 115, 24);
-    Object("empty", 354, 115, 25);
-    Object("empty", 438, 115, 26);
-    Object("empty", 270, 165, 27);
-    Object("empty", 354, 165, 28);
-    Object("empty", 438, 165, 29);
-    Object("saveload", 268, 113, 23);
-    Object(InLanguage("podtitul"), 269, 57, 0);
+    DejPredmet("menu10", 35, 120, Object::MenuNewGame);
+    AddHotspot(Spot::MenuNewGame, 35, 120, 105, 134, ckPointer);
+    DejPredmet("menu20", 35, 135, Object::MenuLoad);
+    AddHotspot(Spot::MenuLoad, 35, 135, 135, 149, ckPointer);
+    DejPredmet("menu30", 35, 150, Object::MenuSave);
+    AddHotspot(Spot::MenuSave, 35, 150, 135, 164, ckPointer);
+    DejPredmet("menu50", 35, 165, Object::MenuQuit);
+    AddHotspot(Spot::MenuQuit, 35, 165, 101, 179, ckPointer);
+    DejPredmet("empty", 270, 115, Object::SaveSlot1);
+    DejPredmet("empty", 354, 115, Object::SaveSlot2);
+    DejPredmet("empty", 438, 115, Object::SaveSlot3);
+    DejPredmet("empty", 270, 165, Object::SaveSlot4);
+    DejPredmet("empty", 354, 165, Object::SaveSlot5);
+    DejPredmet("empty", 438, 165, Object::SaveSlot6);
+    DejPredmet("saveload", 268, 113, Object::SaveLoadPanel);
+    DejPredmet(InLanguage("podtitul"), 269, 57, Object::Plain);
     if (GameState.ui.menuReturnScene != 0)
-        Spot(kGameMenuStripId, SurfaceLeft(), SurfaceTop(), 1024, 35 + SurfaceTop(), ckRight, 50);
+        AddHotspot(Spot::GameMenuStrip, SurfaceLeft(), SurfaceTop(), 1024, 35 + SurfaceTop(),
+                   ckRight, 50);
 }
 
 // The saved-game part of the record is cleared; the settings and the six
@@ -42,13 +44,13 @@ void BuildMenu() {
 void NewGame() {
     GameState.ui.menuOpen = 0;
     ClearSavedGame(GameState.live);
-    GameState.live.inventory[0] = 206;
-    GameState.live.inventory[1] = 205;
-    Queue({.to = 6, .text = 156, .sound = 3});
-    Queue({.to = 7, .text = 157});
-    Queue({.to = 8, .text = 158});
-    Queue({.to = 9, .text = 159});
-    Queue({.to = 10, .text = 160});
+    GameState.live.inventory[0] = Item::Becherovka;
+    GameState.live.inventory[1] = Item::TwoHundredNote;
+    QueueStep({.to = Scene::MyRoom, .text = 156, .sound = 3});
+    QueueStep({.to = Scene::Invitation, .text = 157});
+    QueueStep({.to = Scene::Packing, .text = 158});
+    QueueStep({.to = Scene::WayToStation, .text = 159});
+    QueueStep({.to = Scene::StationEntrance, .text = 160});
 }
 
 void ToggleLoadList() {
@@ -77,12 +79,13 @@ void ToggleSaveList() {
 
 void ClickMenu(int32_t id) {
     switch (id) {
-        case 15: NewGame(); break;
-        case 16: ToggleLoadList(); break;
-        case 17: ToggleSaveList(); break;
-        case 19: if (GameWindow() != nullptr) GameWindow()->CloseWindow(); break;
-        case 24: case 25: case 26: case 27: case 28: case 29:
-            ClickSlot(id - kFirstSlotHotspotId);
+        case Spot::MenuNewGame: NewGame(); break;
+        case Spot::MenuLoad: ToggleLoadList(); break;
+        case Spot::MenuSave: ToggleSaveList(); break;
+        case Spot::MenuQuit: if (GameWindow() != nullptr) GameWindow()->CloseWindow(); break;
+        case Spot::SaveSlot1: case Spot::SaveSlot2: case Spot::SaveSlot3:
+        case Spot::SaveSlot4: case Spot::SaveSlot5: case Spot::SaveSlot6:
+            ClickSlot(id - Spot::SaveSlot1);
             break;
         default: break;
     }
@@ -90,21 +93,21 @@ void ClickMenu(int32_t id) {
 
 // ---- Scenes 20, 21, 22: the titles; 82: the end ---------------------------
 
-void BuildPresents() { Object(InLanguage("uvadi"), 180, 205, 0); }
-void BuildAuthors() { Object(InLanguage("tvurce"), 72, 92, 0); }
-void BuildTheEnd() { Object(InLanguage("konec"), 171, 113, 0); }
+void BuildPresents() { DejPredmet(InLanguage("uvadi"), 180, 205, Object::Plain); }
+void BuildAuthors() { DejPredmet(InLanguage("tvurce"), 72, 92, Object::Plain); }
+void BuildTheEnd() { DejPredmet(InLanguage("konec"), 171, 113, Object::Plain); }
 
 constexpr TSceneEntry kScenes[] = {
-    {4, BuildMenu, ClickMenu},
-    {6, nullptr, nullptr},   // opening narration, pictures only
-    {7, nullptr, nullptr},
-    {8, nullptr, nullptr},
-    {9, nullptr, nullptr},
-    {20, BuildPresents, nullptr, false},
-    {21, BuildAuthors, nullptr, false},
-    {22, nullptr, nullptr, false},
-    {23, nullptr, nullptr},  // the train arriving
-    {82, BuildTheEnd, nullptr, false},
+    {Scene::Menu, BuildMenu, ClickMenu},
+    {Scene::MyRoom, nullptr, nullptr},  // the opening narration: pictures only
+    {Scene::Invitation, nullptr, nullptr},
+    {Scene::Packing, nullptr, nullptr},
+    {Scene::WayToStation, nullptr, nullptr},
+    {Scene::TitlePresents, BuildPresents, nullptr, false},
+    {Scene::TitleAuthors, BuildAuthors, nullptr, false},
+    {Scene::TitleName, nullptr, nullptr, false},
+    {Scene::TrainArrived, nullptr, nullptr},
+    {Scene::TheEnd, BuildTheEnd, nullptr, false},
 };
 
 }  // namespace
@@ -113,14 +116,14 @@ constexpr TSceneEntry kScenes[] = {
 void ClickGameMenuStrip() {
     if (GameState.ui.menuOpen == 1 && GameState.ui.menuReturnScene != 0) {
         GameState.ui.menuOpen = 0;
-        Queue({.to = GameState.ui.menuReturnScene});
+        QueueStep({.to = GameState.ui.menuReturnScene});
         PlayNow(3);
         return;
     }
     GameState.ui.menuReturnScene = GameState.live.scene;
     PlayNow(3);
     GameState.ui.menuOpen = 1;
-    Queue({.to = 4});
+    QueueStep({.to = Scene::Menu});
 }
 
 std::span<const TSceneEntry> MenuChapter() { return kScenes; }

@@ -4,6 +4,7 @@
 // two-hundred note for one coin, the ticket machine whose jammed coin slot the
 // wire clears (and gives the match), the ticket, and boarding the train.
 #include "adventure/chapters.h"
+#include "adventure/game_ids.h"
 #include "adventure/inventory.h"
 #include "adventure/rules.h"
 #include "adventure/scene_content.h"
@@ -13,67 +14,67 @@ namespace {
 // ---- Scene 10: outside the station -----------------------------------------
 
 void BuildEntrance() {
-    Spot(35, 256, 128, 289, 201, ckUp, 51);
+    AddHotspot(Spot::IntoStation, 256, 128, 289, 201, ckUp, 51);
     if (P().wireTaken == 0) {
-        Object("drat", 511, 180, 46);
-        Spot(46, 511, 180, 520, 211, ckPointer, 11);
+        DejPredmet("drat", 511, 180, Object::Wire);
+        AddHotspot(Spot::Wire, 511, 180, 520, 211, ckPointer, 11);
     }
 }
 
 void ClickEntrance(int32_t id) {
-    if (id == 35) Queue({.to = 11});
-    if (id == 46 && Carried() == 0) {
-        Queue({.text = 181});
-        Queue({.item = 202});
+    if (id == Spot::IntoStation) QueueStep({.to = Scene::StationHall});
+    if (id == Spot::Wire && Carried() == 0) {
+        QueueStep({.text = 181});
+        QueueStep({.item = Item::Wire});
         P().wireTaken = 1;
-        RemoveHotspot(46);
+        RemoveHotspot(Spot::Wire);
     }
 }
 
 // ---- Scene 11: the station hall --------------------------------------------
 
 void BuildHall() {
-    Spot(36, 0, 17, 40, 233, ckLeft, 52);
-    Spot(37, 101, 188, 148, 246, ckPointer, 53);
-    Spot(38, 314, 5, 349, 36, ckPointer, 54);
-    Spot(39, 173, 129, 212, 187, ckPointer, 55);
-    Spot(40, 203, 247, 398, 269, ckDown, 56);
-    Spot(41, 479, 87, 532, 212, ckRight, 57);
+    AddHotspot(Spot::StationExit, 0, 17, 40, 233, ckLeft, 52);
+    AddHotspot(Spot::AppleBasket, 101, 188, 148, 246, ckPointer, 53);
+    AddHotspot(Spot::StationClock, 314, 5, 349, 36, ckPointer, 54);
+    AddHotspot(Spot::Girl, 173, 129, 212, 187, ckPointer, 55);
+    AddHotspot(Spot::ToTicketMachine, 203, 247, 398, 269, ckDown, 56);
+    AddHotspot(Spot::ToPlatform, 479, 87, 532, 212, ckRight, 57);
 }
 
 // The basket gives an apple whenever none is carried.
 void ClickBasket() {
-    if (HasItem(208)) {
-        Queue({.text = 164});
+    if (HasItem(Item::Apple)) {
+        QueueStep({.text = 164});
         return;
     }
-    Queue({.text = 163});
-    Queue({.item = 208});
+    QueueStep({.text = 163});
+    QueueStep({.item = Item::Apple});
 }
 
 void ClickGirl() {
     if (Carried() == 0) {
-        Queue({.to = 14, .text = 166});
-        Queue({.to = 15, .text = 167});
-        Queue({.to = 11});
-    } else if (Carried() == 205 && P().knowsCoinsOnly == 1) {
-        Queue({.to = 14, .text = 168});
-        Queue({.to = 15, .text = 169});
-        Queue({.to = 16, .text = 170, .item = 203});
-        Queue({.to = 14, .text = 171});
-        Queue({.to = 11});
-        RemoveItem(205);
+        QueueStep({.to = Scene::PlayerToGirl, .text = 166});
+        QueueStep({.to = Scene::GirlAnswering, .text = 167});
+        QueueStep({.to = Scene::StationHall});
+    } else if (Carried() == Item::TwoHundredNote && P().knowsCoinsOnly == 1) {
+        QueueStep({.to = Scene::PlayerToGirl, .text = 168});
+        QueueStep({.to = Scene::GirlAnswering, .text = 169});
+        QueueStep({.to = Scene::GirlGivesCoin, .text = 170, .item = Item::Coin});
+        QueueStep({.to = Scene::PlayerToGirl, .text = 171});
+        QueueStep({.to = Scene::StationHall});
+        RemoveItem(Item::TwoHundredNote);
     }
 }
 
 void ClickHall(int32_t id) {
     switch (id) {
-        case 36: Queue({.to = 10}); break;
-        case 37: if (Carried() == 0) ClickBasket(); break;
-        case 38: if (Carried() == 0) Queue({.text = 165}); break;
-        case 39: ClickGirl(); break;
-        case 40: Queue({.to = 12}); break;
-        case 41: Queue({.to = 13}); break;
+        case Spot::StationExit: QueueStep({.to = Scene::StationEntrance}); break;
+        case Spot::AppleBasket: if (Carried() == 0) ClickBasket(); break;
+        case Spot::StationClock: if (Carried() == 0) QueueStep({.text = 165}); break;
+        case Spot::Girl: ClickGirl(); break;
+        case Spot::ToTicketMachine: QueueStep({.to = Scene::TicketMachine}); break;
+        case Spot::ToPlatform: QueueStep({.to = Scene::Platform}); break;
         default: break;
     }
 }
@@ -81,32 +82,32 @@ void ClickHall(int32_t id) {
 // ---- Scene 12: the ticket machine ------------------------------------------
 
 void BuildMachine() {
-    Spot(44, 242, 132, 255, 198, ckPointer, 58);
-    Spot(45, 133, 243, 407, 266, ckDown, 59);
+    AddHotspot(Spot::TicketMachine, 242, 132, 255, 198, ckPointer, 58);
+    AddHotspot(Spot::MachineExit, 133, 243, 407, 266, ckDown, 59);
 }
 
 void UseMachine() {
     switch (Carried()) {
-        case 0: Queue({.text = 176}); break;
-        case 205:
-            Queue({.text = 177});
+        case 0: QueueStep({.text = 176}); break;
+        case Item::TwoHundredNote:
+            QueueStep({.text = 177});
             P().knowsCoinsOnly = 1;
             break;
-        case 202:
+        case Item::Wire:
             if (P().coinSlotJamSeen != 1) break;
-            RemoveItem(202);
+            RemoveItem(Item::Wire);
             P().coinSlotCleared = 1;
-            Queue({.text = 178, .sound = 8});
-            Queue({.to = 12, .item = 204});
+            QueueStep({.text = 178, .sound = 8});
+            QueueStep({.to = Scene::TicketMachine, .item = Item::Match});
             break;
-        case 203:
+        case Item::Coin:
             if (P().coinSlotCleared == 0) {
-                Queue({.text = 179});
+                QueueStep({.text = 179});
                 P().coinSlotJamSeen = 1;
             } else if (P().coinSlotCleared == 1) {
-                Queue({.to = 17, .text = 180});
-                Queue({.to = 12, .item = 207});
-                RemoveItem(203);
+                QueueStep({.to = Scene::TicketPrinting, .text = 180});
+                QueueStep({.to = Scene::TicketMachine, .item = Item::Ticket});
+                RemoveItem(Item::Coin);
             }
             break;
         default: break;
@@ -114,48 +115,48 @@ void UseMachine() {
 }
 
 void ClickMachine(int32_t id) {
-    if (id == 44) UseMachine();
-    if (id == 45) Queue({.to = 11});
+    if (id == Spot::TicketMachine) UseMachine();
+    if (id == Spot::MachineExit) QueueStep({.to = Scene::StationHall});
 }
 
 // ---- Scene 13: the platform ------------------------------------------------
 
 void BuildPlatform() {
-    Spot(42, 184, 88, 380, 142, ckUp, 60);
-    Spot(43, 228, 228, 536, 268, ckDown, 61);
+    AddHotspot(Spot::Board, 184, 88, 380, 142, ckUp, 60);
+    AddHotspot(Spot::PlatformExit, 228, 228, 536, 268, ckDown, 61);
 }
 
 // The ride: the credit pictures keep a blank message up, so each waits for a
 // click. The ticket stays in the inventory.
 void Board() {
-    if (!HasItem(207)) {
-        Queue({.text = 175});
+    if (!HasItem(Item::Ticket)) {
+        QueueStep({.text = 175});
         return;
     }
-    Queue({.to = 18, .text = 172});
-    Queue({.to = 20, .sound = 10, .literal = " "});
-    Queue({.to = 21, .sound = 10, .literal = " "});
-    Queue({.to = 22, .sound = 10, .literal = " "});
-    Queue({.to = 23, .text = 173});
-    Queue({.to = 24, .text = 174});
-    Queue({.to = 24});
+    QueueStep({.to = Scene::Boarding, .text = 172});
+    QueueStep({.to = Scene::TitlePresents, .sound = 10, .literal = " "});
+    QueueStep({.to = Scene::TitleAuthors, .sound = 10, .literal = " "});
+    QueueStep({.to = Scene::TitleName, .sound = 10, .literal = " "});
+    QueueStep({.to = Scene::TrainArrived, .text = 173});
+    QueueStep({.to = Scene::VillageStop, .text = 174});
+    QueueStep({.to = Scene::VillageStop});
 }
 
 void ClickPlatform(int32_t id) {
-    if (id == 42) Board();
-    if (id == 43) Queue({.to = 11});
+    if (id == Spot::Board) Board();
+    if (id == Spot::PlatformExit) QueueStep({.to = Scene::StationHall});
 }
 
 constexpr TSceneEntry kScenes[] = {
-    {10, BuildEntrance, ClickEntrance},
-    {11, BuildHall, ClickHall},
-    {12, BuildMachine, ClickMachine},
-    {13, BuildPlatform, ClickPlatform},
-    {14, nullptr, nullptr},  // the girl talking
-    {15, nullptr, nullptr},  // the narrator talking
-    {16, nullptr, nullptr},  // the coin changing hands
-    {17, nullptr, nullptr},  // the ticket printing
-    {18, nullptr, nullptr},  // on the train
+    {Scene::StationEntrance, BuildEntrance, ClickEntrance},
+    {Scene::StationHall, BuildHall, ClickHall},
+    {Scene::TicketMachine, BuildMachine, ClickMachine},
+    {Scene::Platform, BuildPlatform, ClickPlatform},
+    {Scene::PlayerToGirl, nullptr, nullptr},
+    {Scene::GirlAnswering, nullptr, nullptr},
+    {Scene::GirlGivesCoin, nullptr, nullptr},
+    {Scene::TicketPrinting, nullptr, nullptr},
+    {Scene::Boarding, nullptr, nullptr},
 };
 
 }  // namespace

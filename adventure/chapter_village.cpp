@@ -2,6 +2,7 @@
 // old axe, the street, the square, the white house's door, the pub with its
 // toilet, the old local and his card table, and the pub's dialogue pictures.
 #include "adventure/chapters.h"
+#include "adventure/game_ids.h"
 #include "adventure/inventory.h"
 #include "adventure/card_riddle.h"
 #include "adventure/stone_mechanism.h"
@@ -13,65 +14,68 @@ namespace {
 // ---- Scene 1: the pub's toilet ---------------------------------------------
 
 void BuildToilet() {
-    if (P().flushCount < 3) Spot(6, 388, 22, 390, 132, ckPointer, 43);
-    else Object("splachovadlo", 382, 0, 6);
-    if (P().scraperTaken == 0) Spot(8, 273, 0, 379, 45, ckPointer, 44);
-    if (P().toiletPaperTaken == 0) Spot(9, 206, 113, 229, 125, ckPointer, 45);
-    Spot(11, 153, 243, 486, 268, ckDown, 46);
+    if (P().flushCount < 3) AddHotspot(Spot::Hopper, 388, 22, 390, 132, ckPointer, 43);
+    else DejPredmet("splachovadlo", 382, 0, Object::Hopper);
+    if (P().scraperTaken == 0) AddHotspot(Spot::ToiletWindow, 273, 0, 379, 45, ckPointer, 44);
+    if (P().toiletPaperTaken == 0) AddHotspot(Spot::ToiletPaper, 206, 113, 229, 125, ckPointer, 45);
+    AddHotspot(Spot::ToiletExit, 153, 243, 486, 268, ckDown, 46);
+    if (P().scraperTaken == 0) DejPredmet("inv218", 338, 6, Object::Plain);  // the scraper on the window
 }
 
 // The cistern refills only while the player is in the pub (every build of
 // scene 42); the third flush breaks the hopper off, and its string is free.
 void Flush() {
     if (P().tankRefilling == 1) {
-        Queue({.text = 153});
+        QueueStep({.text = 153});
         return;
     }
     P().tankRefilling = 1;
     P().flushCount += 1;
     if (P().flushCount == 3) {
-        RemoveHotspot(6);
-        Queue({.to = 1, .text = 151, .item = 220});
+        RemoveHotspot(Spot::Hopper);
+        QueueStep({.to = Scene::PubToilet, .text = 151, .item = Item::String});
     } else {
-        Queue({.text = 152, .sound = 2});
+        QueueStep({.text = 152, .sound = 2});
     }
 }
 
 void ClickToilet(int32_t id) {
-    if (id == 11) Queue({.to = 42});
+    if (id == Spot::ToiletExit) QueueStep({.to = Scene::Pub});
     if (Carried() != 0) return;
-    if (id == 6) Flush();
-    if (id == 8) {
-        Queue({.text = 154});
-        Queue({.to = 1, .item = 218});
+    if (id == Spot::Hopper) Flush();
+    if (id == Spot::ToiletWindow) {
+        QueueStep({.text = 154});
+        QueueStep({.to = Scene::PubToilet, .item = Item::Scraper});
         P().scraperTaken = 1;
     }
-    if (id == 9) {
+    if (id == Spot::ToiletPaper) {
         P().toiletPaperTaken = 1;
-        RemoveHotspot(9);
-        Queue({.text = 155});
-        Queue({.to = 1, .item = 201});
+        RemoveHotspot(Spot::ToiletPaper);
+        QueueStep({.text = 155});
+        QueueStep({.to = Scene::PubToilet, .item = Item::Paper});
     }
 }
 
 // ---- Scene 38: the park by the cemetery ------------------------------------
 
 void BuildPark() {
-    Spot(90, 298, 183, 380, 211, ckUp, 92);
-    Spot(91, 473, 170, 539, 271, ckRight, 93);
+    AddHotspot(Spot::ParkToCemetery, 298, 183, 380, 211, ckUp, 92);
+    AddHotspot(Spot::ParkToStreet, 473, 170, 539, 271, ckRight, 93);
     if (P().axeTaken == 0) {
-        Object("sekera", 27, 97, 137);
-        Spot(137, 27, 97, 56, 136, ckPointer, 21);
+        DejPredmet("sekera", 27, 97, Object::OldAxe);
+        AddHotspot(Spot::OldAxe, 27, 97, 56, 136, ckPointer, 21);
     }
 }
 
 void ClickPark(int32_t id) {
-    if (id == 90) Queue({.to = 36});
-    if (id == 90) P().cemeteryVisited = 1;  // nothing reads it; the record keeps it
-    if (id == 91) Queue({.to = 39});
-    if (id == 137 && Carried() == 0) {
-        Queue({.text = 261});
-        Queue({.to = 38, .text = 262, .item = 226});
+    if (id == Spot::ParkToCemetery) {
+        QueueStep({.to = Scene::Cemetery});
+        P().cemeteryVisited = 1;  // nothing reads it; the record keeps it
+    }
+    if (id == Spot::ParkToStreet) QueueStep({.to = Scene::Street});
+    if (id == Spot::OldAxe && Carried() == 0) {
+        QueueStep({.text = 261});
+        QueueStep({.to = Scene::Park, .text = 262, .item = Item::OldAxe});
         P().axeTaken = 1;
     }
 }
@@ -79,17 +83,17 @@ void ClickPark(int32_t id) {
 // ---- Scene 39: the street --------------------------------------------------
 
 void BuildStreet() {
-    Spot(92, 0, 199, 54, 269, ckLeft, 94);
-    Spot(93, 43, 156, 111, 194, ckRight, 95);
-    if (P().whiteHouseKnown != 0) Spot(94, 238, 184, 256, 203, ckUp, 96);
-    Spot(96, 417, 158, 538, 270, ckRight, 97);
+    AddHotspot(Spot::StreetToPark, 0, 199, 54, 269, ckLeft, 94);
+    AddHotspot(Spot::StreetToSquare, 43, 156, 111, 194, ckRight, 95);
+    if (P().whiteHouseKnown != 0) AddHotspot(Spot::StreetToHouseDoor, 238, 184, 256, 203, ckUp, 96);
+    AddHotspot(Spot::StreetToStop, 417, 158, 538, 270, ckRight, 97);
 }
 
 void ClickStreet(int32_t id) {
-    if (id == 92) Queue({.to = 38});
-    if (id == 93) Queue({.to = 40});
-    if (id == 94) Queue({.to = 41});
-    if (id == 96) Queue({.to = 24});
+    if (id == Spot::StreetToPark) QueueStep({.to = Scene::Park});
+    if (id == Spot::StreetToSquare) QueueStep({.to = Scene::Square});
+    if (id == Spot::StreetToHouseDoor) QueueStep({.to = Scene::WhiteHouseDoor});
+    if (id == Spot::StreetToStop) QueueStep({.to = Scene::VillageStop});
 }
 
 // ---- Scene 40: the square --------------------------------------------------
@@ -103,38 +107,40 @@ void StainedGlassPanes() {
         {"sklo2", 434, 110}, {"sklo2", 443, 109}, {"sklo2", 452, 108},
     };
     for (int k = 0; k < 9; ++k)
-        if (P().glassPattern[k] == 1) Object(kPanes[k].picture, kPanes[k].x, kPanes[k].y, 0);
+        if (P().glassPattern[k] == 1)
+            DejPredmet(kPanes[k].picture, kPanes[k].x, kPanes[k].y, Object::Plain);
 }
 
 void BuildSquare() {
-    Spot(97, 0, 131, 40, 189, ckPointer, 98);
-    Spot(98, 331, 119, 354, 249, ckRight, 99);
-    Spot(99, 308, 33, 350, 82, ckPointer, 100);
-    if (P().businessCardTaken == 0) Spot(100, 239, 217, 271, 239, ckPointer, 53);
-    Spot(101, 0, 220, 150, 270, ckDown, 93);
+    AddHotspot(Spot::Hairdresser, 0, 131, 40, 189, ckPointer, 98);
+    AddHotspot(Spot::SquareToPub, 331, 119, 354, 249, ckRight, 99);
+    AddHotspot(Spot::Sign, 308, 33, 350, 82, ckPointer, 100);
+    if (P().businessCardTaken == 0) AddHotspot(Spot::CardBasket, 239, 217, 271, 239, ckPointer, 53);
+    AddHotspot(Spot::SquareToStreet, 0, 220, 150, 270, ckDown, 93);
+    if (P().businessCardTaken == 0) DejPredmet("part", 253, 219, Object::Plain);  // the card glints in the basket
     if (P().magnetTaken == 0) {
-        Object("magnet", 41, 10, 0);
-        Spot(112, 42, 10, 47, 14, ckPointer, 24);
+        DejPredmet("magnet", 41, 10, Object::Plain);
+        AddHotspot(Spot::Magnet, 42, 10, 47, 14, ckPointer, 24);
     }
     StainedGlassPanes();
 }
 
 void ClickSquare(int32_t id) {
     switch (id) {
-        case 97: if (Carried() == 0) Queue({.text = 212}); break;
-        case 98: Queue({.to = 42}); break;
-        case 99: if (Carried() == 0) Queue({.text = 213}); break;
-        case 100:
+        case Spot::Hairdresser: if (Carried() == 0) QueueStep({.text = 212}); break;
+        case Spot::SquareToPub: QueueStep({.to = Scene::Pub}); break;
+        case Spot::Sign: if (Carried() == 0) QueueStep({.text = 213}); break;
+        case Spot::CardBasket:
             if (P().businessCardTaken != 0) break;
-            Queue({.text = 214});
-            Queue({.to = 40, .item = 227});
+            QueueStep({.text = 214});
+            QueueStep({.to = Scene::Square, .item = Item::BusinessCard});
             P().businessCardTaken = 1;
             break;
-        case 101: Queue({.to = 39}); break;
-        case 112:
+        case Spot::SquareToStreet: QueueStep({.to = Scene::Street}); break;
+        case Spot::Magnet:
             if (Carried() != 0) break;
-            Queue({.text = 254});
-            Queue({.to = 40, .item = 219});
+            QueueStep({.text = 254});
+            QueueStep({.to = Scene::Square, .item = Item::Magnet});
             P().magnetTaken = 1;
             break;
         default: break;
@@ -144,73 +150,86 @@ void ClickSquare(int32_t id) {
 // ---- Scene 41: the door of the white house ---------------------------------
 
 void BuildHouseDoor() {
-    Spot(103, 356, 229, 382, 242, ckPointer, 101);
-    Spot(104, 0, 0, 74, 270, ckLeft, 59);
+    AddHotspot(Spot::Bell, 356, 229, 382, 242, ckPointer, 101);
+    AddHotspot(Spot::HouseDoorExit, 0, 0, 74, 270, ckLeft, 59);
     if (P().letterTaken == 0) {
-        Object("obalka", 211, 162, 0);
-        Spot(102, 181, 78, 339, 189, ckPointer, 102);
-        Spot(105, 323, 139, 331, 149, ckPointer, 103);
+        DejPredmet("obalka", 211, 162, Object::Plain);
+        AddHotspot(Spot::Postbox, 181, 78, 339, 189, ckPointer, 102);
+        AddHotspot(Spot::PostboxLock, 323, 139, 331, 149, ckPointer, 103);
     }
 }
 
 void RingBell() {
     if (Carried() == 0) {
-        Queue({.text = 216, .sound = 11});
-        Queue({.literal = "..."});
-        Queue({.text = 217});
+        QueueStep({.text = 216, .sound = 11});
+        QueueStep({.literal = "..."});
+        QueueStep({.text = 217});
     }
-    if (Carried() == 204) Queue({.text = 218});
+    if (Carried() == Item::Match) QueueStep({.text = 218});
 }
 
 // The little key from the coffin opens the postbox: the map.
 void UseLock() {
-    if (Carried() == 0) Queue({.text = 219});
-    if (Carried() != 228) return;
-    Queue({.text = 220});
-    Queue({.to = 41, .text = 221});
+    if (Carried() == 0) QueueStep({.text = 219});
+    if (Carried() != Item::LittleKey) return;
+    QueueStep({.text = 220});
+    QueueStep({.to = Scene::WhiteHouseDoor, .text = 221});
     P().letterTaken = 1;
-    Queue({.item = 229});
-    RemoveItem(228);
+    QueueStep({.item = Item::Map});
+    RemoveItem(Item::LittleKey);
 }
 
 void ClickHouseDoor(int32_t id) {
-    if (id == 102 && Carried() == 0) Queue({.text = 215});
-    if (id == 103) RingBell();
-    if (id == 104) Queue({.to = 39});
-    if (id == 105) UseLock();
+    if (id == Spot::Postbox && Carried() == 0) QueueStep({.text = 215});
+    if (id == Spot::Bell) RingBell();
+    if (id == Spot::HouseDoorExit) QueueStep({.to = Scene::Street});
+    if (id == Spot::PostboxLock) UseLock();
 }
 
 // ---- Scene 42: the pub -----------------------------------------------------
 
 // Every visit to the pub finds the toilet cistern refilled.
 void BuildPub() {
-    Spot(106, 0, 181, 213, 268, ckDown, 104);
-    Spot(107, 300, 60, 372, 171, ckPointer, 105);
-    Spot(108, 298, 0, 376, 49, ckRight, 106);
-    if (P().cardRiddleState == 1) Spot(120, 303, 188, 318, 202, ckPointer, 107);
+    AddHotspot(Spot::PubExit, 0, 181, 213, 268, ckDown, 104);
+    AddHotspot(Spot::Local, 300, 60, 372, 171, ckPointer, 105);
+    AddHotspot(Spot::PubToToilet, 298, 0, 376, 49, ckRight, 106);
+    if (P().cardRiddleState == 1) AddHotspot(Spot::Cards, 303, 188, 318, 202, ckPointer, 107);
     if (P().penTaken == 0) {
-        Object("propiska", 386, 209, 136);
-        Spot(136, 386, 209, 420, 214, ckPointer, 27);
+        DejPredmet("propiska", 386, 209, Object::Pen);
+        AddHotspot(Spot::Pen, 386, 209, 420, 214, ckPointer, 27);
     }
     P().tankRefilling = 0;
 }
 
-// A dialogue in the pub: each line with its speaker's picture (45 the
-// narrator, 46..48 the local), then back to the pub.
+// A dialogue in the pub: each line with the picture shown while it is said
+// (the local talking or remembering, the legend he tells, or me at the card
+// table), then back to the pub.
 void PubTalk(std::initializer_list<std::pair<int32_t, int32_t>> lines) {
-    for (const auto& [scene, text] : lines) Queue({.to = scene, .text = text});
-    Queue({.to = 42});
+    for (const auto& [scene, text] : lines) QueueStep({.to = scene, .text = text});
+    QueueStep({.to = Scene::Pub});
 }
 
 void TalkToLocal() {
     if (P().tombstoneRead == 0) {
-        Queue({.text = 249});
+        QueueStep({.text = 249});
     } else if (P().cardRiddleState < 2) {
-        PubTalk({{45, 234}, {48, 235}, {45, 236}, {48, 237}});
+        PubTalk({{Scene::LocalTalking, 234},
+                 {Scene::PlayerInPub, 235},
+                 {Scene::LocalTalking, 236},
+                 {Scene::PlayerInPub, 237}});
         P().cardRiddleState = 1;
     } else {
-        PubTalk({{45, 238}, {47, 239}, {46, 240}, {45, 241}, {47, 242}, {45, 243},
-                 {46, 244}, {45, 245}, {47, 246}, {45, 247}, {46, 248}});
+        PubTalk({{Scene::LocalTalking, 238},
+                 {Scene::LocalRemembering, 239},
+                 {Scene::VarnokLegend, 240},
+                 {Scene::LocalTalking, 241},
+                 {Scene::LocalRemembering, 242},
+                 {Scene::LocalTalking, 243},
+                 {Scene::VarnokLegend, 244},
+                 {Scene::LocalTalking, 245},
+                 {Scene::LocalRemembering, 246},
+                 {Scene::LocalTalking, 247},
+                 {Scene::VarnokLegend, 248}});
     }
 }
 
@@ -218,30 +237,39 @@ void TalkToLocal() {
 // diagram (the glass by the pub door). Both stay in the inventory.
 void ShowToLocal() {
     if (P().tombstoneRead != 1 || P().cardRiddleState != 2) return;
-    if (Carried() == 217) {
-        PubTalk({{45, 222}, {47, 223}, {45, 224}, {46, 225}, {45, 226}, {47, 227},
-                 {45, 228}, {46, 229}});
+    if (Carried() == Item::Photo) {
+        PubTalk({{Scene::LocalTalking, 222},
+                 {Scene::LocalRemembering, 223},
+                 {Scene::LocalTalking, 224},
+                 {Scene::VarnokLegend, 225},
+                 {Scene::LocalTalking, 226},
+                 {Scene::LocalRemembering, 227},
+                 {Scene::LocalTalking, 228},
+                 {Scene::VarnokLegend, 229}});
         P().whiteHouseKnown = 1;
     }
-    if (Carried() == 223) {
-        PubTalk({{45, 230}, {47, 231}, {45, 232}, {46, 233}});
+    if (Carried() == Item::Diagram) {
+        PubTalk({{Scene::LocalTalking, 230},
+                 {Scene::LocalRemembering, 231},
+                 {Scene::LocalTalking, 232},
+                 {Scene::VarnokLegend, 233}});
         MakeGlassPattern();
     }
 }
 
 void ClickPub(int32_t id) {
     switch (id) {
-        case 106: Queue({.to = 40}); break;
-        case 107:
+        case Spot::PubExit: QueueStep({.to = Scene::Square}); break;
+        case Spot::Local:
             if (Carried() == 0) TalkToLocal();
             else ShowToLocal();
             break;
-        case 108: Queue({.to = 1}); break;
-        case 120: ClickCards(); break;
-        case 136:
+        case Spot::PubToToilet: QueueStep({.to = Scene::PubToilet}); break;
+        case Spot::Cards: ClickCards(); break;
+        case Spot::Pen:
             if (Carried() != 0) break;
-            Queue({.text = 260});
-            Queue({.to = 42, .item = 222});
+            QueueStep({.text = 260});
+            QueueStep({.to = Scene::Pub, .item = Item::Pen});
             P().penTaken = 1;
             break;
         default: break;
@@ -251,34 +279,34 @@ void ClickPub(int32_t id) {
 // ---- Scene 44: the card table ----------------------------------------------
 
 void BuildCardTable() {
-    Object("ka0", 86, 146, 115);
-    Object("kb0", 183, 146, 116);
-    Object("kc0", 280, 146, 117);
-    Object("kd0", 377, 146, 118);
-    Spot(115, 86, 146, 158, 231, ckPointer, 109);
-    Spot(116, 183, 146, 255, 231, ckPointer, 109);
-    Spot(117, 280, 146, 352, 231, ckPointer, 109);
-    Spot(118, 377, 146, 449, 231, ckPointer, 109);
-    Spot(119, 0, 0, 533, 76, ckUp, 110);
+    DejPredmet("ka0", 86, 146, Object::Card1);
+    DejPredmet("kb0", 183, 146, Object::Card2);
+    DejPredmet("kc0", 280, 146, Object::Card3);
+    DejPredmet("kd0", 377, 146, Object::Card4);
+    AddHotspot(Spot::Card1, 86, 146, 158, 231, ckPointer, 109);
+    AddHotspot(Spot::Card2, 183, 146, 255, 231, ckPointer, 109);
+    AddHotspot(Spot::Card3, 280, 146, 352, 231, ckPointer, 109);
+    AddHotspot(Spot::Card4, 377, 146, 449, 231, ckPointer, 109);
+    AddHotspot(Spot::GiveUp, 0, 0, 533, 76, ckUp, 110);
 }
 
 void ClickCardTable(int32_t id) {
-    if (id >= 115 && id <= 118) CycleCard(id - 115);
-    if (id == 119) GiveUpCards();
+    if (id >= Spot::Card1 && id <= Spot::Card4) CycleCard(id - Spot::Card1);
+    if (id == Spot::GiveUp) GiveUpCards();
 }
 
 constexpr TSceneEntry kScenes[] = {
-    {1, BuildToilet, ClickToilet},
-    {38, BuildPark, ClickPark},
-    {39, BuildStreet, ClickStreet},
-    {40, BuildSquare, ClickSquare},
-    {41, BuildHouseDoor, ClickHouseDoor},
-    {42, BuildPub, ClickPub},
-    {44, BuildCardTable, ClickCardTable},
-    {45, nullptr, nullptr},  // pub dialogue: the narrator
-    {46, nullptr, nullptr},  // pub dialogue: the local
-    {47, nullptr, nullptr},  // pub dialogue: the local, remembering
-    {48, nullptr, nullptr},  // pub dialogue: the local, at his cards
+    {Scene::PubToilet, BuildToilet, ClickToilet},
+    {Scene::Park, BuildPark, ClickPark},
+    {Scene::Street, BuildStreet, ClickStreet},
+    {Scene::Square, BuildSquare, ClickSquare},
+    {Scene::WhiteHouseDoor, BuildHouseDoor, ClickHouseDoor},
+    {Scene::Pub, BuildPub, ClickPub},
+    {Scene::CardTable, BuildCardTable, ClickCardTable},
+    {Scene::LocalTalking, nullptr, nullptr},  // the pub dialogues' pictures
+    {Scene::VarnokLegend, nullptr, nullptr},
+    {Scene::LocalRemembering, nullptr, nullptr},
+    {Scene::PlayerInPub, nullptr, nullptr},
 };
 
 }  // namespace

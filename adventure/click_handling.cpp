@@ -1,7 +1,12 @@
 // click_handling.cpp: dispatching idle clicks and running queued steps.
 #include "adventure/click_handling.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include "adventure/chapters.h"
+#include "adventure/comforts.h"
+#include "adventure/game_ids.h"
 #include "adventure/hotspots.h"
 #include "adventure/inventory.h"
 #include "adventure/inventory_rules.h"
@@ -44,7 +49,7 @@ void DispatchClick(int32_t id) {
         ClickInventoryItem(static_cast<uint16_t>(id));
         return;
     }
-    if (id == kGameMenuStripId) {
+    if (id == Spot::GameMenuStrip) {
         ClickGameMenuStrip();
         return;
     }
@@ -63,7 +68,11 @@ void RunNextStep() {
 
 void ClickDrawingSurface() {
     if (GameState.ui.hoverStale) FindHoverUnderMouse();
-    if (!IsBusy()) DispatchClick(GameState.ui.hoverId);
+    if (!IsBusy()) {
+        const TTryWatch watch;  // an item tried where no rule takes it gets a reply
+        DispatchClick(GameState.ui.hoverId);
+        watch.Answer();
+    }
     RunNextStep();
 }
 
@@ -71,4 +80,13 @@ void RightButtonUp() {
     if (IsBusy()) return;
     if (GameState.ui.selectedItem != 0) PlaySample(kClickSample);
     GameState.ui.selectedItem = 0;
+}
+
+void ClickGameMenuByKey() {
+    const bool hasStrip = std::any_of(
+        std::begin(GameState.ui.hotspots), std::end(GameState.ui.hotspots),
+        [](const TPomocnyObjekt& h) { return h.id == Spot::GameMenuStrip; });
+    if (!hasStrip) return;
+    if (!IsBusy()) DispatchClick(Spot::GameMenuStrip);
+    RunNextStep();
 }

@@ -30,3 +30,9 @@ void RunNextStep();
 // Dispatches a click on hotspot `id` in the current scene as an idle click
 // would (used by the click above and by tests that sweep every hotspot).
 void DispatchClick(int32_t id);
+
+// What a click on the top strip does, without pointing at it (Escape, the
+// gamepad's Start): only where the scene has the strip (the game menu has
+// "Back to game" in its place), only while idle. Any pending step or message
+// runs on as a click would run it.
+void ClickGameMenuByKey();

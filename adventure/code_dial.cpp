@@ -3,16 +3,13 @@
 
 #include <cstdint>
 
+#include "adventure/game_ids.h"
 #include "adventure/puzzle_values.h"
 #include "adventure/rules.h"
 #include "core/game_state.h"
 #include "core/random.h"
 
 namespace {
-
-constexpr int32_t kFirstButtonSpot = 140;  // button d is spot 139 + d
-constexpr int32_t kLastButtonSpot = 148;
-constexpr int32_t kFuseSpot = 181;
 
 void PressButton(uint8_t digit) {
     uint8_t* shown = GameState.live.progress.dialDigits;
@@ -31,12 +28,12 @@ bool DigitsMatchCode() {
 
 void PressFuse() {
     if (DialCodeSettled() && DigitsMatchCode()) {
-        Queue({.text = 341, .sound = 3});
-        Queue({.to = 52, .text = 342, .sound = 10});
-        Queue({.to = 56, .text = 343});
+        QueueStep({.text = 341, .sound = 3});
+        QueueStep({.to = Scene::GateOpening, .text = 342, .sound = 10});
+        QueueStep({.to = Scene::BunkerCorridor, .text = 343});
         return;
     }
-    Queue({.text = 344, .sound = 3});
+    QueueStep({.text = 344, .sound = 3});
     // A card already studied whose code is not three digits 1..9 (a damaged
     // save) could never be read: settle a code now, which the card shows
     // from its next look on.
@@ -60,8 +57,8 @@ void MakeDialCode() {
 
 void PressDial(int32_t hotspotId) {
     if (Carried() != 0) return;
-    if (hotspotId >= kFirstButtonSpot && hotspotId <= kLastButtonSpot)
-        PressButton(static_cast<uint8_t>(hotspotId - (kFirstButtonSpot - 1)));
-    else if (hotspotId == kFuseSpot)
+    if (hotspotId >= Spot::DialButton1 && hotspotId <= Spot::DialButton9)
+        PressButton(static_cast<uint8_t>(hotspotId - Spot::DialButton1 + 1));
+    else if (hotspotId == Spot::Fuse)
         PressFuse();
 }

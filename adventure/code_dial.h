@@ -12,6 +12,6 @@
 // record's dialCode. Cannot fail.
 void MakeDialCode();
 
-// A click on the dial at the bunker gate (buttons 140..148 and the confirm
-// button 181), at dispatch like any rule.
+// A click on the dial at the bunker gate (Spot::DialButton1..DialButton9 and
+// the confirming Spot::Fuse), at dispatch like any rule.
 void PressDial(int32_t hotspotId);

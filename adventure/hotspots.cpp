@@ -1,6 +1,7 @@
 // hotspots.cpp: adding and removing records of the scene's hotspot table.
 #include "adventure/hotspots.h"
 
+#include "adventure/game_ids.h"
 #include "core/game_state.h"
 
 void AddHotspot(int32_t id, int32_t left, int32_t top, int32_t right, int32_t bottom,
@@ -24,7 +25,7 @@ void RemoveHotspot(int32_t id) {
 }
 
 void RemoveSlotHotspots() {
-    for (int32_t id = kFirstSlotHotspotId; id <= kLastSlotHotspotId; ++id) RemoveHotspot(id);
+    for (int32_t id = Spot::SaveSlot1; id <= Spot::SaveSlot6; ++id) RemoveHotspot(id);
 }
 
 void FreeAllHotspots() {

@@ -25,21 +25,18 @@ enum CursorKind : uint8_t {
     ckGameMenu = 6,  // the game-menu strip (turning gear)
 };
 
-// Hotspot ids with a meaning outside one scene.
-inline constexpr int32_t kGameMenuStripId = 20;  // game-menu strip / "Back to game"
-inline constexpr int32_t kFirstSlotHotspotId = 24;  // save slots 24..29
-inline constexpr int32_t kLastSlotHotspotId = 29;
-
 // Stores a spot in the first free record (lowest index whose id is 0), all
-// seven fields, the label copied. With all 26 records in use nothing is stored.
+// seven fields, the label copied (none: a spot without a label). With all 26
+// records in use nothing is stored.
 void AddHotspot(int32_t id, int32_t left, int32_t top, int32_t right, int32_t bottom,
-                uint8_t cursorKind, const std::string& label);
+                uint8_t cursorKind, const std::string& label = std::string());
 
 // Frees every record whose id equals `id` (id := 0; the other fields stay).
 // The spot stops reacting from the next frame's hit test on.
 void RemoveHotspot(int32_t id);
 
-// RemoveHotspot for the six save-slot spots, 24 to 29 in this order.
+// RemoveHotspot for the six save-slot spots, Spot::SaveSlot1 to SaveSlot6 in
+// this order.
 void RemoveSlotHotspots();
 
 // Frees all 26 records (id := 0 in each); what the scene build does first.

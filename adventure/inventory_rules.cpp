@@ -2,12 +2,11 @@
 #include "adventure/inventory_rules.h"
 
 #include "adventure/code_dial.h"
+#include "adventure/game_ids.h"
 #include "adventure/inventory.h"
 #include "adventure/rules.h"
 
 namespace {
-
-constexpr int32_t kPhoneGameScene = 5;
 
 void Select(uint16_t clicked) {
     uint16_t& carried = GameState.ui.selectedItem;
@@ -26,22 +25,22 @@ bool Pair(uint16_t clicked, uint16_t carried, uint16_t a, uint16_t b) {
 
 // The magnet tied to the string.
 void MagnetOnString() {
-    Queue({.text = 345});
-    RemoveItem(219);
-    RemoveItem(220);
-    Queue({.to = Here(), .item = 221});
+    QueueStep({.text = 345});
+    RemoveItem(Item::Magnet);
+    RemoveItem(Item::String);
+    QueueStep({.to = Here(), .item = Item::MagnetOnString});
 }
 
 // The pen copies the stone mechanism onto the paper, but only in front of it.
 void PenOnPaper() {
-    if (Here() != 49) {
-        Queue({.text = 347});
+    if (Here() != Scene::StoneMechanism) {
+        QueueStep({.text = 347});
         return;
     }
-    RemoveItem(201);
-    RemoveItem(222);
-    Queue({.text = 346, .sound = 7});
-    Queue({.to = Here(), .item = 223});
+    RemoveItem(Item::Paper);
+    RemoveItem(Item::Pen);
+    QueueStep({.text = 346, .sound = 7});
+    QueueStep({.to = Here(), .item = Item::Diagram});
 }
 
 // The first look at the business card settles the gate's code and goes
@@ -51,38 +50,40 @@ void PenOnPaper() {
 void StudyBusinessCard() {
     if (P().businessCardStudied == 0) {
         MakeDialCode();
-        Queue({.to = 34, .text = 350});
+        QueueStep({.to = Scene::BusinessCardFirstLook, .text = 350});
         P().businessCardStudied = 1;
     }
-    Queue({.to = 35, .text = 351, .sound = 7});
-    Queue({.to = Here()});
+    QueueStep({.to = Scene::BusinessCard, .text = 351, .sound = 7});
+    QueueStep({.to = Here()});
 }
 
 void OpenMap() {
-    if (Here() == 54) return;
+    if (Here() == Scene::Map) return;
     GameState.live.mapReturnScene = static_cast<uint8_t>(Here());
-    Queue({.to = 54, .text = 352, .sound = 7});
+    QueueStep({.to = Scene::Map, .text = 352, .sound = 7});
 }
 
 }  // namespace
 
 void ClickInventoryItem(uint16_t clicked) {
-    if (GameState.live.scene == kPhoneGameScene) return;
+    if (GameState.live.scene == Scene::PhoneGame) return;
     Select(clicked);
     const uint16_t carried = GameState.ui.selectedItem;
-    if (Pair(clicked, carried, 219, 220) || Pair(clicked, carried, 220, 219)) MagnetOnString();
-    if (Pair(clicked, carried, 201, 222)) PenOnPaper();
-    if (Pair(clicked, carried, 226, 225)) {
-        RemoveItem(226);
-        Queue({.text = 348, .sound = 4});
-        Queue({.to = Here(), .item = 216});
+    if (Pair(clicked, carried, Item::Magnet, Item::String) ||
+        Pair(clicked, carried, Item::String, Item::Magnet))
+        MagnetOnString();
+    if (Pair(clicked, carried, Item::Paper, Item::Pen)) PenOnPaper();
+    if (Pair(clicked, carried, Item::OldAxe, Item::FlatStone)) {
+        RemoveItem(Item::OldAxe);
+        QueueStep({.text = 348, .sound = 4});
+        QueueStep({.to = Here(), .item = Item::SharpAxe});
     }
-    if (Pair(clicked, carried, 224, 225)) {
-        RemoveItem(224);
-        RemoveItem(225);
-        Queue({.text = 349, .sound = 6});
-        Queue({.to = Here(), .item = 233});
+    if (Pair(clicked, carried, Item::Sculpture, Item::FlatStone)) {
+        RemoveItem(Item::Sculpture);
+        RemoveItem(Item::FlatStone);
+        QueueStep({.text = 349, .sound = 6});
+        QueueStep({.to = Here(), .item = Item::Hook});
     }
-    if (Pair(clicked, carried, 227, 227)) StudyBusinessCard();
-    if (Pair(clicked, carried, 229, 229)) OpenMap();
+    if (Pair(clicked, carried, Item::BusinessCard, Item::BusinessCard)) StudyBusinessCard();
+    if (Pair(clicked, carried, Item::Map, Item::Map)) OpenMap();
 }

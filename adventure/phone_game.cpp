@@ -5,6 +5,7 @@
 #include <charconv>
 #include <string>
 
+#include "adventure/game_ids.h"
 #include "adventure/hotspots.h"
 #include "adventure/picture_choice.h"
 #include "adventure/rules.h"
@@ -25,15 +26,11 @@ constexpr int32_t kShotOffsetX = 4;
 constexpr int32_t kEnemySize = 17;
 constexpr int32_t kWholeSurface = 2000;
 
-// The dialogue after a game: scenes 59 and 58 are the gamer and the player.
-constexpr int32_t kGamerScene = 59;
-constexpr int32_t kPlayerScene = 58;
-constexpr int32_t kRoomScene = 57;
+// The dialogue after a game, between the gamer and me.
 constexpr TextId kWonTexts[] = {39, 40, 41};
 constexpr TextId kLostText = 42;
 constexpr TextId kLostStatusText = 134;
 constexpr TextId kWonStatusText = 135;
-constexpr uint16_t kMallet = 232;
 constexpr uint8_t kMalletLent = 3;
 
 int32_t OriginX() { return GameState.ui.originX; }
@@ -98,18 +95,18 @@ void LoseGame() {
     PlaySample(kHitSample);
     GameState.phone.shooterResult = 1;
     ShowStatus();
-    Queue({.to = kGamerScene, .text = kLostText});
-    QueueStep(kRoomScene, std::string(), 0, 0);
+    QueueStep({.to = Scene::Gamer, .text = kLostText});
+    QueueStep({.to = Scene::BunkerRoom});
 }
 
 void WinGame() {
     GameState.phone.shooterOver = 1;
     GameState.phone.shooterResult = 2;
     ShowStatus();
-    Queue({.to = kGamerScene, .text = kWonTexts[0]});
-    Queue({.to = kPlayerScene, .text = kWonTexts[1]});
-    Queue({.to = kGamerScene, .text = kWonTexts[2]});
-    QueueStep(kRoomScene, std::string(), kMallet, 0);
+    QueueStep({.to = Scene::Gamer, .text = kWonTexts[0]});
+    QueueStep({.to = Scene::PlayerInBunker, .text = kWonTexts[1]});
+    QueueStep({.to = Scene::Gamer, .text = kWonTexts[2]});
+    QueueStep({.to = Scene::BunkerRoom, .item = Item::Mallet});
     GameState.live.progress.gamerState = kMalletLent;
 }
 
@@ -137,7 +134,7 @@ void TEnemySprite::DoMove(int32_t MoveCount) {
     TImageSpriteEx::DoMove(MoveCount);
     if (GameState.phone.shooterResult == 0) {
         Y += kEnemySpeed * MoveCount;
-        if (GameState.live.scene != 5) Dead();
+        if (GameState.live.scene != Scene::PhoneGame) Dead();
     }
     if (Y > OriginY() + kLossLineY && GameState.phone.shooterOver == 0) LoseGame();
 }
@@ -147,7 +144,7 @@ void BuildPhoneGame() {
     Place(*new TRocketSprite(&SceneEngine()), "raketa", kRocketPictureX, kRocketPictureY);
     AddHotspot(kPhoneGameSpot, -OriginX(), -OriginY(), kWholeSurface, kWholeSurface, ckHidden,
                std::string());
-    GameState.phone.shotTimer = kShotInterval;
+    GameState.phone.shotTimer = kShotTimerLimit;
     GameState.phone.spawnTimer = 0;
     GameState.phone.spawnInterval = kFirstSpawnInterval;
     GameState.phone.shooterScore = 0;
@@ -189,7 +186,7 @@ void TRocketSprite::DoMove(int32_t MoveCount) {
     GameState.phone.rocketX = x;
     X = x;
     Y = OriginY() + kRocketY;
-    if (GameState.phone.shotTimer > kShotInterval) {
+    if (GameState.phone.shotTimer > kShotTimerLimit) {
         FireShot();
         GameState.phone.shotTimer = 0;
     } else {
@@ -220,5 +217,5 @@ void TShotSprite::DoCollision(TSprite& other, bool& Done) {
     ++GameState.phone.shooterScore;
     ShowStatus();
     PlaySample(kHitSample);
-    if (GameState.phone.shooterScore > kWinningScore && GameState.phone.shooterOver == 0) WinGame();
+    if (GameState.phone.shooterScore > kScoreToBeat && GameState.phone.shooterOver == 0) WinGame();
 }

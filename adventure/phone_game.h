@@ -10,7 +10,7 @@
 // behaviour: the rocket (TRocketSprite, "raketa"), which follows the mouse,
 // fires and spawns; its shots (TShotSprite, "strela"), which rise and score
 // hits; the enemies (TEnemySprite, "nepritel"). The game's counters
-// live in GameState (rocketX, shotTimer, spawnTimer, spawnInterval,
+// live in GameState.phone (rocketX, shotTimer, spawnTimer, spawnInterval,
 // shooterScore, shooterResult, shooterOver, shooterStatus); the status line
 // under the picture is kept here and drawn by the shell's text overlay.
 //
@@ -43,9 +43,9 @@ inline constexpr int32_t kShotTopY = 50;      // a shot above this line is gone
 inline constexpr int32_t kEnemyStartY = 35;
 inline constexpr int32_t kEnemySpread = 200;  // enemy X = lane left + 0..199
 inline constexpr int32_t kLossLineY = 140;    // an enemy below this line loses the game
-inline constexpr int32_t kWinningScore = 100; // more hits than this win
+inline constexpr int32_t kScoreToBeat = 100;  // the hit after it (the 101st) wins
 
-inline constexpr uint16_t kShotInterval = 15;   // shotTimer counts up to it, then fires
+inline constexpr uint16_t kShotTimerLimit = 15;  // fires once shotTimer is past it: every 17 frames
 inline constexpr uint8_t kFirstSpawnInterval = 90;
 inline constexpr uint8_t kFastestSpawnInterval = 30;
 inline constexpr double kShotSpeed = 0.1;       // pixels per millisecond, upwards

@@ -5,13 +5,13 @@
 // tablet releases the note that sends the player on to the village street.
 #include <cstdint>
 
+#include "adventure/game_ids.h"
 #include "adventure/puzzle_values.h"
 #include "adventure/picture_tiles.h"
 #include "adventure/rules.h"
 
 namespace {
 
-constexpr int32_t kFirstTileSpot = 72;
 constexpr int kTileCount = 9;
 
 bool PictureComplete() {
@@ -23,16 +23,16 @@ bool PictureComplete() {
 }  // namespace
 
 void TurnTile(int32_t hotspotId) {
-    int k = hotspotId - kFirstTileSpot;
+    int k = hotspotId - Spot::Tile1;
     if (Carried() != 0 || k < 0 || k >= kTileCount) return;
     uint8_t piece = TilePiece(k);
     P().tile[k] = piece >= kLastTilePiece ? 0 : static_cast<uint8_t>(piece + 1);
     PlayNow(3);
     if (!PictureComplete()) return;
-    Queue({.to = 32, .text = 142});
-    Queue({.text = 143});
-    Queue({.to = 33, .text = 144});
-    Queue({.to = 25});
+    QueueStep({.to = Scene::Tablet, .text = 142});
+    QueueStep({.text = 143});
+    QueueStep({.to = Scene::TabletNote, .text = 144});
+    QueueStep({.to = Scene::Ruin});
     P().pictureSolved = 1;
     P().tabletDone = 1;
 }

@@ -7,5 +7,5 @@
 #pragma once
 #include <cstdint>
 
-// Picture tiles on the tablet (hotspots 72..80).
+// Picture tiles on the tablet (Spot::Tile1..Tile9).
 void TurnTile(int32_t hotspotId);

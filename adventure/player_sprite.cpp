@@ -1,6 +1,7 @@
 // player_sprite.cpp: the cursor's per-frame hover test and picture.
 #include "adventure/player_sprite.h"
 
+#include "adventure/game_ids.h"
 #include "adventure/hotspots.h"
 #include "core/game_state.h"
 
@@ -39,7 +40,7 @@ void FindHoverUnderMouse() {
         GameState.ui.hoverId = static_cast<uint16_t>(h.id);
         GameState.ui.hoverCursor = h.cursorKind;
     }
-    if (!GameState.ui.messageLines[0].empty() || GameState.live.scene == 5)
+    if (!GameState.ui.messageLines[0].empty() || GameState.live.scene == Scene::PhoneGame)
         GameState.ui.hoverCursor = ckHidden;
 }
 

@@ -14,7 +14,7 @@ uint32_t missingTexts = 0;
 
 // The text goes through one kept buffer, so queueing inside a frame (the
 // phone game's ending) allocates nothing once the texts were seen.
-void Queue(const TStep& step) {
+void QueueStep(const TStep& step) {
     static std::string text;
     text.clear();
     if (step.literal != nullptr) text = step.literal;
@@ -34,9 +34,9 @@ void PlayNow(uint8_t n) { PlaySample(n); }
 
 void WalkFirstTime(uint8_t& visited, int32_t scene, int32_t text) {
     if (visited == 0) {
-        Queue({.to = scene, .text = text});
+        QueueStep({.to = scene, .text = text});
         visited = 1;
     } else {
-        Queue({.to = scene});
+        QueueStep({.to = scene});
     }
 }

@@ -4,9 +4,10 @@
 // progress flags, the inventory and the selection at once and queues steps,
 // which later clicks run one by one (click_handling.h). Rules read like the
 // story's notation: [→25 T145 s5] is
-//     Queue({.to = 25, .text = 145, .sound = 5});
-// and [→here +210] is Queue({.to = Here(), .item = 210}). An empty step []
-// only clears the message: Queue({}).
+//     QueueStep({.to = Scene::Ruin, .text = 145, .sound = 5});
+// and [→here +210] is QueueStep({.to = Here(), .item = Item::RuinBlock}). An
+// empty step [] only clears the message: QueueStep({}). Scenes, items and
+// hotspots are named in adventure/game_ids.h, made from adventure/ids.tsv.
 #pragma once
 #include <cstdint>
 
@@ -26,8 +27,9 @@ struct TStep {
     const char* literal = nullptr;
 };
 
-// Queues the step; the text is looked up now, in the current language.
-void Queue(const TStep& step);
+// Queues the step; the text is looked up now, in the current language. The
+// rule's form of the step queue's QueueStep (step_queue.h).
+void QueueStep(const TStep& step);
 
 // How many queued steps named a text the table has no entry for (the step
 // then shows nothing). Always 0 in a sound game; tests and the soak check it.

@@ -6,6 +6,7 @@
 #include <ctime>
 
 #include "adventure/chapters.h"
+#include "adventure/game_ids.h"
 #include "adventure/hotspots.h"
 #include "adventure/inventory.h"
 #include "adventure/puzzle_values.h"
@@ -88,7 +89,7 @@ void ShowSlotHotspots() {
     RemoveSlotHotspots();
     for (int k = 0; k < static_cast<int>(kSlotCount); ++k) {
         const TSlotRect& r = kSlotRects[k];
-        AddHotspot(kFirstSlotHotspotId + k, r.left, r.top, r.right, r.bottom, ckPointer,
+        AddHotspot(Spot::SaveSlot1 + k, r.left, r.top, r.right, r.bottom, ckPointer,
                    SlotCaption(k));
     }
 }
@@ -98,7 +99,6 @@ void ShowSlotHotspots() {
 namespace {
 constexpr TextId kRestoredText = 161, kSavedText = 162;
 constexpr uint8_t kClickSample = 3;
-constexpr int32_t kMenuScene = 4, kPhoneGameScene = 5;
 std::function<double()> saveClock;
 std::function<bool()> settingsWriter;
 
@@ -131,7 +131,7 @@ bool ProgressInRange(const TProgress& p) {
 
 bool SlotCanBeLoaded(const SaveSlot& slot) {
     if (!(slot.savedAt > 0.0 && slot.savedAt < kLastDay)) return false;  // NaN fails too
-    if (!IsGameScene(slot.scene) || slot.scene == kMenuScene || slot.scene == kPhoneGameScene)
+    if (!IsGameScene(slot.scene) || slot.scene == Scene::Menu || slot.scene == Scene::PhoneGame)
         return false;
     if (slot.mapReturnScene != 0 && !IsGameScene(slot.mapReturnScene)) return false;
     return std::all_of(slot.inventory, slot.inventory + kInventorySize, ItemOrNothing) &&
@@ -164,7 +164,7 @@ void LoadSlot(int k) {
     if (!SlotCanBeLoaded(slot)) return;
     GameState.live = slot;
     GameState.ui.menuOpen = 0;
-    Queue({.to = slot.scene, .text = kRestoredText, .sound = kClickSample});
+    QueueStep({.to = slot.scene, .text = kRestoredText, .sound = kClickSample});
 }
 
 void SaveIntoSlot(int k) {
@@ -177,10 +177,11 @@ void SaveIntoSlot(int k) {
     const bool written = settingsWriter ? settingsWriter() : false;
     GameState.ui.menuOpen = 0;
     if (written) {
-        Queue({.to = scene, .text = kSavedText, .sound = kClickSample});
+        QueueStep({.to = scene, .text = kSavedText, .sound = kClickSample});
     } else {
         const bool english = GameState.settings.language == 1;
-        Queue({.to = scene, .sound = kClickSample, .literal = kSavedForThisRunText[english ? 1 : 0]});
+        QueueStep({.to = scene, .sound = kClickSample,
+                   .literal = kSavedForThisRunText[english ? 1 : 0]});
     }
 }
 }  // namespace

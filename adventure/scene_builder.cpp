@@ -1,6 +1,8 @@
 // scene_builder.cpp: the eleven steps of a scene build.
 #include "adventure/scene_builder.h"
 
+#include "adventure/comforts.h"
+#include "adventure/game_ids.h"
 #include "adventure/hotspots.h"
 #include "adventure/inventory.h"
 #include "adventure/picture_choice.h"
@@ -46,7 +48,7 @@ void CreateBackground(TSpriteEngine& engine, int32_t scene) {
 
 void AddGameMenuStrip() {
     const int32_t x = GameState.ui.originX, y = GameState.ui.originY;
-    AddHotspot(kGameMenuStripId, -x, -y, kGameMenuStripRight, kGameMenuStripHeight - y,
+    AddHotspot(Spot::GameMenuStrip, -x, -y, kGameMenuStripRight, kGameMenuStripHeight - y,
                ckGameMenu, Text(kGameMenuLabel));
 }
 
@@ -64,9 +66,10 @@ void VykresliScenu() {
     CreateCursor(engine);
     CreateBackground(engine, scene);
     const bool showBar = AddSceneContent(scene);
-    if (GameState.ui.menuOpen == 0 && scene != 5) AddGameMenuStrip();
+    if (GameState.ui.menuOpen == 0 && scene != Scene::PhoneGame) AddGameMenuStrip();
     if (GameState.ui.menuOpen == 0 && showBar) RebuildInventory();
     GameState.ui.selectedItem = 0;
     GameState.ui.hoverCursor = ckPointer;
     GameState.ui.hoverLabel.clear();
+    AddComfortSprites(engine);
 }

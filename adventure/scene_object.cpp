@@ -1,6 +1,7 @@
 // scene_object.cpp: the per-frame picture choice of the scene objects.
 #include "adventure/scene_object.h"
 
+#include "adventure/game_ids.h"
 #include "adventure/puzzle_values.h"
 #include "core/game_state.h"
 #include "sprites/sprite_engine.h"
@@ -19,7 +20,7 @@ int32_t LanguageDigit() {
     return language <= 1 ? language : -1;  // 0 Czech, 1 English
 }
 
-bool IsSaveSlotId(uint16_t id) { return id >= 24 && id <= 29; }
+bool IsSaveSlotId(uint16_t id) { return id >= Object::SaveSlot1 && id <= Object::SaveSlot6; }
 
 // Never destroyed: sprites may still be freed while the program ends.
 TBlockRecycler& ObjectBlocks() {
@@ -76,35 +77,40 @@ static void ChooseMenuEntry(TPictureChoice& choice, uint16_t id, int entry, bool
 bool TPredmet::ChoosePicture() {
     const TProgress& p = Progress();
     switch (id) {
-        case 15: ChooseMenuEntry(choice_, id, 1, true); return true;
-        case 16: ChooseMenuEntry(choice_, id, 2, true); return true;
-        case 17: ChooseMenuEntry(choice_, id, 3, GameState.ui.menuReturnScene != 0); return true;
-        case 19: ChooseMenuEntry(choice_, id, 5, true); return true;
-        case 23: choice_.Want(p.saveMenuMode != 0 ? "saveload" : "nic"); return true;
-        case 24: case 25: case 26: case 27: case 28: case 29:
-            return ChooseSlotPicture(id - 24);
-        case 46: choice_.Want(p.wireTaken != 0 ? "nic" : "drat"); return true;
-        case 48: case 49: case 50: case 51:
-            choice_.Want(HoleHoldsBlock(id - 48) ? "kostka1" : "kostka0");
+        case Object::MenuNewGame: ChooseMenuEntry(choice_, id, 1, true); return true;
+        case Object::MenuLoad: ChooseMenuEntry(choice_, id, 2, true); return true;
+        case Object::MenuSave:
+            ChooseMenuEntry(choice_, id, 3, GameState.ui.menuReturnScene != 0);
             return true;
-        case 66: choice_.Want(p.rodTaken != 0 ? "nic" : "tyc"); return true;
-        case 115: choice_.Want("ka", CardFace(0)); return true;
-        case 116: choice_.Want("kb", CardFace(1)); return true;
-        case 117: choice_.Want("kc", CardFace(2)); return true;
-        case 118: choice_.Want("kd", CardFace(3)); return true;
+        case Object::MenuQuit: ChooseMenuEntry(choice_, id, 5, true); return true;
+        case Object::SaveLoadPanel:
+            choice_.Want(p.saveMenuMode != 0 ? "saveload" : "nic");
+            return true;
+        case Object::SaveSlot1: case Object::SaveSlot2: case Object::SaveSlot3:
+        case Object::SaveSlot4: case Object::SaveSlot5: case Object::SaveSlot6:
+            return ChooseSlotPicture(id - Object::SaveSlot1);
+        case Object::Wire: choice_.Want(p.wireTaken != 0 ? "nic" : "drat"); return true;
+        case Object::Hole1: case Object::Hole2: case Object::Hole3: case Object::Hole4:
+            choice_.Want(HoleHoldsBlock(id - Object::Hole1) ? "kostka1" : "kostka0");
+            return true;
+        case Object::Rod: choice_.Want(p.rodTaken != 0 ? "nic" : "tyc"); return true;
+        case Object::Card1: choice_.Want("ka", CardFace(0)); return true;
+        case Object::Card2: choice_.Want("kb", CardFace(1)); return true;
+        case Object::Card3: choice_.Want("kc", CardFace(2)); return true;
+        case Object::Card4: choice_.Want("kd", CardFace(3)); return true;
         default: break;
     }
-    if (id >= 72 && id <= 80) {
-        choice_.Want("p", TilePiece(id - 72));
+    if (id >= Object::Tile1 && id <= Object::Tile9) {
+        choice_.Want("p", TilePiece(id - Object::Tile1));
         return true;
     }
-    if (id >= 125 && id <= 133) {
-        uint8_t s = StoneState(id - 125);
+    if (id >= Object::Stone1 && id <= Object::Stone9) {
+        uint8_t s = StoneState(id - Object::Stone1);
         choice_.Want(s == kStoneOut ? "tlac0" : s == kStoneHeld ? "tlac2" : "tlac1");
         return true;
     }
-    if (id >= 140 && id <= 142) {
-        choice_.Want("c", DialDigit(id - 140));
+    if (id >= Object::DialDigit1 && id <= Object::DialDigit3) {
+        choice_.Want("c", DialDigit(id - Object::DialDigit1));
         return true;
     }
     return false;  // a plain picture

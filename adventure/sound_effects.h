@@ -9,3 +9,7 @@
 #include <cstdint>
 
 void PlaySample(uint8_t i);
+
+// How many times PlaySample was asked for a sample 1..11 so far, sounds on or
+// off (the comforts' reply watch compares it before and after a click).
+uint32_t SamplesStarted();

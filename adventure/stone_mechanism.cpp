@@ -8,6 +8,7 @@
 // which exists only once the local has seen the diagram.
 #include <cstdint>
 
+#include "adventure/game_ids.h"
 #include "adventure/inventory.h"
 #include "adventure/puzzle_values.h"
 #include "adventure/stone_mechanism.h"
@@ -17,14 +18,10 @@
 namespace {
 
 constexpr int kStoneCount = 9;
-constexpr uint16_t kMatch = 204;
-constexpr uint16_t kDiagram = 223;
-constexpr int32_t kCemeteryScene = 36;
-constexpr int32_t kMechanismScene = 49;
 constexpr int kFewestPanes = 3;
 
 void ReleaseHeldStone() {
-    Queue({.to = kMechanismScene, .text = 138, .item = kMatch});
+    QueueStep({.to = Scene::StoneMechanism, .text = 138, .item = Item::Match});
     P().stoneJammed = 0;
     for (uint8_t& s : P().stone) s = kStoneOut;
 }
@@ -41,9 +38,9 @@ void PushWithEmptyCursor(int k) {
         default: P().stone[k] = kStoneOut; break;
     }
     if (!StonesMatchPattern()) return;
-    RemoveItem(kDiagram);
-    Queue({.text = 139});
-    Queue({.to = kCemeteryScene, .text = 140, .sound = 10});
+    RemoveItem(Item::Diagram);
+    QueueStep({.text = 139});
+    QueueStep({.to = Scene::Cemetery, .text = 140, .sound = 10});
     P().mechanismSolved = 1;
 }
 
@@ -75,10 +72,10 @@ void PushStone(int k) {
     if (k < 0 || k >= kStoneCount) return;
     if (Carried() == 0) {
         PushWithEmptyCursor(k);
-    } else if (Carried() == kMatch && StoneState(k) == kStoneIn) {
+    } else if (Carried() == Item::Match && StoneState(k) == kStoneIn) {
         P().stone[k] = kStoneHeld;
-        RemoveItem(kMatch);
-        Queue({.to = kMechanismScene, .text = 141});
+        RemoveItem(Item::Match);
+        QueueStep({.to = Scene::StoneMechanism, .text = 141});
         P().stoneJammed = 1;
     }
 }

@@ -7,7 +7,7 @@
 #pragma once
 #include <cstdint>
 
-// Stone mechanism in the cemetery (hotspots 125..133 → k 0..8), and the
+// Stone mechanism in the cemetery (Spot::Stone1..Stone9 → k 0..8), and the
 // glass pattern drawn when the local sees the diagram.
 void PushStone(int k);
 bool StonesMatchPattern();

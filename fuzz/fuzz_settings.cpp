@@ -19,6 +19,7 @@
 #include <string>
 #include <vector>
 
+#include "adventure/game_ids.h"
 #include "adventure/hotspots.h"
 #include "adventure/saved_games.h"
 #include "adventure/scene_builder.h"
@@ -119,7 +120,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     for (int k = 0; k < static_cast<int>(kSlotCount); ++k) {
         OpenLoadList(form);
-        GameState.ui.hoverId = static_cast<uint16_t>(kFirstSlotHotspotId + k);
+        GameState.ui.hoverId = static_cast<uint16_t>(Spot::SaveSlot1 + k);
         form.DDrawClick();
         Frames(form, 2);
     }
@@ -133,7 +134,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     OpenLoadList(form);
     GameState.live.progress.saveMenuMode = 2;
     ShowSlotHotspots();
-    GameState.ui.hoverId = static_cast<uint16_t>(kFirstSlotHotspotId + k);
+    GameState.ui.hoverId = static_cast<uint16_t>(Spot::SaveSlot1 + k);
     form.DDrawClick();
     Frames(form, 2);
     const Bytes written = ReadFile(game.Path());

@@ -21,10 +21,17 @@ constexpr std::string_view kUsage =
     "  F12                    screenshot into the pictures folder (its path is printed)\n"
     "  Ctrl+M                 sound off and on again (this run only)\n"
     "  Enter, Space           the same as a left click\n"
+    "  H or middle button     held: every clickable thing is marked with its name\n"
+    "  Tab, Shift+Tab         the cursor to the next or previous clickable thing\n"
+    "  Escape                 the game menu\n"
     "\n"
-    "Files: save.qzd (settings and saved games) and window.cfg (window size and\n"
-    "full screen) beside the program; the sounds in gamedata/ beside it or, when\n"
-    "installed, in PREFIX/share/varnoklet3/gamedata/.\n";
+    "Gamepad: left stick moves the cursor, A clicks, B is the right button, X held\n"
+    "marks the clickable things, LB/RB previous/next thing, Start the game menu.\n"
+    "\n"
+    "Files: save.qzd (settings and saved games) and window.cfg (window size, full\n"
+    "screen, and the comforts: replies=0 and markers=0 switch them off) beside\n"
+    "the program; the sounds in gamedata/ beside it or, when installed, in\n"
+    "PREFIX/share/varnoklet3/gamedata/.\n";
 }  // namespace
 
 std::string InstalledGameDataFolder(const std::string& programDir) {

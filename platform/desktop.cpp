@@ -14,12 +14,15 @@ Desktop::Desktop(TMainForm& form, SdlDisplayBackend& display, MutingSoundLibrary
       display_(display), sound_(sound), prefsDir_(std::move(prefsDir)), out_(out) {}
 
 void Desktop::ApplyPrefs(const WindowPrefs& prefs) {
+    prefs_ = prefs;
     display_.SetScale(prefs.scale);
     display_.SetFullScreen(prefs.fullScreen);
 }
 
 void Desktop::Remember() {
-    SaveWindowPrefs(prefsDir_, WindowPrefs{display_.Scale(), display_.FullScreen()});
+    prefs_.scale = display_.Scale();
+    prefs_.fullScreen = display_.FullScreen();
+    SaveWindowPrefs(prefsDir_, prefs_);
 }
 
 void Desktop::ToggleFullScreen() {

@@ -24,7 +24,8 @@ public:
     Desktop(TMainForm& form, SdlDisplayBackend& display, MutingSoundLibrary& sound,
             std::string prefsDir, std::ostream& out);
 
-    // Applies the remembered scale and full-screen choice to the open window.
+    // Applies the remembered scale and full-screen choice to the open window
+    // and keeps the rest (the comforts) to write back with them.
     void ApplyPrefs(const WindowPrefs& prefs);
 
     void ToggleFullScreen() override;
@@ -45,5 +46,6 @@ private:
     SdlDisplayBackend& display_;
     MutingSoundLibrary& sound_;
     std::string prefsDir_;
+    WindowPrefs prefs_;
     std::ostream& out_;
 };

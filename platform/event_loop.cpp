@@ -28,7 +28,23 @@ bool IsEnter(SDL_Keycode key) { return key == SDLK_RETURN || key == SDLK_KP_ENTE
 int32_t KeyOf(SDL_Keycode key) {
     if (IsEnter(key)) return VK_RETURN;
     if (key == SDLK_SPACE) return VK_SPACE;
+    if (key == SDLK_TAB) return VK_TAB;
+    if (key == SDLK_ESCAPE) return VK_ESCAPE;
+    if (key == SDLK_h) return VK_H;
     return 0;
+}
+
+// The controller's buttons the game knows; false for the others.
+bool PadButtonOf(uint8_t button, TPadButton& out) {
+    switch (button) {
+        case SDL_CONTROLLER_BUTTON_A: out = TPadButton::pbA; return true;
+        case SDL_CONTROLLER_BUTTON_B: out = TPadButton::pbB; return true;
+        case SDL_CONTROLLER_BUTTON_X: out = TPadButton::pbX; return true;
+        case SDL_CONTROLLER_BUTTON_LEFTSHOULDER: out = TPadButton::pbLeftShoulder; return true;
+        case SDL_CONTROLLER_BUTTON_RIGHTSHOULDER: out = TPadButton::pbRightShoulder; return true;
+        case SDL_CONTROLLER_BUTTON_START: out = TPadButton::pbStart; return true;
+        default: return false;
+    }
 }
 
 bool IsPlus(SDL_Keycode key) { return key == SDLK_PLUS || key == SDLK_EQUALS || key == SDLK_KP_PLUS; }
@@ -40,9 +56,15 @@ public:
     explicit FormHandlers(TMainForm& form) : form_(form) {}
     void MouseMove(int32_t x, int32_t y) override { form_.DDrawMouseMove(x, y); }
     void Click() override { form_.DDrawClick(); }
+    void MouseDown(TMouseButton b, int32_t x, int32_t y) override { form_.DDrawMouseDown(b, x, y); }
     void MouseUp(TMouseButton b, int32_t x, int32_t y) override { form_.DDrawMouseUp(b, x, y); }
-    void KeyDown(int32_t key) override { form_.FormKeyDown(key); }
+    void KeyDown(int32_t key, bool shift) override { form_.FormKeyDown(key, shift); }
     void KeyUp(int32_t key) override { form_.FormKeyUp(key); }
+    void PadButton(TPadButton b, bool down) override {
+        if (down) form_.PadButtonDown(b);
+        else form_.PadButtonUp(b);
+    }
+    void PadStick(int32_t x, int32_t y) override { form_.PadStickMove(x, y); }
 
 private:
     TMainForm& form_;
@@ -87,6 +109,43 @@ bool EventRouter::DesktopKeyDown(const SDL_Event& e) {
     return true;
 }
 
+void OpenGameControllers() {
+    for (int i = 0; i < SDL_NumJoysticks(); ++i)
+        if (SDL_IsGameController(i) && SDL_GameControllerOpen(i) == nullptr)
+            SDL_Log("Varnoklet 3: gamepad %d not opened: %s", i, SDL_GetError());
+}
+
+// A controller is opened when it arrives; one that leaves lets go of the
+// stick and of the reveal it may have held.
+void EventRouter::HandleController(const SDL_Event& e) {
+    TPadButton button{};
+    switch (e.type) {
+        case SDL_CONTROLLERDEVICEADDED:
+            if (SDL_GameControllerFromInstanceID(SDL_JoystickGetDeviceInstanceID(e.cdevice.which)) == nullptr)
+                SDL_GameControllerOpen(e.cdevice.which);
+            break;
+        case SDL_CONTROLLERDEVICEREMOVED:
+            if (SDL_GameController* pad = SDL_GameControllerFromInstanceID(e.cdevice.which))
+                SDL_GameControllerClose(pad);
+            stickX_ = stickY_ = 0;
+            input_->PadStick(0, 0);
+            input_->PadButton(TPadButton::pbX, false);
+            break;
+        case SDL_CONTROLLERBUTTONDOWN:
+        case SDL_CONTROLLERBUTTONUP:
+            if (PadButtonOf(e.cbutton.button, button))
+                input_->PadButton(button, e.type == SDL_CONTROLLERBUTTONDOWN);
+            break;
+        case SDL_CONTROLLERAXISMOTION:
+            if (e.caxis.axis == SDL_CONTROLLER_AXIS_LEFTX) stickX_ = e.caxis.value;
+            else if (e.caxis.axis == SDL_CONTROLLER_AXIS_LEFTY) stickY_ = e.caxis.value;
+            else break;
+            input_->PadStick(stickX_, stickY_);
+            break;
+        default: break;
+    }
+}
+
 void EventRouter::Handle(const SDL_Event& e) {
     int32_t x = 0, y = 0;
     switch (e.type) {
@@ -96,6 +155,10 @@ void EventRouter::Handle(const SDL_Event& e) {
             MapMouse(e.motion.x, e.motion.y, x, y);
             input_->MouseMove(x, y);
             break;
+        case SDL_MOUSEBUTTONDOWN:
+            MapMouse(e.button.x, e.button.y, x, y);
+            input_->MouseDown(ButtonOf(e.button.button), x, y);
+            break;
         case SDL_MOUSEBUTTONUP:
             // A left button release is a click on the drawing surface first,
             // then a button release, as the window reports them.
@@ -104,7 +167,8 @@ void EventRouter::Handle(const SDL_Event& e) {
             input_->MouseUp(ButtonOf(e.button.button), x, y);
             break;
         case SDL_KEYDOWN:
-            if (!DesktopKeyDown(e)) input_->KeyDown(KeyOf(e.key.keysym.sym));
+            if (!DesktopKeyDown(e))
+                input_->KeyDown(KeyOf(e.key.keysym.sym), (e.key.keysym.mod & KMOD_SHIFT) != 0);
             break;
         case SDL_KEYUP:
             if (IsEnter(e.key.keysym.sym) && enterTaken_) {
@@ -113,12 +177,18 @@ void EventRouter::Handle(const SDL_Event& e) {
             }
             input_->KeyUp(KeyOf(e.key.keysym.sym));
             break;
+        case SDL_CONTROLLERDEVICEADDED:
+        case SDL_CONTROLLERDEVICEREMOVED:
+        case SDL_CONTROLLERBUTTONDOWN:
+        case SDL_CONTROLLERBUTTONUP:
+        case SDL_CONTROLLERAXISMOTION: HandleController(e); break;
         default: break;
     }
 }
 
 void RunEventLoop(TMainForm& form, IDesktopControls* controls) {
     EventRouter router(form, controls);
+    OpenGameControllers();
     const uint64_t frequency = SDL_GetPerformanceFrequency();
     const uint64_t minFrame = frequency / 60;
     uint64_t lastFrame = 0;

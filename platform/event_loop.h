@@ -12,6 +12,13 @@
 // takes a screenshot and Ctrl+M mutes or restores the sound. None of them
 // reaches the form; in particular the Enter of Alt+Enter is not a click, even
 // when Alt is let go before Enter.
+//
+// Keys the game knows beside Enter and Space go to the form too: Tab (with
+// the Shift state), Escape and H. The middle button's press and release go
+// to it, and so does a gamepad: every SDL game controller is opened as it
+// appears (and those present when the loop starts), its A, B, X, shoulders
+// and Start buttons and its left stick reach the form's pad handlers; what
+// they mean is the game's business.
 #pragma once
 #include <cstdint>
 #include <memory>
@@ -19,6 +26,7 @@
 union SDL_Event;
 class TMainForm;
 enum class TMouseButton;
+enum class TPadButton;
 
 // The form's input handlers as the router calls them (the form itself in the
 // game; a recorder in tests).
@@ -27,9 +35,12 @@ public:
     virtual ~IFormInput() = default;
     virtual void MouseMove(int32_t x, int32_t y) = 0;
     virtual void Click() = 0;
+    virtual void MouseDown(TMouseButton button, int32_t x, int32_t y) = 0;
     virtual void MouseUp(TMouseButton button, int32_t x, int32_t y) = 0;
-    virtual void KeyDown(int32_t key) = 0;
+    virtual void KeyDown(int32_t key, bool shift) = 0;
     virtual void KeyUp(int32_t key) = 0;
+    virtual void PadButton(TPadButton button, bool down) = 0;
+    virtual void PadStick(int32_t x, int32_t y) = 0;  // left stick, -32768..32767
 };
 
 // What the desktop keys, the mouse and window resizes ask of the program.
@@ -58,6 +69,7 @@ public:
 private:
     class FormHandlers;
     bool DesktopKeyDown(const SDL_Event& e);
+    void HandleController(const SDL_Event& e);
     void MapMouse(int32_t wx, int32_t wy, int32_t& ax, int32_t& ay);
 
     TMainForm& form_;
@@ -65,6 +77,10 @@ private:
     std::unique_ptr<FormHandlers> own_;  // the form's handlers, when no input was given
     IFormInput* input_;
     bool enterTaken_ = false;  // the Enter of Alt+Enter is down; its release is not a click
+    int32_t stickX_ = 0, stickY_ = 0;  // the left stick as last reported
 };
+
+// Opens every game controller already attached (their later arrivals come as events).
+void OpenGameControllers();
 
 void RunEventLoop(TMainForm& form, IDesktopControls* controls = nullptr);

@@ -31,7 +31,10 @@ void ApplyLine(std::string_view line, WindowPrefs& prefs) {
     int32_t value = 0;
     if (!WholeNumber(Trim(line.substr(eq + 1)), value)) return;
     if (key == "scale" && value >= kMinWindowScale && value <= kMaxWindowScale) prefs.scale = value;
-    if (key == "fullscreen" && (value == 0 || value == 1)) prefs.fullScreen = value == 1;
+    if (value != 0 && value != 1) return;
+    if (key == "fullscreen") prefs.fullScreen = value == 1;
+    if (key == "replies") prefs.replies = value == 1;
+    if (key == "markers") prefs.markers = value == 1;
 }
 }  // namespace
 
@@ -45,8 +48,10 @@ void ParseWindowPrefs(std::string_view text, WindowPrefs& prefs) {
 }
 
 std::string FormatWindowPrefs(const WindowPrefs& prefs) {
-    return "# Varnoklet 3: window scale (1-4) and full screen (0/1)\nscale=" +
-           std::to_string(prefs.scale) + "\nfullscreen=" + (prefs.fullScreen ? "1" : "0") + "\n";
+    return "# Varnoklet 3: window scale (1-4), full screen (0/1), and the comforts (0/1):\n"
+           "# replies to an item no rule takes, and the hotspot marks while H is held\nscale=" +
+           std::to_string(prefs.scale) + "\nfullscreen=" + (prefs.fullScreen ? "1" : "0") +
+           "\nreplies=" + (prefs.replies ? "1" : "0") + "\nmarkers=" + (prefs.markers ? "1" : "0") + "\n";
 }
 
 WindowPrefs LoadWindowPrefs(const std::string& dir) {

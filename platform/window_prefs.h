@@ -6,7 +6,12 @@
 //
 //   scale=2          window scale, 1 to 4
 //   fullscreen=1     0 window, 1 full screen
+//   replies=1        1: an item tried where nothing takes it answers
+//                    "Nothing happens.", a wrong block order clanks; 0: silence
+//   markers=1        1: holding H, the middle button or the gamepad's X marks
+//                    every hotspot; 0: nothing is marked
 //
+// The last two are the game's comforts; both are on unless the file says 0.
 // Reading never fails: a missing file gives the defaults (1x, window), and a
 // damaged line, an unknown key or a value out of range is ignored, leaving
 // that setting as it was. Blank lines and lines starting with '#' are
@@ -20,6 +25,8 @@
 struct WindowPrefs {
     int32_t scale = 1;
     bool fullScreen = false;
+    bool replies = true;
+    bool markers = true;
     bool operator==(const WindowPrefs&) const = default;
 };
 

@@ -1,6 +1,7 @@
 // game_reset.cpp: every module's state back to a fresh start.
 #include "shell/game_reset.h"
 
+#include "adventure/comfort_switches.h"
 #include "adventure/game_window.h"
 #include "adventure/phone_game.h"
 #include "adventure/rules.h"
@@ -27,6 +28,7 @@ void ResetGame() {
     ForgetSoundStartUp();
     ResetOverlayFont();
     ForgetPhoneGamePictures();
+    ResetComforts();
     if (window != nullptr) {
         TSpriteEngine& engine = window->SceneSprites();
         engine.Clear();

@@ -6,8 +6,9 @@
 // (Czech otherwise), the random generator at seed 0, no missing texts
 // counted, the local clock stamping saves, no settings writer, the settings
 // and game-data folders beside the program, no failed sound start-up or
-// settings write remembered, the overlay's own font, and no sprite of the
-// last scene left in the window's engine.
+// settings write remembered, the overlay's own font, both comforts on with
+// no reveal held, and no sprite of the last scene left in the window's
+// engine.
 #pragma once
 
 void ResetGame();

@@ -6,6 +6,8 @@
 #include "adventure/player_sprite.h"
 
 #include "core/game_state.h"
+#include "adventure/hotspot_markers.h"
+#include "shell/player_controls.h"
 #include "shell/text_overlay.h"
 #include "texts/texts.h"
 
@@ -15,6 +17,7 @@ TMainForm::TMainForm(const TPlatform& platform)
     AttachGameWindow(this);
     SetLanguageSource(&GameState.settings.language);
     DXSpriteEngine.SetDXDraw(&DDraw);
+    SetMarkerTextRenderer(&Text);
     ImageList.Bind(&DDraw);
     DDraw.OnInitialize = [this] { DDrawInitialize(); };
     DDraw.OnFinalize = [this] { DDrawFinalize(); };
@@ -30,7 +33,10 @@ TMainForm::~TMainForm() {
     DDraw.Finalize();
     DXSpriteEngine.SetDXDraw(nullptr);
     ImageList.Bind(nullptr);
-    if (GameWindow() == this) AttachGameWindow(nullptr);
+    if (GameWindow() == this) {
+        AttachGameWindow(nullptr);
+        SetMarkerTextRenderer(nullptr);
+    }
 }
 
 bool TMainForm::LoadPictures(std::span<const uint8_t> container, std::string& error, bool lasting) {
@@ -38,11 +44,13 @@ bool TMainForm::LoadPictures(std::span<const uint8_t> container, std::string& er
     return ImageList.LoadFromContainer(container, error, lasting);
 }
 
-// One frame: move, free the dead, clear, draw the sprites, the texts, present.
+// One frame: the gamepad's stick moves the mouse point, then move, free the
+// dead, clear, draw the sprites, the texts, present.
 // The clear leaves out what the scene's opaque background is about to cover,
 // and outside it touches only what the last frame drew.
 void TMainForm::TimerTimer(int32_t LagCount) {
     if (!DDraw.CanDraw()) return;
+    MoveCursorByStick(*this, LagCount);
     DXSpriteEngine.Move(LagCount);
     DXSpriteEngine.PurgeDead();
     DDraw.ClearOutside(DXSpriteEngine.OpaqueUnderlay(), 0);
@@ -64,12 +72,10 @@ void TMainForm::TimerDeactivate() {
     if (GameState.settings.soundOn) Sound.Pause();
 }
 
-void TMainForm::FormKeyDown(int32_t) {}
-
-// Enter and Space act exactly like a left click at the cursor.
-void TMainForm::FormKeyUp(int32_t key) {
-    if (key == VK_RETURN || key == VK_SPACE) DDrawClick();
-}
+// Enter and Space act exactly like a left click at the cursor; the other
+// keys the game knows are in player_controls.h.
+void TMainForm::FormKeyDown(int32_t key, bool shift) { GameKeyDown(*this, key, shift); }
+void TMainForm::FormKeyUp(int32_t key) { GameKeyUp(*this, key); }
 
 // A click acts on the hotspot under the cursor: the one the last frame found,
 // or, after a move no frame has followed, the one under the new position.
@@ -78,7 +84,20 @@ void TMainForm::DDrawClick() { ClickDrawingSurface(); }
 // The cursor catches up with the mouse in the next frame.
 void TMainForm::DDrawMouseMove(int32_t x, int32_t y) { MouseMovedTo(x, y); }
 
-// Only the right button does anything on release: it drops a carried item.
+// The middle button holds the marks while it is down.
+void TMainForm::DDrawMouseDown(TMouseButton button, int32_t, int32_t) { GameMouseDown(button); }
+
+// The right button's release drops a carried item; the middle one's ends the marks.
 void TMainForm::DDrawMouseUp(TMouseButton button, int32_t, int32_t) {
     if (button == TMouseButton::mbRight) RightButtonUp();
+    GameMouseUp(button);
+}
+
+void TMainForm::PadButtonDown(TPadButton button) { GamePadDown(*this, button); }
+void TMainForm::PadButtonUp(TPadButton button) { GamePadUp(*this, button); }
+
+// The cursor follows the stick in the frames that come (MoveCursorByStick).
+void TMainForm::PadStickMove(int32_t x, int32_t y) {
+    PadStick.x = x;
+    PadStick.y = y;
 }

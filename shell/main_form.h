@@ -23,8 +23,22 @@
 #include "sprites/dx_timer.h"
 
 enum class TMouseButton { mbLeft, mbRight, mbMiddle };
+constexpr int32_t VK_TAB = 9;
 constexpr int32_t VK_RETURN = 13;
+constexpr int32_t VK_ESCAPE = 27;
 constexpr int32_t VK_SPACE = 32;
+constexpr int32_t VK_H = 'H';
+
+// The gamepad's buttons the game knows (the platform maps its controller's).
+enum class TPadButton { pbA, pbB, pbX, pbLeftShoulder, pbRightShoulder, pbStart };
+
+// The left stick as the platform last reported it (-32768..32767 per axis,
+// right and down positive), and what the frames made of it so far.
+struct TPadStick {
+    int32_t x = 0, y = 0;
+    int32_t heldMs = 0;              // how long it has been out of its rest
+    double carryX = 0, carryY = 0;   // the part of a pixel not moved yet
+};
 
 class TMainForm : public IGameWindow {
 public:
@@ -38,7 +52,8 @@ public:
     bool LoadPictures(std::span<const uint8_t> container, std::string& error,
                       bool lasting = false);
 
-    // --- window event handlers ---
+    // --- window event handlers (what the keys, the middle button and the
+    // gamepad mean to the game: shell/player_controls.h) ---
     void TimerTimer(int32_t LagCount);  // one frame
     void FormActivate();
     void FormDeactivate();
@@ -46,11 +61,15 @@ public:
     void DDrawFinalize();
     void TimerActivate();
     void TimerDeactivate();
-    void FormKeyDown(int32_t key);
+    void FormKeyDown(int32_t key, bool shift = false);
     void FormKeyUp(int32_t key);
     void DDrawClick();
     void DDrawMouseMove(int32_t x, int32_t y);
+    void DDrawMouseDown(TMouseButton button, int32_t x, int32_t y);
     void DDrawMouseUp(TMouseButton button, int32_t x, int32_t y);
+    void PadButtonDown(TPadButton button);
+    void PadButtonUp(TPadButton button);
+    void PadStickMove(int32_t x, int32_t y);
 
     // Closes the window: the platform loop ends after the current event.
     void Close() { closing_ = true; }
@@ -62,6 +81,7 @@ public:
     TDXSpriteEngine DXSpriteEngine;
     TPictureCollection ImageList;
     uint32_t soundHandles[12] = {};
+    TPadStick PadStick;
 
     ITextRenderer& Text;
     ISoundLibrary& Sound;

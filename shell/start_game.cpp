@@ -1,6 +1,7 @@
 // start_game.cpp: the start button's way into the game menu.
 #include "shell/start_game.h"
 
+#include "adventure/game_ids.h"
 #include "adventure/scene_builder.h"
 #include "adventure/step_queue.h"
 #include "core/game_state.h"
@@ -16,7 +17,7 @@ bool StartGame(TMainForm& form, const DisplayMode& mode, std::string& error,
     GameState.ui.menuOpen = 0;
     ClearSteps();
     GameState.ui.menuReturnScene = 0;
-    GameState.live.scene = 4;
+    GameState.live.scene = Scene::Menu;
     StartMusic(form);
     VykresliScenu();
     return true;

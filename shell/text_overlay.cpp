@@ -10,6 +10,7 @@
 
 #include <string_view>
 
+#include "adventure/game_ids.h"
 #include "shell/code_tables.h"
 #include "core/game_state.h"
 #include "shell/main_form.h"
@@ -49,7 +50,8 @@ int32_t CurrentScene() { return GameState.live.scene; }
 // when the label is wider than the drawing area allows).
 void DrawHoverLabel(TMainForm& form) {
     const std::string& label = GameState.ui.hoverLabel;
-    if (label.empty() || !GameState.ui.messageLines[0].empty() || CurrentScene() == 5) return;
+    if (label.empty() || !GameState.ui.messageLines[0].empty()) return;
+    if (CurrentScene() == Scene::PhoneGame) return;
     const int64_t w = CanvasTextWidth(form, label);
     int64_t x = static_cast<int64_t>(GameState.ui.mouseX) - w / 2;
     if (x < kLabelMargin) x = kLabelMargin;
@@ -129,6 +131,7 @@ void DrawTextOverlay(TMainForm& form) {
     DrawHoverLabel(form);
     DrawMessage(form);
     const int32_t scene = CurrentScene();
-    if (scene == 5) DrawShooterStatus(form);
-    if (scene == 34 || scene == 35) DrawBusinessCard(form);
+    if (scene == Scene::PhoneGame) DrawShooterStatus(form);
+    if (scene == Scene::BusinessCardFirstLook || scene == Scene::BusinessCard)
+        DrawBusinessCard(form);
 }

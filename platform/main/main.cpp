@@ -17,6 +17,7 @@
 #include <iostream>
 #include <string>
 
+#include "adventure/comforts.h"
 #include "core/game_state.h"
 #include "shell/main_form.h"
 #include "core/sound_library.h"
@@ -90,6 +91,7 @@ int RunGame() {
     if (started) {
         Desktop desktop(form, display, sound, SettingsFolder(), std::cout);
         desktop.ApplyPrefs(prefs);
+        Comforts() = TComfortSwitches{prefs.replies, prefs.markers};
         RunEventLoop(form, &desktop);
     }
     ReleaseSound(form);  // the window closes: music, samples, then the library
@@ -104,6 +106,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "%s: no display: %s\n", TStartPanel::kApplicationTitle, SDL_GetError());
         return 1;
     }
+    if (SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) != 0)  // no gamepads: the mouse and keys still play
+        std::fprintf(stderr, "%s: no gamepad support: %s\n", TStartPanel::kApplicationTitle, SDL_GetError());
     const int rc = RunGame();
     SDL_Quit();
     return rc;

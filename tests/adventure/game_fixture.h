@@ -4,7 +4,7 @@
 // process): headless display of 640x480, manual clock, fixed-width text,
 // recording sound library, the real embedded pictures. Every test starts
 // from a reset GameState with the language bound and sample 1 loaded, and
-// builds the scenes it needs.
+// builds the scenes it needs. The comforts are off unless a test turns them on.
 //
 // Every case starts from ResetGame(): no state of a module, and no sprite,
 // is left over from the case before.
@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "adventure/comforts.h"
 #include "adventure/hotspots.h"
 #include "adventure/scene_builder.h"
 #include "adventure/scene_object.h"
@@ -64,6 +65,7 @@ protected:
 
     void SetUp() override {
         ResetGame();
+        Comforts() = TComfortSwitches{false, false};  // the rules alone; comfort tests switch them on
         SetLanguageSource(&GameState.settings.language);
         Randomize(1);
         game.sound.calls.clear();

@@ -2,6 +2,8 @@
 // strip and bar) and the catalogue's conditional content.
 #include <algorithm>
 
+#include "adventure/game_ids.h"
+#include "adventure/hotspot_markers.h"
 #include "adventure/inventory.h"
 #include "adventure/player_sprite.h"
 #include "adventure/scene_object.h"
@@ -11,8 +13,18 @@
 
 namespace {
 
-using SceneBuild = GameTest;
 using Ids = std::vector<int32_t>;
+using Names = std::vector<std::string>;
+
+class SceneBuild : public GameTest {
+protected:
+    // The pictures of the scene objects, in build order.
+    Names ObjectPictures() {
+        Names names;
+        for (auto* object : All<TPredmet>()) names.push_back(PictureOf(object));
+        return names;
+    }
+};
 
 TEST_F(SceneBuild, PictureIsCentredWithHalvingTowardZero) {
     Build(2);
@@ -74,7 +86,7 @@ TEST_F(SceneBuild, EveryBuildResetsHoverAndDropsTheCarriedItem) {
 
 TEST_F(SceneBuild, GameMenuStripSpansTheTopOfTheSurfaceExceptInThePhoneGame) {
     Build(12);
-    const TPomocnyObjekt* strip = SpotOf(kGameMenuStripId);
+    const TPomocnyObjekt* strip = SpotOf(Spot::GameMenuStrip);
     ASSERT_NE(strip, nullptr);
     EXPECT_EQ(strip->left, -53);
     EXPECT_EQ(strip->top, -105);
@@ -87,22 +99,23 @@ TEST_F(SceneBuild, GameMenuStripSpansTheTopOfTheSurfaceExceptInThePhoneGame) {
     EXPECT_EQ(GameState.ui.hoverId, 0);
     form.DDrawMouseMove(639, 35);
     Frame();
-    EXPECT_EQ(GameState.ui.hoverId, kGameMenuStripId);
+    EXPECT_EQ(GameState.ui.hoverId, Spot::GameMenuStrip);
 
     Build(5);
-    EXPECT_EQ(SpotOf(kGameMenuStripId), nullptr);
+    EXPECT_EQ(SpotOf(Spot::GameMenuStrip), nullptr);
 }
 
 TEST_F(SceneBuild, ToiletHopperSpotOrBrokenHopperPicture) {
     progress.flushCount = 2;
     Build(1);
     EXPECT_EQ(SpotIds(), (Ids{6, 8, 9, 11, 20}));
-    EXPECT_TRUE(All<TPredmet>().empty());
+    EXPECT_EQ(ObjectPictures(), (Names{"inv218"}));  // the scraper on the window
 
     progress.flushCount = 3;
     progress.toiletPaperTaken = 1;
+    progress.scraperTaken = 1;
     Build(1);
-    EXPECT_EQ(SpotIds(), (Ids{8, 11, 20}));
+    EXPECT_EQ(SpotIds(), (Ids{11, 20}));
     auto objects = All<TPredmet>();
     ASSERT_EQ(objects.size(), 1u);
     EXPECT_EQ(PictureOf(objects[0]), "splachovadlo");
@@ -127,7 +140,7 @@ TEST_F(SceneBuild, GameMenuOffersBackToGameOnlyWithAGameRunning) {
     Build(4);
     EXPECT_EQ(SpotIds(), (Ids{15, 16, 17, 19, 20}));
     Frame();
-    EXPECT_EQ(GameState.ui.hoverId, kGameMenuStripId);
+    EXPECT_EQ(GameState.ui.hoverId, Spot::GameMenuStrip);
     EXPECT_EQ(GameState.ui.hoverCursor, ckRight);
     EXPECT_EQ(GameState.ui.hoverLabel, Text(50));
     EXPECT_EQ(PictureOf(dynamic_cast<TImageSprite*>(engine.Items(0))), "kurzor-p");
@@ -175,12 +188,11 @@ TEST_F(SceneBuild, ConditionalContentFollowsProgress) {
     progress.mechanismSolved = 0;
     Build(37);
     EXPECT_EQ(SpotIds(), (Ids{84, 85, 88, 20}));
-    ASSERT_EQ(All<TPredmet>().size(), 1u);
-    EXPECT_EQ(PictureOf(All<TPredmet>()[0]), "otvory");
+    EXPECT_EQ(ObjectPictures(), (Names{"part", "otvory"}));  // the sculpture glints
     progress.mechanismSolved = 1;
     Build(37);
     EXPECT_EQ(SpotIds(), (Ids{84, 85, 88, 86, 87, 20}));
-    EXPECT_TRUE(All<TPredmet>().empty());
+    EXPECT_EQ(ObjectPictures(), (Names{"part"}));
 
     Build(65);  // the boilers are two records with one id
     EXPECT_EQ(SpotIds(), (Ids{166, 167, 167, 168, 20}));
@@ -192,6 +204,7 @@ TEST_F(SceneBuild, StainedGlassShowsThePatternsPanes) {
     const uint8_t pattern[9] = {1, 0, 0, 0, 1, 0, 0, 1, 1};
     std::copy(pattern, pattern + 9, progress.glassPattern);
     progress.magnetTaken = 1;
+    progress.businessCardTaken = 1;
     Build(40);
     auto panes = All<TPredmet>();
     ASSERT_EQ(panes.size(), 4u);
@@ -201,6 +214,49 @@ TEST_F(SceneBuild, StainedGlassShowsThePatternsPanes) {
     EXPECT_EQ(panes[1]->Y, 105 + 93);
     EXPECT_EQ(PictureOf(panes[3]), "sklo2");
     EXPECT_EQ(panes[3]->X, 53 + 452);
+}
+
+// A thing the story lets the player take or use up is drawn, inside its
+// hotspot, until the flag says it is gone; then its picture goes too.
+TEST_F(SceneBuild, TakeableThingsAreDrawnUntilGone) {
+    struct Case {
+        int32_t scene;
+        const char* picture;
+        int32_t spot;  // the hotspot the picture lies in
+        void (*gone)(TProgress&);
+    };
+    const Case cases[] = {
+        {1, "inv218", 8, [](TProgress& p) { p.scraperTaken = 1; }},
+        {2, "part", 5, [](TProgress& p) { p.keyTaken = 1; }},
+        {24, "part", 71, [](TProgress& p) { p.secretPlaceOpen = 0; }},
+        {27, "kostka1", 67, [](TProgress& p) { p.stonesBlockTaken = 1; }},
+        {30, "inv208", 70, [](TProgress& p) { p.secretPlaceOpen = 0; }},
+        {37, "part", 85, [](TProgress& p) { p.sculptureTaken = 1; }},
+        {40, "part", 100, [](TProgress& p) { p.businessCardTaken = 1; }},
+        {57, "inv232", 162, [](TProgress& p) { p.gamerState = 3; }},
+        {68, "part", 171, [](TProgress& p) { p.tapFound = 1; }},
+    };
+    for (const Case& c : cases) {
+        progress = TProgress{};
+        progress.secretPlaceOpen = 1;  // the apple is in the trough
+        Build(c.scene);
+        Frame();  // objects take their picture's size in their first move
+        const Names before = ObjectPictures();
+        ASSERT_EQ(std::count(before.begin(), before.end(), c.picture), 1) << "scene " << c.scene;
+        const auto objects = All<TPredmet>();
+        const auto* drawn = *std::find_if(objects.begin(), objects.end(),
+                                          [&](auto* o) { return PictureOf(o) == c.picture; });
+        const TPomocnyObjekt* spot = SpotOf(c.spot);
+        ASSERT_NE(spot, nullptr) << "scene " << c.scene;
+        const int32_t x = drawn->X - GameState.ui.originX, y = drawn->Y - GameState.ui.originY;
+        EXPECT_TRUE(x + drawn->Width > spot->left && x <= spot->right &&
+                    y + drawn->Height > spot->top && y <= spot->bottom)
+            << "scene " << c.scene << ": " << c.picture << " lies outside its hotspot";
+        c.gone(progress);
+        Build(c.scene);
+        const Names after = ObjectPictures();
+        EXPECT_EQ(std::count(after.begin(), after.end(), c.picture), 0) << "scene " << c.scene;
+    }
 }
 
 TEST_F(SceneBuild, HoleLabelsSayWhetherABlockSitsThere) {
@@ -238,6 +294,7 @@ TEST_F(SceneBuild, EverySceneBuildsWithRealPictures) {
             GameState.ui.menuOpen = 0;
             Build(scene);
             for (int32_t i = 0; i < engine.Count(); ++i) {
+                if (dynamic_cast<THotspotMarkers*>(engine.Items(i)) != nullptr) continue;  // draws no picture
                 auto* s = dynamic_cast<TImageSprite*>(engine.Items(i));
                 ASSERT_NE(s, nullptr);
                 EXPECT_NE(PictureOf(s), "nic") << "scene " << scene << " sprite " << i;

@@ -164,3 +164,30 @@ TEST_F(RulesTest, EveryHotspotWithEveryItemPlaysThroughCleanly) {
 }
 
 }  // namespace
+
+TEST_F(RulesTest, ASecondAppleNeverGivesTheStopsBlockTwice) {
+    Give(208);
+    Build(30);
+    GameState.ui.selectedItem = 208;
+    ClickOn(70);
+    ClickUntilIdle();
+    EXPECT_EQ(progress.secretPlaceOpen, 1);
+    Build(24);
+    GameState.ui.selectedItem = 0;
+    ClickOn(71);
+    ClickUntilIdle();
+    ASSERT_TRUE(HasItem(213));
+    for (bool inHole : {false, true}) {
+        if (inHole) {  // the block now sits in a hole instead of the bar
+            RemoveItem(213);
+            progress.holeBlock[2] = 213;
+        }
+        if (!HasItem(208)) Give(208);
+        Build(30);
+        GameState.ui.selectedItem = 208;
+        ClickOn(70);
+        ClickUntilIdle();
+        EXPECT_EQ(progress.secretPlaceOpen, 0);
+        EXPECT_TRUE(HasItem(208));  // the apple stays with the player
+    }
+}

@@ -26,8 +26,11 @@ struct Recorder : IFormInput {
     void MouseMove(int32_t x, int32_t y) override { got.push_back("move " + std::to_string(x) + " " + std::to_string(y)); }
     void Click() override { got.push_back("click"); }
     void MouseUp(TMouseButton b, int32_t, int32_t) override { got.push_back(b == TMouseButton::mbLeft ? "up left" : "up other"); }
-    void KeyDown(int32_t key) override { got.push_back("down " + std::to_string(key)); }
+    void MouseDown(TMouseButton b, int32_t, int32_t) override { got.push_back(b == TMouseButton::mbMiddle ? "down middle" : "down other"); }
+    void KeyDown(int32_t key, bool shift) override { got.push_back("down " + std::to_string(key) + (shift ? " shift" : "")); }
     void KeyUp(int32_t key) override { got.push_back("up " + std::to_string(key)); }
+    void PadButton(TPadButton b, bool down) override { got.push_back("pad " + std::to_string(static_cast<int>(b)) + (down ? " down" : " up")); }
+    void PadStick(int32_t x, int32_t y) override { got.push_back("stick " + std::to_string(x) + " " + std::to_string(y)); }
     bool Saw(const std::string& what) const { return std::find(got.begin(), got.end(), what) != got.end(); }
 };
 
@@ -113,6 +116,23 @@ TEST_F(DesktopInputTest, DesktopKeysActOnceAndNeverReachTheGame) {
     // Space keeps acting as a click.
     router.Handle(Key(SDL_KEYUP, SDLK_SPACE));
     EXPECT_TRUE(input.Saw("up 32"));
+}
+
+// The game's own keys reach the form with their meaning: Tab with Shift, Escape, H;
+// the middle button's press as well as its release.
+TEST_F(DesktopInputTest, TabEscapeHAndTheMiddleButtonReachTheForm) {
+    EventRouter router(*form, &controls, &input);
+    router.Handle(Key(SDL_KEYDOWN, SDLK_TAB));
+    router.Handle(Key(SDL_KEYDOWN, SDLK_TAB, KMOD_LSHIFT));
+    router.Handle(Key(SDL_KEYUP, SDLK_ESCAPE));
+    router.Handle(Key(SDL_KEYDOWN, SDLK_h));
+    router.Handle(Key(SDL_KEYUP, SDLK_h));
+    SDL_Event press{};
+    press.type = SDL_MOUSEBUTTONDOWN;
+    press.button.button = SDL_BUTTON_MIDDLE;
+    router.Handle(press);
+    for (const char* want : {"down 9", "down 9 shift", "up 27", "down 72", "up 72", "down middle"})
+        EXPECT_TRUE(input.Saw(want)) << want;
 }
 
 // The game menu's first entry (hotspot 15) under a window of scale s: the

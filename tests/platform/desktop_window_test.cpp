@@ -87,6 +87,7 @@ TEST_F(DesktopWindowTest, TheWindowSitsAt50And50AndOnlyScalesThatFitAreTaken) {
 
 TEST_F(DesktopWindowTest, FullScreenHasBlackBordersAndTheMouseStillHitsEdgePixels) {
     EventRouter router(*form, desktop.get());
+    desktop->ApplyPrefs(WindowPrefs{1, false, false, true});  // the replies off: kept when remembering
     router.Handle(KeyDown(SDLK_RETURN, KMOD_LALT));
     ASSERT_TRUE(display.FullScreen());
     const AreaViewport v = display.Viewport();
@@ -94,7 +95,7 @@ TEST_F(DesktopWindowTest, FullScreenHasBlackBordersAndTheMouseStillHitsEdgePixel
     EXPECT_EQ(v.y, 144);
     EXPECT_EQ(v.w, 640);
     EXPECT_EQ(v.h, 480);
-    EXPECT_EQ(LoadWindowPrefs(dir.string() + "/"), (WindowPrefs{1, true}));
+    EXPECT_EQ(LoadWindowPrefs(dir.string() + "/"), (WindowPrefs{1, true, false, true}));
 
     const TPomocnyObjekt* spot = nullptr;
     for (const TPomocnyObjekt& h : GameState.ui.hotspots)
@@ -118,7 +119,7 @@ TEST_F(DesktopWindowTest, FullScreenHasBlackBordersAndTheMouseStillHitsEdgePixel
     EXPECT_EQ(w, 640);
     EXPECT_EQ(h, 480);
     EXPECT_EQ(display.Viewport().x, 0);
-    EXPECT_EQ(LoadWindowPrefs(dir.string() + "/"), (WindowPrefs{1, false}));
+    EXPECT_EQ(LoadWindowPrefs(dir.string() + "/"), (WindowPrefs{1, false, false, true}));
 }
 
 TEST_F(DesktopWindowTest, F12WritesTheLastFrameAndPrintsItsPath) {

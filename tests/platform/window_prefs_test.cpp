@@ -29,6 +29,10 @@ TEST(WindowPrefs, GoodLinesSetAndDamagedOrUnknownLinesAreIgnored) {
     EXPECT_EQ(Parse(std::string_view("scale=3\0\nfullscreen=1", 21)), (WindowPrefs{1, true}));
     // The later of two good lines wins.
     EXPECT_EQ(Parse("scale=2\nscale=3"), (WindowPrefs{3, false}));
+    // The comforts: on by default, each switched off alone; damaged values leave them on.
+    EXPECT_EQ(Parse("replies=0\n"), (WindowPrefs{1, false, false, true}));
+    EXPECT_EQ(Parse("markers=0\n"), (WindowPrefs{1, false, true, false}));
+    EXPECT_EQ(Parse("replies=2\nmarkers=off\n"), WindowPrefs{});
 }
 
 TEST(WindowPrefs, WhatIsWrittenReadsBackAndAFailedWriteKeepsTheOldFile) {
@@ -36,7 +40,8 @@ TEST(WindowPrefs, WhatIsWrittenReadsBackAndAFailedWriteKeepsTheOldFile) {
     std::filesystem::remove_all(dir);
     std::filesystem::create_directories(dir);
     EXPECT_EQ(LoadWindowPrefs(dir), WindowPrefs{});  // no file: defaults
-    for (const WindowPrefs p : {WindowPrefs{4, true}, WindowPrefs{1, false}, WindowPrefs{2, true}}) {
+    for (const WindowPrefs p : {WindowPrefs{4, true}, WindowPrefs{1, false, false, true},
+                                WindowPrefs{3, false, true, false}, WindowPrefs{2, true}}) {
         ASSERT_TRUE(SaveWindowPrefs(dir, p));
         EXPECT_EQ(LoadWindowPrefs(dir), p);
     }

@@ -159,7 +159,7 @@ TEST_F(MainFormTest, ResetGameLeavesNothingOfTheCaseBefore) {
     GameState.phone.shooterScore = 9;
     GameState.live.progress.keyTaken = 1;
     Randomize(99);
-    Queue({.text = 60000});  // no such text: counted as missing
+    QueueStep({.text = 60000});  // no such text: counted as missing
     ASSERT_GT(MissingTextLookups(), 0u);
     SetSettingsFolder("/nowhere/");
     SetGameDataFolder("/nowhere/sounds/");

@@ -5,7 +5,7 @@
 #include <array>
 
 #include "core/game_state.h"
-#include "tools/play/spot_finder.h"
+#include "adventure/spot_finder.h"
 
 namespace {
 using Table = std::array<TPomocnyObjekt, kHotspotCount>;

@@ -108,9 +108,15 @@ bool ParseShape(std::string_view line, size_t from, int lineNumber, ScriptComman
         case ArgShape::OneOrTwo: return ParseArgs(line, tokens, pos, 2, cmd, error) && CheckArgs(cmd, tokens, pos, 1, 2, error);
         case ArgShape::Optional: return ParseArgs(line, tokens, pos, 1, cmd, error) && CheckArgs(cmd, tokens, pos, 0, 1, error);
         case ArgShape::Word:
-            if (tokens.size() != 1 || tokens[0].kind != TokenKind::Name)
-                return Fail(error, std::string(cmd.def->name) + " needs one word");
-            cmd.word = tokens[0].text;
+            // One word, or words joined by '+' ("shift+tab").
+            for (size_t i = 0; i < tokens.size(); ++i) {
+                const bool wordPlace = i % 2 == 0;
+                const bool ok = wordPlace ? tokens[i].kind == TokenKind::Name
+                                          : tokens[i].kind == TokenKind::Symbol && tokens[i].text == "+";
+                if (!ok) return Fail(error, std::string(cmd.def->name) + " needs one word");
+                cmd.word += tokens[i].text;
+            }
+            if (tokens.size() % 2 == 0) return Fail(error, std::string(cmd.def->name) + " needs one word");
             return true;
         case ArgShape::WordExpr:
             if (tokens.empty() || tokens[0].kind != TokenKind::Name)

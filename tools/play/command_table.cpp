@@ -15,6 +15,8 @@ constexpr CommandDef kCommands[] = {
     {"click", ArgShape::None, RunClick},
     {"rclick", ArgShape::None, RunRightClick},
     {"key", ArgShape::Word, RunKey},
+    {"reveal", ArgShape::Word, RunReveal},
+    {"comforts", ArgShape::Word, RunComforts},
     {"frames", ArgShape::OneOrTwo, RunFrames},
     {"idle", ArgShape::None, RunIdle},
     {"repeat", ArgShape::Repeat, RunRepeat},

@@ -26,7 +26,7 @@ enum class ArgShape {
     TwoExpr,     // move X Y
     OneOrTwo,    // frames N [MS]
     Optional,    // shooter-bot [MAXFRAMES]
-    Word,        // key enter|space
+    Word,        // key enter|space|shift+tab ...
     WordExpr,    // panel lang|res|sound EXPR
     Path,        // screenshot FILE.png (the rest of the line, or a "quoted" path)
     Comparison,  // expect EXPR OP VALUE
@@ -82,6 +82,8 @@ bool RunSpot(PlaySession&, const ScriptCommand&, std::string&);
 bool RunClick(PlaySession&, const ScriptCommand&, std::string&);
 bool RunRightClick(PlaySession&, const ScriptCommand&, std::string&);
 bool RunKey(PlaySession&, const ScriptCommand&, std::string&);
+bool RunReveal(PlaySession&, const ScriptCommand&, std::string&);
+bool RunComforts(PlaySession&, const ScriptCommand&, std::string&);
 bool RunFrames(PlaySession&, const ScriptCommand&, std::string&);
 bool RunIdle(PlaySession&, const ScriptCommand&, std::string&);
 bool RunRepeat(PlaySession&, const ScriptCommand&, std::string&);

@@ -2,11 +2,16 @@
 // of the drawing area. As in the game, where frames run between events,
 // every event is followed by one frame of 16 ms, so the hover of that frame
 // is what the next click acts on.
+#include <algorithm>
+#include <iterator>
+#include <string_view>
+
+#include "adventure/comforts.h"
 #include "core/game_state.h"
 #include "shell/main_form.h"
 #include "tools/play/commands.h"
 #include "tools/play/play_session.h"
-#include "tools/play/spot_finder.h"
+#include "adventure/spot_finder.h"
 
 namespace {
 bool Fail(std::string& error, std::string message) {
@@ -67,13 +72,44 @@ bool RunRightClick(PlaySession& session, const ScriptCommand& command, std::stri
 }
 
 bool RunKey(PlaySession& session, const ScriptCommand& command, std::string& error) {
-    int32_t key = 0;
-    if (command.word == "enter") key = VK_RETURN;
-    else if (command.word == "space") key = VK_SPACE;
-    else return Fail(error, "key: '" + command.word + "' is not a key here: use enter or space");
+    static constexpr struct {
+        std::string_view word;
+        int32_t key;
+        bool shift;
+    } kKeys[] = {{"enter", VK_RETURN, false}, {"space", VK_SPACE, false}, {"tab", VK_TAB, false},
+                 {"shift+tab", VK_TAB, true}, {"escape", VK_ESCAPE, false}};
+    const auto* found = std::find_if(std::begin(kKeys), std::end(kKeys),
+                                     [&](const auto& k) { return k.word == command.word; });
+    if (found == std::end(kKeys))
+        return Fail(error, "key: '" + command.word +
+                               "' is not a key here: use enter, space, tab, shift+tab or escape");
     if (!NeedsStart(session, command, error)) return false;
-    session.Form().FormKeyDown(key);
-    session.Form().FormKeyUp(key);
+    session.Form().FormKeyDown(found->key, found->shift);
+    session.Form().FormKeyUp(found->key);
     session.RunFrame(PlaySession::kInputFrameMs);
+    return true;
+}
+
+// On or off from the command's word; false with the reason for any other word.
+bool OnOff(const ScriptCommand& command, bool& on, std::string& error) {
+    on = command.word == "on";
+    if (on || command.word == "off") return true;
+    return Fail(error, std::string(command.def->name) + ": '" + command.word + "' is neither on nor off");
+}
+
+// Holds the reveal (as H held down would) or lets go of it; then one frame.
+bool RunReveal(PlaySession& session, const ScriptCommand& command, std::string& error) {
+    bool on = false;
+    if (!OnOff(command, on, error) || !NeedsStart(session, command, error)) return false;
+    HoldReveal(rsScript, on);
+    session.RunFrame(PlaySession::kInputFrameMs);
+    return true;
+}
+
+// Both comforts on or off (as window.cfg's replies= and markers= would set them).
+bool RunComforts(PlaySession&, const ScriptCommand& command, std::string& error) {
+    bool on = false;
+    if (!OnOff(command, on, error)) return false;
+    Comforts() = TComfortSwitches{on, on};
     return true;
 }

@@ -1,12 +1,13 @@
 // main.cpp: varnoklet3-play, the play-script harness.
 //
-//   varnoklet3-play [--dir DIR] [--shots DIR] SCRIPT
+//   varnoklet3-play [--dir DIR] [--shots DIR] [--no-comforts] SCRIPT
 //
 // Runs the game core headless and deterministically through the commands of
 // SCRIPT (see README.md beside this file). DIR is the program folder, where
 // "save.qzd" is read and written (created when missing; default: the current
 // folder); --shots is where relative screenshot paths go (default: the
-// current folder). Exit status: 0 when the script ran through, 1 when it
+// current folder); --no-comforts plays with the replies and the hotspot
+// marks off, as the game's rules alone have it. Exit status: 0 when the script ran through, 1 when it
 // failed (the reason is printed as SCRIPT:LINE: reason), 2 for a bad
 // command line or a game that could not be set up.
 #include <cstdio>
@@ -20,7 +21,7 @@
 namespace {
 int Usage(const std::string& problem) {
     std::cerr << "varnoklet3-play: " << problem << "\n"
-              << "usage: varnoklet3-play [--dir DIR] [--shots DIR] SCRIPT\n";
+              << "usage: varnoklet3-play [--dir DIR] [--shots DIR] [--no-comforts] SCRIPT\n";
     return 2;
 }
 
@@ -35,6 +36,8 @@ bool ParseArguments(int argc, char** argv, PlayOptions& options, std::string& sc
                 return false;
             }
             (arg == "--dir" ? options.programDir : options.shotsDir) = argv[++i];
+        } else if (arg == "--no-comforts") {
+            options.comforts = false;
         } else if (arg.starts_with("-") && arg.size() > 1) {
             problem = "unknown option " + std::string(arg);
             return false;

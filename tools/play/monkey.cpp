@@ -7,6 +7,7 @@
 #include <set>
 #include <vector>
 
+#include "adventure/game_ids.h"
 #include "adventure/inventory.h"
 #include "adventure/scene_builder.h"
 #include "adventure/step_queue.h"
@@ -128,9 +129,10 @@ std::string Monkey::Act(MonkeyReport& report) {
     }
     if (roll < 65) {
         ++report.clicks;
-        const bool newGame = GameState.live.scene == 4 && GameState.ui.hoverId == 15;
+        const bool newGame =
+            GameState.live.scene == Scene::Menu && GameState.ui.hoverId == Spot::MenuNewGame;
         form.DDrawClick();
-        if (newGame && GameState.live.scene == 6) madeUp_.clear();
+        if (newGame && GameState.live.scene == Scene::MyRoom) madeUp_.clear();
         form.DDrawMouseUp(TMouseButton::mbLeft, GameState.ui.mouseX, GameState.ui.mouseY);
         return "click";
     }

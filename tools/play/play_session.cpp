@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "adventure/comforts.h"
 #include "graphics/embedded_pictures.h"
 #include "core/game_state.h"
 #include "core/random.h"
@@ -32,6 +33,7 @@ bool PlaySession::Open(std::string& error) {
         return false;
     }
     ResetGame();
+    Comforts() = TComfortSwitches{options_.comforts, options_.comforts};
     form_ = std::make_unique<TMainForm>(platform_.Platform(&text_));
     TStartPanelHost host;
     host.showError = [this](const std::string& text) { startError_ = text; };

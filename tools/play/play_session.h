@@ -26,6 +26,7 @@
 struct PlayOptions {
     std::string programDir = ".";  // where "save.qzd" is read and written
     std::string shotsDir = ".";    // where relative screenshot paths go
+    bool comforts = true;          // the replies and the hotspot marks (window.cfg's default)
 };
 
 class PlaySession {

@@ -6,6 +6,7 @@
 // purpose, a script leaves the mouse where it is and runs `frames` instead.
 #include <algorithm>
 
+#include "adventure/game_ids.h"
 #include "adventure/phone_game.h"
 #include "core/game_state.h"
 #include "shell/main_form.h"
@@ -41,9 +42,9 @@ bool RunShooterBot(PlaySession& session, const ScriptCommand& command, std::stri
     if (!command.args.empty() && !ArgInt(session, command, 0, 1, kMaxBotFrames, maxFrames, error))
         return false;
     if (!NeedsStart(session, command, error)) return false;
-    if (GameState.live.scene != 5) {
+    if (GameState.live.scene != Scene::PhoneGame) {
         error = "shooter-bot: not in the phone game (scene is " + std::to_string(GameState.live.scene) +
-                ", the phone game is scene 5)";
+                ", the phone game is scene " + std::to_string(Scene::PhoneGame) + ")";
         return false;
     }
     if (GameState.phone.shooterOver != 0) {

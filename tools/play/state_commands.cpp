@@ -2,6 +2,7 @@
 // directly instead of playing up to it.
 #include <cstdint>
 
+#include "adventure/game_ids.h"
 #include "adventure/inventory.h"
 #include "adventure/scene_builder.h"
 #include "core/game_state.h"
@@ -14,7 +15,7 @@ bool RunGoto(PlaySession& session, const ScriptCommand& command, std::string& er
     int64_t scene = 0;
     if (!NeedsStart(session, command, error) || !ArgInt(session, command, 0, 0, 255, scene, error))
         return false;
-    if (scene != 4) GameState.ui.menuOpen = 0;
+    if (scene != Scene::Menu) GameState.ui.menuOpen = 0;
     GameState.live.scene = static_cast<int32_t>(scene);
     VykresliScenu();
     session.RunFrame(PlaySession::kInputFrameMs);

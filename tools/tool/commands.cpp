@@ -12,7 +12,7 @@ constexpr ToolCommand kCommands[] = {
      RunSheetCommand},
     {"bmp2png", "IN.bmp OUT.png", "decode a .bmp file with the game's decoder and write it as PNG",
      RunBmp2PngCommand},
-    {"scenes", "FILE [--lang 0|1] [SCENE...]",
+    {"scenes", "FILE [--lang 0|1] [--plain] [SCENE...]",
      "write a contact sheet of the scenes with their hotspots outlined to a PNG file",
      RunScenesCommand},
     {"texts", "", "print the text table as UTF-8: id, Czech, English, tab-separated",

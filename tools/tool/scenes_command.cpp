@@ -1,4 +1,4 @@
-// scenes_command.cpp: "scenes FILE [--lang 0|1] [SCENE...]": a contact sheet
+// scenes_command.cpp: "scenes FILE [--lang 0|1] [--plain] [SCENE...]": a contact sheet
 // of the game's scenes for checking the art against the hotspots.
 //
 // Every scene that has a picture (or only the scenes named) is built by the
@@ -8,7 +8,8 @@
 // hotspot outlined in the colour of its cursor (yellow pointer, cyan exits,
 // magenta game menu, grey hidden) with its id at the top-left corner, and a
 // legend of the table in record order (the later record wins where spots
-// overlap). Labels are written in ASCII, diacritics dropped.
+// overlap). Labels are written in ASCII, diacritics dropped. With --plain the
+// pictures are left clean (the legend stays), to judge small drawn details.
 #include <algorithm>
 #include <memory>
 #include <ostream>
@@ -76,6 +77,7 @@ const LaterState kLaterStates[] = {
          GameState.settings.slots[4].savedAt = 45001.5, GameState.settings.slots[4].scene = 57;
      }},
     {10, "wire taken", [] { P().wireTaken = 1; }, nullptr},
+    {12, "coin slot cleared", [] { P().coinSlotJamSeen = 1, P().coinSlotCleared = 1; }, nullptr},
     {24, "street, secret place, tracks open",
      [] { P().streetReached = 1, P().secretPlaceOpen = 1, P().pictureSolved = 1, P().mapStudied = 1; },
      nullptr},
@@ -87,6 +89,8 @@ const LaterState kLaterStates[] = {
      nullptr},
     {27, "block taken", [] { P().stonesBlockTaken = 1; }, nullptr},
     {28, "rod taken", [] { P().rodTaken = 1; }, nullptr},
+    {30, "apple in the trough, hay block taken",
+     [] { P().secretPlaceOpen = 1, P().hayBlockTaken = 1; }, nullptr},
     {36, "tomb open, mechanism solved", [] { P().tombOpened = 1, P().mechanismSolved = 1; }, nullptr},
     {37, "mechanism solved, sculpture taken",
      [] { P().mechanismSolved = 1, P().sculptureTaken = 1; }, nullptr},
@@ -229,8 +233,10 @@ void Legend(RgbCanvas& sheet, int32_t x0, int32_t y0) {
     }
 }
 
+void DrawHotspots(RgbCanvas& sheet, int32_t x0, int32_t py);
+
 void DrawCell(RgbCanvas& sheet, HeadlessWindow& window, const Cell& cell, int32_t index,
-              uint8_t language) {
+              uint8_t language, bool plain) {
     const int32_t x0 = (index % kColumns) * kCellW + kGap / 2;
     const int32_t y0 = (index / kColumns) * kCellH + kGap / 2;
     const Surface16& frame = window.Show(cell, language);
@@ -239,13 +245,18 @@ void DrawCell(RgbCanvas& sheet, HeadlessWindow& window, const Cell& cell, int32_
     FontDrawText(sheet, x0, y0, title, kTitleColour);
     const int32_t py = y0 + kTitleH;
     CopyPicture(frame, sheet, x0, py);
+    if (!plain) DrawHotspots(sheet, x0, py);
+    Legend(sheet, x0 + kCropW + kGap, py);
+}
+
+// Every hotspot outlined, then every id tag above all outlines.
+void DrawHotspots(RgbCanvas& sheet, int32_t x0, int32_t py) {
     for (const TPomocnyObjekt& h : GameState.ui.hotspots) {
         if (h.id == 0) continue;
         Outline(sheet, x0, py, h, KindColour(h.cursorKind));
     }
     for (const TPomocnyObjekt& h : GameState.ui.hotspots)
         if (h.id != 0) IdTag(sheet, x0, py, h, KindColour(h.cursorKind));
-    Legend(sheet, x0 + kCropW + kGap, py);
 }
 
 // ---- Arguments ----------------------------------------------------------------
@@ -253,6 +264,7 @@ void DrawCell(RgbCanvas& sheet, HeadlessWindow& window, const Cell& cell, int32_
 struct ScenesArgs {
     std::string file;
     uint8_t language = 1;
+    bool plain = false;  // --plain: the pictures without the outlines and ids
     std::vector<int32_t> scenes;  // empty: all
 };
 
@@ -272,6 +284,8 @@ bool ParseScenesArgs(ToolArgs args, ScenesArgs& out, std::string& error) {
                 return error = "--lang takes 0 (Czech) or 1 (English)", false;
             out.language = static_cast<uint8_t>(n);
             ++i;
+        } else if (args[i] == "--plain") {
+            out.plain = true;
         } else if (out.file.empty()) {
             out.file = args[i];
         } else if (ParseNumber(args[i], 0, 82, n)) {
@@ -304,7 +318,7 @@ int RunScenesCommand(ToolContext& ctx, ToolArgs args) {
     std::string error;
     if (!ParseScenesArgs(args, parsed, error)) {
         ctx.err << "varnoklet3-tool scenes: " << error << "\n"
-                << "usage: varnoklet3-tool scenes FILE [--lang 0|1] [SCENE...]\n";
+                << "usage: varnoklet3-tool scenes FILE [--lang 0|1] [--plain] [SCENE...]\n";
         return 2;
     }
     HeadlessWindow window;
@@ -321,7 +335,7 @@ int RunScenesCommand(ToolContext& ctx, ToolArgs args) {
     const int32_t rows = (static_cast<int32_t>(cells.size()) + kColumns - 1) / kColumns;
     RgbCanvas sheet(columns * kCellW, rows * kCellH, kSheetGround);
     for (size_t i = 0; i < cells.size(); ++i)
-        DrawCell(sheet, window, cells[i], static_cast<int32_t>(i), parsed.language);
+        DrawCell(sheet, window, cells[i], static_cast<int32_t>(i), parsed.language, parsed.plain);
     if (!WritePngRgb(parsed.file, sheet.Width(), sheet.Height(), sheet.Pixels(), error)) {
         ctx.err << "varnoklet3-tool scenes: " << error << "\n";
         return 1;

@@ -1,5 +1,5 @@
 // spot_finder.cpp: finding an uncovered point of a hotspot.
-#include "tools/play/spot_finder.h"
+#include "adventure/spot_finder.h"
 
 #include <algorithm>
 #include <vector>
@@ -53,20 +53,29 @@ std::string IdsInTable(std::span<const TPomocnyObjekt> table) {
 }
 }  // namespace
 
-bool FindSpotPoint(std::span<const TPomocnyObjekt> table, int64_t id, const SpotRect& visible,
-                   int32_t& x, int32_t& y, std::string& error) {
-    bool found = false;
+bool FindSpotPiece(std::span<const TPomocnyObjekt> table, int64_t id, const SpotRect& visible,
+                   SpotRect& piece) {
     for (size_t i = table.size(); i-- > 0;) {
         if (id == 0 || table[i].id != id) continue;
-        found = true;
         const std::vector<SpotRect> pieces = UncoveredPart(table, i, visible);
         if (pieces.empty()) continue;
-        const SpotRect& best = *std::max_element(
+        piece = *std::max_element(
             pieces.begin(), pieces.end(), [](const SpotRect& a, const SpotRect& b) { return a.Area() < b.Area(); });
+        return true;
+    }
+    return false;
+}
+
+bool FindSpotPoint(std::span<const TPomocnyObjekt> table, int64_t id, const SpotRect& visible,
+                   int32_t& x, int32_t& y, std::string& error) {
+    SpotRect best;
+    if (FindSpotPiece(table, id, visible, best)) {
         x = static_cast<int32_t>((best.left + best.right) / 2);
         y = static_cast<int32_t>((best.top + best.bottom) / 2);
         return true;
     }
+    const bool found = id != 0 && std::any_of(table.begin(), table.end(),
+                                              [id](const TPomocnyObjekt& r) { return r.id == id; });
     error = found ? "hotspot " + std::to_string(id) +
                         " is wholly covered by later hotspots or lies off the drawing area"
                   : "no hotspot " + std::to_string(id) + " in this scene (its hotspots: " +

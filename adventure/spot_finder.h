@@ -7,7 +7,8 @@
 // first one with a part left uncovered (and on the drawing area), and
 // returns the centre of the largest uncovered rectangle of that part.
 //
-// Callers: the `spot` command. Pure: reads only what it is given.
+// Callers: the `spot` command of the play harness, the Tab walk and the
+// hotspot markers. Pure: reads only what it is given.
 #pragma once
 #include <cstdint>
 #include <span>
@@ -27,3 +28,8 @@ struct SpotRect {
 // record has the id, or every record with it is covered or off the area.
 bool FindSpotPoint(std::span<const TPomocnyObjekt> table, int64_t id, const SpotRect& visible,
                    int32_t& x, int32_t& y, std::string& error);
+
+// The largest uncovered rectangle itself (its centre is the point above);
+// false when there is none.
+bool FindSpotPiece(std::span<const TPomocnyObjekt> table, int64_t id, const SpotRect& visible,
+                   SpotRect& piece);
