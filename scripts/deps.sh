@@ -10,6 +10,7 @@ packages=(
   libgtest-dev libbenchmark-dev
   clang libclang-rt-14-dev
   desktop-file-utils appstream
+  xvfb xauth
 )
 missing=()
 for p in "${packages[@]}"; do
