@@ -1,0 +1,457 @@
+#!/usr/bin/python3
+"""Browser tests of the game's page in a real headless Chromium.
+
+    web_test.py WWW_FOLDER
+
+Serves WWW_FOLDER on the loopback interface, starts Debian's chromium with a
+fresh profile and drives it through the DevTools protocol (python3-websocket):
+the page loads without a console error and draws the game menu; the first
+click starts the sound; a new game and the opening's keys reach the station;
+a game saved in slot 1 survives a reload and a browser restart and loads
+again; "Export saves" downloads the 1736-byte save.qzd; damaged imports are
+refused with a message and the saves stay; a saved game from the bunker plays
+on through the phone game to the end picture. It prints the budget figures
+(transfer size, time to the first frame, frame times). Screenshots go to
+$VK3_SHOTS (default: WWW_FOLDER/../shots).
+"""
+import base64
+import gzip
+import json
+import os
+import shutil
+import struct
+import subprocess
+import sys
+import tempfile
+import threading
+import time
+import urllib.request
+import zlib
+
+import websocket
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+sys.path.insert(0, HERE)
+import web_serve  # noqa: E402
+
+SAVE_SIZE = 1736
+SCENE_OFFSET = 8  # a slot's scene, little-endian int32, after its 8-byte time
+CHROMIUM_FLAGS = ["--headless=new", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
+                  "--disable-background-networking", "--disable-component-update", "--disable-sync",
+                  "--autoplay-policy=user-gesture-required", "--remote-debugging-port=0"]
+
+
+class Failure(Exception):
+    pass
+
+
+def check(condition, what):
+    if not condition:
+        raise Failure(what)
+
+
+# ---- PNG (Chromium's screenshots: 8-bit RGB or RGBA, not interlaced) --------
+
+def decode_png(data):
+    check(data[:8] == b"\x89PNG\r\n\x1a\n", "screenshot is not a PNG")
+    pos, idat, width = 8, b"", 0
+    while pos < len(data):
+        length, kind = struct.unpack(">I4s", data[pos:pos + 8])
+        body = data[pos + 8:pos + 8 + length]
+        if kind == b"IHDR":
+            width, height, depth, colour, _, _, interlace = struct.unpack(">IIBBBBB", body)
+            check(depth == 8 and colour in (2, 6) and interlace == 0, "unexpected PNG format")
+            channels = 3 if colour == 2 else 4
+        elif kind == b"IDAT":
+            idat += body
+        pos += 12 + length
+    raw, stride = zlib.decompress(idat), width * channels
+    rows, prev = [], bytearray(stride)
+    for y in range(height):
+        f, line = raw[y * (stride + 1)], bytearray(raw[y * (stride + 1) + 1:(y + 1) * (stride + 1)])
+        for i in range(stride):
+            a = line[i - channels] if i >= channels else 0
+            b, c = prev[i], prev[i - channels] if i >= channels else 0
+            if f == 1:
+                line[i] = (line[i] + a) & 255
+            elif f == 2:
+                line[i] = (line[i] + b) & 255
+            elif f == 3:
+                line[i] = (line[i] + (a + b) // 2) & 255
+            elif f == 4:
+                p = a + b - c
+                pa, pb, pc = abs(p - a), abs(p - b), abs(p - c)
+                line[i] = (line[i] + (a if pa <= pb and pa <= pc else b if pb <= pc else c)) & 255
+        rows.append(bytes(line))
+        prev = line
+    return width, height, channels, rows
+
+
+def picture_summary(png):
+    """(share of lit pixels, number of distinct colours) over a sample grid."""
+    width, height, channels, rows = decode_png(png)
+    lit, colours, total = 0, set(), 0
+    for y in range(0, height, 4):
+        row = rows[y]
+        for x in range(0, width, 4):
+            r, g, b = row[x * channels:x * channels + 3]
+            total += 1
+            lit += (r + g + b) > 60
+            colours.add((r >> 3, g >> 3, b >> 3))
+    return lit / total, len(colours)
+
+
+# ---- The browser ------------------------------------------------------------
+
+class Browser:
+    def __init__(self, profile, downloads):
+        self.profile, self.downloads = profile, downloads
+        port_file = os.path.join(profile, "DevToolsActivePort")
+        if os.path.exists(port_file):
+            os.remove(port_file)
+        self.proc = subprocess.Popen(["/usr/bin/chromium", *CHROMIUM_FLAGS, "--user-data-dir=" + profile,
+                                      "about:blank"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        deadline = time.time() + 30
+        while not os.path.exists(port_file) or len(open(port_file).read().split()) < 2:
+            check(time.time() < deadline and self.proc.poll() is None, "chromium did not start")
+            time.sleep(0.1)
+        port = open(port_file).read().split()[0]
+        pages = json.load(urllib.request.urlopen("http://127.0.0.1:%s/json/list" % port))
+        page = next(p for p in pages if p["type"] == "page")
+        self.ws = websocket.create_connection(page["webSocketDebuggerUrl"], timeout=60, suppress_origin=True)
+        self.next_id, self.errors, self.events = 0, [], []
+        for domain in ("Page", "Runtime", "Log"):
+            self.call(domain + ".enable")
+        self.call("Emulation.setDeviceMetricsOverride", width=1300, height=1040, deviceScaleFactor=1, mobile=False)
+        self.call("Browser.setDownloadBehavior", behavior="allow", downloadPath=downloads)
+
+    def _event(self, msg):
+        method, params = msg.get("method"), msg.get("params", {})
+        if method == "Runtime.consoleAPICalled" and params.get("type") == "error":
+            self.errors.append(" ".join(str(a.get("value", a.get("description", ""))) for a in params["args"]))
+        elif method == "Runtime.exceptionThrown":
+            d = params["exceptionDetails"]
+            self.errors.append(d.get("exception", {}).get("description", d.get("text", "exception")))
+        elif method == "Log.entryAdded" and params["entry"]["level"] == "error":
+            self.errors.append(params["entry"]["text"] + " " + params["entry"].get("url", ""))
+        self.events.append(method)
+
+    def call(self, method, **params):
+        self.next_id += 1
+        self.ws.send(json.dumps({"id": self.next_id, "method": method, "params": params}))
+        while True:
+            msg = json.loads(self.ws.recv())
+            if msg.get("id") == self.next_id:
+                if "error" in msg:
+                    raise Failure("%s: %s" % (method, msg["error"]))
+                return msg.get("result", {})
+            self._event(msg)
+
+    def js(self, expression):
+        r = self.call("Runtime.evaluate", expression=expression, returnByValue=True, awaitPromise=True)
+        if "exceptionDetails" in r:
+            raise Failure("page script failed: %s: %s" % (expression, r["exceptionDetails"].get("exception", {})
+                                                           .get("description", r["exceptionDetails"]["text"])))
+        return r["result"].get("value")
+
+    def wait(self, expression, what, timeout=20):
+        deadline = time.time() + timeout
+        while time.time() < deadline:
+            if self.js(expression):
+                return
+            time.sleep(0.05)
+        raise Failure("timed out waiting for " + what)
+
+    def pump(self, seconds):
+        """Lets the page run, handling the browser's events."""
+        end = time.time() + seconds
+        while time.time() < end:
+            self.js("0")
+            time.sleep(0.02)
+
+    def close(self):
+        try:
+            self.call("Browser.close")
+        except Exception:
+            pass
+        try:
+            self.proc.wait(timeout=15)
+        except subprocess.TimeoutExpired:
+            self.proc.kill()
+            self.proc.wait()
+
+
+# ---- The game's page ----------------------------------------------------------
+
+class Page:
+    def __init__(self, browser, url, shots):
+        self.b, self.url, self.shots = browser, url, shots
+        self.last = (320, 240)
+
+    def load(self):
+        self.b.call("Page.navigate", url=self.url)
+        self.b.wait("typeof Module === 'object' && Module.vk3Ready === true", "the game to start", 60)
+        self.b.wait("Module.vk3FirstFrame > 0 && Module._vk3_frame_times(0) > 3", "the first frames")
+
+    def scene(self):
+        return self.b.js("Module._vk3_scene()")
+
+    def canvas_rect(self):
+        return self.b.js("(function(){var r=canvas.getBoundingClientRect();"
+                         "return [r.left, r.top, r.width, r.height];})()")
+
+    def point(self, x, y):
+        left, top, width, height = self.canvas_rect()
+        return left + (x + 0.5) * width / 640, top + (y + 0.5) * height / 480
+
+    def move(self, x, y):
+        self.last = (x, y)
+        px, py = self.point(x, y)
+        self.b.call("Input.dispatchMouseEvent", type="mouseMoved", x=px, y=py)
+
+    def click_at(self, x, y):
+        self.last = (x, y)
+        px, py = self.point(x, y)
+        self.b.call("Input.dispatchMouseEvent", type="mouseMoved", x=px, y=py)
+        self.b.pump(0.1)  # a frame finds the hover before the click acts on it
+        for kind in ("mousePressed", "mouseReleased"):
+            self.b.call("Input.dispatchMouseEvent", type=kind, x=px, y=py, button="left", clickCount=1)
+        self.b.pump(0.1)
+
+    def click_spot(self, spot):
+        at = self.b.js("Module._vk3_spot(%d)" % spot)
+        check(at >= 0, "no hotspot %d in scene %d" % (spot, self.scene()))
+        self.click_at(at >> 16, at & 0xFFFF)
+
+    def key(self, name):
+        code, vk, text = {"enter": ("Enter", 13, "\r"), "space": ("Space", 32, " ")}[name]
+        key = "Enter" if name == "enter" else " "
+        self.b.call("Input.dispatchKeyEvent", type="keyDown", key=key, code=code, text=text,
+                    windowsVirtualKeyCode=vk, nativeVirtualKeyCode=vk)
+        self.b.call("Input.dispatchKeyEvent", type="keyUp", key=key, code=code,
+                    windowsVirtualKeyCode=vk, nativeVirtualKeyCode=vk)
+        self.b.pump(0.15)
+
+    def wait_scene(self, scene, timeout=10):
+        self.b.wait("Module._vk3_scene() === %d" % scene, "scene %d (at %d)" % (scene, self.scene()), timeout)
+
+    def idle(self, limit=60):
+        """Clicks where the mouse is until no message shows and no step waits."""
+        for _ in range(limit):
+            if not self.b.js("Module._vk3_busy()"):
+                return
+            self.click_at(*self.last)
+        raise Failure("messages did not end")
+
+    def screenshot(self, name, whole_page=False):
+        params = {"format": "png"}
+        if not whole_page:
+            left, top, width, height = self.canvas_rect()
+            params["clip"] = {"x": left, "y": top, "width": width, "height": height, "scale": 1}
+        png = base64.b64decode(self.b.call("Page.captureScreenshot", **params)["data"])
+        with open(os.path.join(self.shots, name), "wb") as f:
+            f.write(png)
+        return png
+
+    def saves(self):
+        data = self.b.js("Array.from(Module.FS.readFile(Module.UTF8ToString(Module._vk3_saves_path())))")
+        return bytes(data)
+
+    def wait_persisted(self, before):
+        self.b.wait("Module.vk3SavesPersisted > %d && !Module.vk3SavesPending" % before, "the saves to be stored")
+
+    def import_bytes(self, data):
+        return self.b.js("vk3ImportSaves(new File([new Uint8Array(%s)], 'save.qzd'))" % json.dumps(list(data)))
+
+
+def slot_scene(saves, slot):
+    return struct.unpack_from("<i", saves, 8 + 288 * slot + SCENE_OFFSET)[0]
+
+
+# ---- The tests ------------------------------------------------------------------
+
+def test_load(page, figures):
+    page.load()
+    figures["first frame (ms from navigation)"] = round(page.b.js("Module.vk3FirstFrame"))
+    lit, colours = picture_summary(page.screenshot("01-menu.png"))
+    check(lit > 0.2 and colours > 30, "the game menu is not drawn (lit %.2f, %d colours)" % (lit, colours))
+    check(page.scene() == 4, "the page opens on scene %d, not the game menu" % page.scene())
+    check(page.b.js("Module.SDL2 && Module.SDL2.audioContext ? Module.SDL2.audioContext.state : 'none'")
+          != "running", "sound runs before any click")
+
+
+def test_opening(page, figures):
+    page.click_spot(15)                      # New game: the first click
+    page.wait_scene(6)
+    page.b.wait("Module.SDL2.audioContext.state === 'running'", "the sound to start on the first click", 5)
+    check(page.b.js("Module._vk3_music_playing()") == 1, "no music after the first click")
+    page.screenshot("02-opening.png")
+    page.key("enter")
+    page.wait_scene(7)
+    for k in ("space", "enter", "enter"):
+        page.key(k)
+    page.wait_scene(10)
+    page.idle()
+    lit, colours = picture_summary(page.screenshot("03-station.png"))
+    check(lit > 0.3 and colours > 100, "the station is not drawn (lit %.2f, %d colours)" % (lit, colours))
+
+
+def save_in_slot_1(page):
+    before = page.b.js("Module.vk3SavesPersisted")
+    page.click_spot(20)                      # the strip: into the game menu
+    page.wait_scene(4)
+    page.click_spot(17)                      # the save list
+    page.click_spot(24)                      # slot 1
+    page.wait_persisted(before)
+
+
+def load_slot_1(page, scene):
+    page.click_spot(20) if page.scene() != 4 else None
+    page.wait_scene(4)
+    page.click_spot(16)                      # the load list
+    page.click_spot(24)
+    page.wait_scene(scene)
+
+
+def test_save_survives_reload(page, figures):
+    save_in_slot_1(page)
+    saved = page.saves()
+    check(len(saved) == SAVE_SIZE and slot_scene(saved, 0) == 10, "slot 1 does not hold the station")
+    page.load()
+    check(page.saves() == saved, "save.qzd changed across the reload")
+    load_slot_1(page, 10)
+    page.idle()
+    page.screenshot("04-loaded-after-reload.png")
+    figures["_saved"] = saved
+
+
+def test_export(page, figures):
+    saved = figures["_saved"]
+    target = os.path.join(page.b.downloads, "save.qzd")
+    page.b.js("document.getElementById('export').click()")
+    deadline = time.time() + 10
+    while not (os.path.exists(target) and os.path.getsize(target) == SAVE_SIZE):
+        check(time.time() < deadline, "Export saves downloaded no 1736-byte save.qzd")
+        page.b.pump(0.1)
+    check(open(target, "rb").read() == saved, "the exported save.qzd is not the one in the browser")
+
+
+def test_damaged_import(page, figures):
+    saved = figures["_saved"]
+    bad_scene = bytearray(saved)
+    struct.pack_into("<i", bad_scene, 8 + SCENE_OFFSET, 999)   # slot 1 in no scene of the game
+    for bad in (saved[:100], bytes(bad_scene), b"\xff" * SAVE_SIZE):
+        page.b.js("document.getElementById('message').style.display = 'none'")
+        check(page.import_bytes(bad) is False, "a damaged save.qzd was taken")
+        message = page.b.js("document.getElementById('message').style.display === 'block' && "
+                            "document.getElementById('message').textContent")
+        check(message and ("damaged" in message or "not a save.qzd" in message),
+              "no message for a refused import: %r" % message)
+        check(page.saves() == saved, "a refused import changed the saves")
+    page.screenshot("05-import-refused.png", whole_page=True)
+    check(page.import_bytes(saved) is True, "the game's own export was refused on import")
+    load_slot_1(page, 10)
+
+
+def test_restart(page, figures, restart):
+    saved = figures["_saved"]
+    page = restart()
+    page.load()
+    check(page.saves() == saved, "save.qzd did not survive a browser restart")
+    load_slot_1(page, 10)
+    return page
+
+
+def test_bunker_ending(page, figures, bunker_save):
+    """A game saved in the bunker plays on: the phone game, lost, then the shower and the end."""
+    before = page.b.js("Module.vk3SavesPersisted")
+    check(page.import_bytes(bunker_save) is True, "the bunker save was refused")
+    page.wait_persisted(before)
+    load_slot_1(page, 57)
+    page.idle()
+    page.click_spot(162)                     # the gamer: his phone game
+    page.idle()
+    page.wait_scene(5)
+    page.move(5, 300)                        # the rocket at the lane's left end: the enemies get through
+    page.b.js("Module._vk3_frame_times(3)")
+    page.b.wait("Module._vk3_phone_game_over() === 1", "the phone game to end", 40)
+    figures["phone game frames"] = page.b.js("Module._vk3_frame_times(0)")
+    figures["phone game frame, mean (us)"] = round(page.b.js("Module._vk3_frame_times(1)"))
+    figures["phone game frame, longest (us)"] = round(page.b.js("Module._vk3_frame_times(2)"))
+    page.screenshot("06-phone-game-lost.png")
+    page.click_at(320, 240)
+    page.wait_scene(59)
+    page.idle()
+    page.wait_scene(57)
+
+
+def transfer_sizes(www):
+    sizes = {}
+    for name in ("index.html", "varnoklet3.js", "varnoklet3.wasm", "varnoklet3.data"):
+        raw = open(os.path.join(www, name), "rb").read()
+        sizes[name] = (len(raw), len(gzip.compress(raw, 9)))
+    return sizes
+
+
+def main():
+    www = os.path.abspath(sys.argv[1])
+    shots = os.path.abspath(os.environ.get("VK3_SHOTS", os.path.join(www, "..", "shots")))
+    os.makedirs(shots, exist_ok=True)
+    bunker_save = open(os.path.join(HERE, "..", "tests", "web", "bunker.qzd"), "rb").read()
+    server = web_serve.make_server(www, 0)
+    threading.Thread(target=server.serve_forever, daemon=True).start()
+    url = "http://127.0.0.1:%d/" % server.server_address[1]
+    work = tempfile.mkdtemp(prefix="vk3-web-test-")
+    profile, downloads = os.path.join(work, "profile"), os.path.join(work, "downloads")
+    os.makedirs(profile)
+    os.makedirs(downloads)
+    figures, failures = {}, []
+    browser = Browser(profile, downloads)
+    page = Page(browser, url, shots)
+
+    def restart():
+        nonlocal browser, page
+        browser.close()
+        browser = Browser(profile, downloads)
+        page = Page(browser, url, shots)
+        return page
+
+    tests = [("page loads and draws the game menu", lambda: test_load(page, figures)),
+             ("first click starts the sound; the opening reaches the station", lambda: test_opening(page, figures)),
+             ("a save in slot 1 survives a reload and loads", lambda: test_save_survives_reload(page, figures)),
+             ("Export saves downloads save.qzd", lambda: test_export(page, figures)),
+             ("damaged imports are refused, the saves stay", lambda: test_damaged_import(page, figures)),
+             ("the saves survive a browser restart", lambda: test_restart(page, figures, restart)),
+             ("a bunker save plays on through the phone game",
+              lambda: test_bunker_ending(page, figures, bunker_save))]
+    try:
+        for name, run in tests:
+            try:
+                run()
+                errors, browser.errors = browser.errors, []
+                check(not errors, "console errors: %s" % errors)
+                print("ok    " + name, flush=True)
+            except Exception as e:  # noqa: BLE001: every fault of a test is reported, the rest go on
+                failures.append(name)
+                print("FAIL  %s: %s" % (name, e), flush=True)
+                if not isinstance(e, Failure) or name.startswith("page loads"):
+                    break
+    finally:
+        browser.close()
+        server.shutdown()
+        shutil.rmtree(work, ignore_errors=True)
+    for name, (raw, packed) in transfer_sizes(www).items():
+        figures["%s (bytes, gzip)" % name] = "%d, %d" % (raw, packed)
+    for k, v in figures.items():
+        if not k.startswith("_"):
+            print("  %s: %s" % (k, v))
+    print("screenshots in " + shots)
+    if failures:
+        print("%d browser test(s) failed" % len(failures))
+        return 1
+    print("All browser tests passed.")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
