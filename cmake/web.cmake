@@ -59,17 +59,18 @@ set_target_properties(varnoklet3 PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BIN
 
 # SDL_mixer's audio start-up calls two runtime functions that nothing else pulls in.
 file(WRITE ${CMAKE_BINARY_DIR}/library_funcs.json "[\"$autoResumeAudioContext\",\"$dynCall\"]")
+# "SHELL:" keeps CMake from merging the repeated --preload-file options.
 set(_preload
-  --preload-file ${VK3_HOST_BUILD}/assets/pictures.container@/data/pictures.container
-  --preload-file ${VK3_HOST_BUILD}/assets/panel.container@/data/panel.container
-  --preload-file ${VK3_FONT_FILE}@/data/font.ttf
-  --preload-file ${VK3_PANEL_FONT_FILE}@/data/panel_font.ttf
-  --preload-file ${VK3_HOST_BUILD}/gamedata@/gamedata)
+  "SHELL:--preload-file ${VK3_HOST_BUILD}/assets/pictures.container@/data/pictures.container"
+  "SHELL:--preload-file ${VK3_HOST_BUILD}/assets/panel.container@/data/panel.container"
+  "SHELL:--preload-file ${VK3_FONT_FILE}@/data/font.ttf"
+  "SHELL:--preload-file ${VK3_PANEL_FONT_FILE}@/data/panel_font.ttf"
+  "SHELL:--preload-file ${VK3_HOST_BUILD}/gamedata@/gamedata")
 target_link_options(varnoklet3 PRIVATE
   -sALLOW_MEMORY_GROWTH=1 -sINITIAL_MEMORY=64MB -sENVIRONMENT=web
   "-sEXPORTED_RUNTIME_METHODS=[FS,ccall,UTF8ToString,addRunDependency,removeRunDependency]"
   "-sDEFAULT_LIBRARY_FUNCS_TO_INCLUDE=@${CMAKE_BINARY_DIR}/library_funcs.json"
-  -lidbfs.js --pre-js ${CMAKE_SOURCE_DIR}/web/pre.js ${_preload})
+  -lidbfs.js "SHELL:--pre-js ${CMAKE_SOURCE_DIR}/web/pre.js" ${_preload})
 set_property(TARGET varnoklet3 APPEND PROPERTY LINK_DEPENDS
   ${CMAKE_SOURCE_DIR}/web/pre.js ${VK3_HOST_BUILD}/assets/pictures.container ${VK3_HOST_BUILD}/gamedata/bgm.qzd)
 

@@ -86,8 +86,7 @@ cm "$d" -DPNG_SHARED=OFF -DPNG_STATIC=ON -DPNG_TESTS=OFF -DPNG_EXECUTABLES=OFF \
 
 echo "libjpeg-turbo" >&2
 d="$(fetch "${sources[2]}")"
-cm "$d" -DWITH_SIMD=OFF -DENABLE_SHARED=OFF -DENABLE_STATIC=ON -DWITH_TURBOJPEG=OFF \
-  -DCMAKE_INSTALL_LIBDIR=lib
+cm "$d" -DWITH_SIMD=OFF -DENABLE_SHARED=OFF -DENABLE_STATIC=ON -DWITH_TURBOJPEG=OFF
 
 echo "freetype" >&2
 d="$(fetch "${sources[3]}")"
@@ -118,6 +117,9 @@ cm "$d" -DSDL2MIXER_VENDORED=OFF -DSDL2MIXER_SAMPLES=OFF -DSDL2MIXER_CMD=OFF \
   -DSDL2MIXER_MOD_MODPLUG_SHARED=OFF -DSDL2MIXER_WAVE=ON -DSDL2_DIR="$prefix/lib/cmake/SDL2" \
   -DPkgConfig_EXECUTABLE=/usr/bin/pkg-config
 
-# The static SDL2_ttf and SDL2_mixer install no .pc file: the game finds them by path.
+# The static SDL2_ttf and SDL2_mixer install no .pc file: the game links them by path.
+for lib in SDL2_mixer modplug SDL2_ttf freetype SDL2 jpeg png16 z; do
+  [ -f "$prefix/lib/lib$lib.a" ] || { echo "lib$lib.a was not installed into $prefix/lib" >&2; exit 1; }
+done
 touch "$stamp"
 echo "$prefix"
