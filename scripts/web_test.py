@@ -209,13 +209,13 @@ class Page:
         px, py = self.point(x, y)
         self.b.call("Input.dispatchMouseEvent", type="mouseMoved", x=px, y=py)
 
-    def click_at(self, x, y):
+    def click_at(self, x, y, button="left"):
         self.last = (x, y)
         px, py = self.point(x, y)
         self.b.call("Input.dispatchMouseEvent", type="mouseMoved", x=px, y=py)
         self.b.pump(0.1)  # a frame finds the hover before the click acts on it
         for kind in ("mousePressed", "mouseReleased"):
-            self.b.call("Input.dispatchMouseEvent", type=kind, x=px, y=py, button="left", clickCount=1)
+            self.b.call("Input.dispatchMouseEvent", type=kind, x=px, y=py, button=button, clickCount=1)
         self.b.pump(0.1)
 
     def click_spot(self, spot):
@@ -262,6 +262,77 @@ class Page:
 
     def import_bytes(self, data):
         return self.b.js("vk3ImportSaves(new File([new Uint8Array(%s)], 'save.qzd'))" % json.dumps(list(data)))
+
+
+# ---- Play scripts (tools/play) replayed in the page --------------------------
+
+def script_lines(path):
+    """(line number, words) of each command; '#' outside quotes starts a comment."""
+    for number, line in enumerate(open(path, encoding="utf-8"), 1):
+        quoted, cut = False, len(line)
+        for i, ch in enumerate(line):
+            if ch == '"':
+                quoted = not quoted
+            elif ch == "#" and not quoted:
+                cut = i
+                break
+        code = line[:cut].strip()
+        if code:
+            yield number, code
+
+
+# What the page can read back for `expect NAME == VALUE`.
+READOUTS = {"scene": "Module._vk3_scene()", "selectedItem": "Module._vk3_selected_item()",
+            "menuOpen": "Module._vk3_menu_open()", "message": "Module.UTF8ToString(Module._vk3_message())"}
+
+
+def readout(name):
+    if name in READOUTS:
+        return READOUTS[name]
+    if name.startswith("has(") and name.endswith(")"):
+        return "Module._vk3_has(%d)" % int(name[4:-1])
+    return None
+
+
+def replay(page, path):
+    """Plays a script's commands in the page; returns (expectations checked, skipped)."""
+    checked = skipped = 0
+    for number, code in script_lines(path):
+        where = "%s:%d: %s" % (os.path.basename(path), number, code)
+        word, _, rest = code.partition(" ")
+        rest = rest.strip()
+        if word == "start":                      # the page has started: to the game menu
+            page.idle()
+            if page.scene() != 4:
+                page.click_spot(20)
+                page.wait_scene(4)
+        elif word == "spot":
+            at = page.b.js("Module._vk3_spot(%d)" % int(rest))
+            check(at >= 0, where + ": no such hotspot in scene %d" % page.scene())
+            page.move(at >> 16, at & 0xFFFF)
+            page.b.pump(0.1)
+        elif word == "click":
+            page.click_at(*page.last)
+        elif word == "rclick":
+            page.click_at(*page.last, button="right")
+        elif word == "idle":
+            page.idle()
+        elif word == "expect":
+            name, op, value = rest.partition(" == ")
+            expression = readout(name.strip())
+            if not op or expression is None:
+                skipped += 1
+                continue
+            value = value.strip()
+            expected = json.loads(value) if value.startswith('"') else int(value)
+            try:
+                page.b.wait("(%s) === %s" % (expression, json.dumps(expected)), where, 5)
+            except Failure:
+                raise Failure("%s failed: it is %r" % (where, page.b.js(expression)))
+            checked += 1
+        else:
+            raise Failure(where + ": the page does not replay this command")
+    return checked, skipped
 
 
 def slot_scene(saves, slot):
@@ -387,6 +458,15 @@ def test_bunker_ending(page, figures, bunker_save):
     page.wait_scene(57)
 
 
+def test_ending_script(page, figures):
+    """The committed script of the story's end, from slot 2 of the bunker saves."""
+    checked, skipped = replay(page, os.path.join(HERE, "..", "tests", "web", "bunker_ending.play"))
+    check(page.scene() == 82, "the story did not end on the end picture")
+    figures["ending script: expectations checked in the page"] = "%d (%d need the play tool's names)" % (
+        checked, skipped)
+    page.screenshot("07-the-end.png")
+
+
 def transfer_sizes(www):
     sizes = {}
     for name in ("index.html", "varnoklet3.js", "varnoklet3.wasm", "varnoklet3.data"):
@@ -425,7 +505,9 @@ def main():
              ("damaged imports are refused, the saves stay", lambda: test_damaged_import(page, figures)),
              ("the saves survive a browser restart", lambda: test_restart(page, figures, restart)),
              ("a bunker save plays on through the phone game",
-              lambda: test_bunker_ending(page, figures, bunker_save))]
+              lambda: test_bunker_ending(page, figures, bunker_save)),
+             ("the story's end replays from a saved game (tests/web/bunker_ending.play)",
+              lambda: test_ending_script(page, figures))]
     try:
         for name, run in tests:
             try:

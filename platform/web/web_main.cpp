@@ -15,11 +15,13 @@
 #include <emscripten.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <ctime>
 #include <string>
 #include <vector>
 
+#include "adventure/inventory.h"
 #include "adventure/step_queue.h"
 #include "core/game_state.h"
 #include "core/main_form.h"
@@ -36,6 +38,7 @@
 #include "shell/settings_file.h"
 #include "shell/start_game.h"
 #include "shell/start_panel.h"
+#include "texts/cp1250.h"
 
 namespace {
 constexpr const char* kSavesFolder = "/saves/";
@@ -162,6 +165,23 @@ EMSCRIPTEN_KEEPALIVE int vk3_scene() { return GameState.live.scene; }
 EMSCRIPTEN_KEEPALIVE int vk3_menu_return_scene() { return GameState.menuReturnScene; }
 // A message shows or a step of a click waits: the next click goes to it.
 EMSCRIPTEN_KEEPALIVE int vk3_busy() { return IsBusy() ? 1 : 0; }
+EMSCRIPTEN_KEEPALIVE int vk3_has(int item) { return item > 0 && item < 65536 && HasItem(static_cast<uint16_t>(item)); }
+EMSCRIPTEN_KEEPALIVE int vk3_selected_item() { return GameState.selectedItem; }
+EMSCRIPTEN_KEEPALIVE int vk3_menu_open() { return GameState.menuOpen; }
+
+// The message on screen in UTF-8, its lines joined by '#'; empty when none shows.
+EMSCRIPTEN_KEEPALIVE const char* vk3_message() {
+    static std::string text;
+    text.clear();
+    if (!GameState.messageLines[0].empty()) {
+        text = GameState.messageLines[0];
+        const size_t last = std::min<size_t>(GameState.messageLineCount, kMessageLineCount - 1);
+        for (size_t i = 1; i <= last; ++i) text += "#" + GameState.messageLines[i];
+        text = Cp1250ToUtf8(text);
+    }
+    return text.c_str();
+}
+
 EMSCRIPTEN_KEEPALIVE int vk3_phone_game_over() { return GameState.shooterOver; }
 
 // Where a click reaches hotspot `id` of the scene on screen, in drawing-area
