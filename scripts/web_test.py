@@ -358,6 +358,37 @@ def test_load(page, figures):
         "Module.SDL2 && Module.SDL2.audioContext ? Module.SDL2.audioContext.state : 'none'")
 
 
+def test_page_settings(page, figures):
+    """The start panel's settings on the page: language, sound, full screen, the two links."""
+    def choose(element, value):
+        page.b.js("(function(){var e=document.getElementById('%s');%s;"
+                  "e.dispatchEvent(new Event('change'));})()" % (element, value))
+    start = page.b.js("Module._vk3_settings()")
+    for language in (0, 1, start & 1):
+        choose("language", "e.value='%d'" % language)
+        check(page.b.js("Module._vk3_settings() & 1") == language, "the language list did not set the language")
+    choose("sound", "e.checked=false")
+    check(page.b.js("Module._vk3_settings() & 2") == 0, "the sound box did not turn the sound off")
+    choose("sound", "e.checked=true")
+    check(page.b.js("Module._vk3_settings() & 2") == 2, "the sound box did not turn the sound on")
+    left, top, width, height = page.b.js("(function(){var r=document.getElementById('fullscreen')"
+                                         ".getBoundingClientRect();return [r.left,r.top,r.width,r.height];})()")
+    for kind in ("mousePressed", "mouseReleased"):
+        page.b.call("Input.dispatchMouseEvent", type=kind, x=left + width / 2, y=top + height / 2,
+                    button="left", clickCount=1)
+    page.b.wait("document.fullscreenElement === stage", "full screen", 5)
+    page.b.pump(0.3)
+    css = page.b.js("[canvas.clientWidth, canvas.clientHeight, stage.clientWidth, stage.clientHeight]")
+    check(css[0] % 640 == 0 and css[1] == css[0] * 3 // 4 and css[0] <= css[2] and css[1] <= css[3],
+          "full screen does not scale the picture by a whole number: %s" % css)
+    page.b.js("document.exitFullscreen()")
+    page.b.wait("document.fullscreenElement === null", "full screen to end", 5)
+    for link in ("www", "emblem"):
+        target, href = page.b.js("[document.getElementById('%s').target, document.getElementById('%s').href]"
+                                 % (link, link))
+        check(target == "_blank" and href.startswith("http://"), "the %s link does not open a new tab" % link)
+
+
 def test_opening(page, figures):
     page.click_spot(15)                      # New game: the first click
     page.wait_scene(6)
@@ -506,6 +537,7 @@ def main():
         return page
 
     tests = [("page loads and draws the game menu", lambda: test_load(page, figures)),
+             ("the page's settings: language, sound, full screen, links", lambda: test_page_settings(page, figures)),
              ("first click starts the sound; the opening reaches the station", lambda: test_opening(page, figures)),
              ("a save in slot 1 survives a reload and loads", lambda: test_save_survives_reload(page, figures)),
              ("Export saves downloads save.qzd", lambda: test_export(page, figures)),
