@@ -506,6 +506,33 @@ def test_ending_script(page, figures):
     page.screenshot("07-the-end.png")
 
 
+def test_missing_browser_features(page, figures):
+    """Without WebAssembly the page says so; without sound the game plays silently."""
+    def with_page_script(source, then):
+        ident = page.b.call("Page.addScriptToEvaluateOnNewDocument", source=source)["identifier"]
+        try:
+            page.b.call("Page.navigate", url=page.url)
+            then()
+        finally:
+            page.b.call("Page.removeScriptToEvaluateOnNewDocument", identifier=ident)
+
+    def no_webassembly():
+        page.b.wait("(function(){var m = document.getElementById('message');"
+                    "return !!m && m.style.display === 'block';})()", "the WebAssembly message")
+        text = page.b.js("document.getElementById('message').textContent")
+        check("WebAssembly" in text, "no clear message without WebAssembly: %r" % text)
+        check(page.b.js("typeof Module._vk3_scene") == "undefined", "the game started without WebAssembly")
+    with_page_script("delete window.WebAssembly;", no_webassembly)
+
+    def no_sound():
+        page.b.wait("typeof Module === 'object' && Module.vk3Ready === true", "the game without sound", 60)
+        check("no sound" in page.b.js("document.getElementById('note').textContent"), "no note about the sound")
+        page.click_spot(15)
+        page.wait_scene(6)
+        check(page.b.js("Module._vk3_music_playing()") == 0, "music plays without sound")
+    with_page_script("delete window.AudioContext; delete window.webkitAudioContext;", no_sound)
+
+
 def transfer_sizes(www):
     sizes = {}
     for name in ("index.html", "varnoklet3.js", "varnoklet3.wasm", "varnoklet3.data"):
@@ -547,7 +574,9 @@ def main():
              ("a bunker save plays on through the phone game",
               lambda: test_bunker_ending(page, figures, bunker_save)),
              ("the story's end replays from a saved game (tests/web/bunker_ending.play)",
-              lambda: test_ending_script(page, figures))]
+              lambda: test_ending_script(page, figures)),
+             ("no WebAssembly: a message; no sound: the game plays silently",
+              lambda: test_missing_browser_features(page, figures))]
     try:
         for name, run in tests:
             try:
