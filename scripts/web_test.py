@@ -532,6 +532,21 @@ def test_missing_browser_features(page, figures):
         check(page.b.js("Module._vk3_music_playing()") == 0, "music plays without sound")
     with_page_script("delete window.AudioContext; delete window.webkitAudioContext;", no_sound)
 
+    # A first visit (no saves in the browser) speaks the browser's language.
+    origin = page.url.rstrip("/")
+    for languages, expected in ((["cs-CZ", "cs"], 0), (["en-GB", "en"], 1)):
+        page.b.call("Page.navigate", url="about:blank")
+        page.b.call("Storage.clearDataForOrigin", origin=origin, storageTypes="indexeddb")
+
+        def first_visit():
+            page.b.wait("typeof Module === 'object' && Module.vk3Ready === true", "the game", 60)
+            check(page.b.js("Module._vk3_settings() & 1") == expected and
+                  page.b.js("document.getElementById('language').value") == str(expected),
+                  "a first visit from a %s browser does not speak its language" % languages[0])
+        with_page_script("Object.defineProperty(navigator, 'languages', {get: () => %s});"
+                         "Object.defineProperty(navigator, 'language', {get: () => '%s'});"
+                         % (json.dumps(languages), languages[0]), first_visit)
+
 
 def transfer_sizes(www):
     sizes = {}
@@ -575,7 +590,7 @@ def main():
               lambda: test_bunker_ending(page, figures, bunker_save)),
              ("the story's end replays from a saved game (tests/web/bunker_ending.play)",
               lambda: test_ending_script(page, figures)),
-             ("no WebAssembly: a message; no sound: the game plays silently",
+             ("no WebAssembly: a message; no sound: silent; a first visit speaks the browser's language",
               lambda: test_missing_browser_features(page, figures))]
     try:
         for name, run in tests:
