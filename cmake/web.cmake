@@ -75,6 +75,8 @@ set_property(TARGET varnoklet3 APPEND PROPERTY LINK_DEPENDS
   ${CMAKE_SOURCE_DIR}/web/pre.js ${VK3_HOST_BUILD}/assets/pictures.container ${VK3_HOST_BUILD}/gamedata/bgm.qzd)
 
 # The page beside the program.
-add_custom_command(TARGET varnoklet3 POST_BUILD
+add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/www/index.html
   COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_SOURCE_DIR}/web/index.html ${CMAKE_BINARY_DIR}/www/index.html
+  DEPENDS ${CMAKE_SOURCE_DIR}/web/index.html
   VERBATIM)
+add_custom_target(vk3_web_page ALL DEPENDS ${CMAKE_BINARY_DIR}/www/index.html)
