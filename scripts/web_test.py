@@ -285,6 +285,7 @@ def script_lines(path):
 
 # What the page can read back for `expect NAME == VALUE`.
 READOUTS = {"scene": "Module._vk3_scene()", "selectedItem": "Module._vk3_selected_item()",
+            "hoverId": "Module._vk3_hover_id()", "hoverLabel": "Module.UTF8ToString(Module._vk3_hover_label())",
             "menuOpen": "Module._vk3_menu_open()", "message": "Module.UTF8ToString(Module._vk3_message())"}
 
 
@@ -293,6 +294,8 @@ def readout(name):
         return READOUTS[name]
     if name.startswith("has(") and name.endswith(")"):
         return "Module._vk3_has(%d)" % int(name[4:-1])
+    if name.startswith("inventory[") and name.endswith("]"):
+        return "Module._vk3_inventory(%d)" % int(name[10:-1])
     return None
 
 
@@ -303,7 +306,15 @@ def replay(page, path):
         where = "%s:%d: %s" % (os.path.basename(path), number, code)
         word, _, rest = code.partition(" ")
         rest = rest.strip()
-        if word == "start":                      # the page has started: to the game menu
+        if word == "lang":                       # the page's language list
+            page.b.js("Module._vk3_set_language(%d)" % int(rest))
+        elif word == "key":
+            page.key(rest)
+        elif word == "sounds":                   # the play tool's sample log: its expectations are skipped
+            pass
+        elif word == "screenshot":
+            page.screenshot("script-" + os.path.basename(rest))
+        elif word == "start":                    # the page has started: to the game menu
             page.idle()
             if page.scene() != 4:
                 page.click_spot(20)
@@ -548,6 +559,13 @@ def test_missing_browser_features(page, figures):
                          % (json.dumps(languages), languages[0]), first_visit)
 
 
+def test_station_script(page, figures):
+    """The station chapter's committed play script, replayed in the page."""
+    checked, skipped = replay(page, os.path.join(HERE, "..", "tests", "play", "story_station.play"))
+    figures["station script: expectations checked in the page"] = "%d (%d need the play tool's names)" % (
+        checked, skipped)
+
+
 def transfer_sizes(www):
     sizes = {}
     for name in ("index.html", "varnoklet3.js", "varnoklet3.wasm", "varnoklet3.data"):
@@ -590,6 +608,8 @@ def main():
               lambda: test_bunker_ending(page, figures, bunker_save)),
              ("the story's end replays from a saved game (tests/web/bunker_ending.play)",
               lambda: test_ending_script(page, figures)),
+             ("the station chapter replays in the page (tests/play/story_station.play)",
+              lambda: test_station_script(page, figures)),
              ("no WebAssembly: a message; no sound: silent; a first visit speaks the browser's language",
               lambda: test_missing_browser_features(page, figures))]
     try:

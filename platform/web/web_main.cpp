@@ -167,6 +167,15 @@ EMSCRIPTEN_KEEPALIVE int vk3_menu_return_scene() { return GameState.menuReturnSc
 EMSCRIPTEN_KEEPALIVE int vk3_busy() { return IsBusy() ? 1 : 0; }
 EMSCRIPTEN_KEEPALIVE int vk3_has(int item) { return item > 0 && item < 65536 && HasItem(static_cast<uint16_t>(item)); }
 EMSCRIPTEN_KEEPALIVE int vk3_selected_item() { return GameState.selectedItem; }
+EMSCRIPTEN_KEEPALIVE int vk3_hover_id() { return GameState.hoverId; }
+EMSCRIPTEN_KEEPALIVE int vk3_inventory(int place) {
+    return place >= 0 && static_cast<size_t>(place) < std::size(GameState.live.inventory) ? GameState.live.inventory[place] : -1;
+}
+EMSCRIPTEN_KEEPALIVE const char* vk3_hover_label() {
+    static std::string text;
+    text = Cp1250ToUtf8(GameState.hoverLabel);
+    return text.c_str();
+}
 EMSCRIPTEN_KEEPALIVE int vk3_menu_open() { return GameState.menuOpen; }
 
 // The message on screen in UTF-8, its lines joined by '#'; empty when none shows.
