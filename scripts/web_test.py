@@ -12,13 +12,17 @@ the page's language, sound and full-screen controls and its links work; a
 game saved in slot 1 survives a reload and a browser restart and loads
 again; "Export saves" downloads the 1736-byte save.qzd; damaged imports are
 refused with a message and the saves stay; a saved game from the bunker plays
-on through the phone game to the end picture. It prints the budget figures
+on through the phone game; committed play scripts (tools/play) replay inside
+the page: the station chapter, the whole walkthrough from a new game to the
+bunker gate, and the story's end from a saved game, so the whole story plays
+in the browser. It prints the budget figures
 (transfer size, time to the first frame, frame times). Screenshots go to
 $VK3_SHOTS (default: WWW_FOLDER/../shots).
 """
 import base64
 import gzip
 import json
+import re
 import os
 import shutil
 import struct
@@ -289,14 +293,51 @@ READOUTS = {"scene": "Module._vk3_scene()", "selectedItem": "Module._vk3_selecte
             "menuOpen": "Module._vk3_menu_open()", "message": "Module.UTF8ToString(Module._vk3_message())"}
 
 
+def progress_names():
+    """Name -> (index, count) of the progress bytes, from their declaration."""
+    text = open(os.path.join(HERE, "..", "core", "game_state.h"), encoding="utf-8").read()
+    body = text[text.index("struct TProgress {"):]
+    body = body[:body.index("\n};")]
+    names, index = {}, 0
+    for m in re.finditer(r"uint8_t (\w+)(?:\[(\d+)\])?;", body):
+        count = int(m.group(2) or 1)
+        names[m.group(1)] = (index, count)
+        index += count
+    return names
+
+
+PROGRESS = progress_names()
+
+
 def readout(name):
     if name in READOUTS:
         return READOUTS[name]
-    if name.startswith("has(") and name.endswith(")"):
-        return "Module._vk3_has(%d)" % int(name[4:-1])
-    if name.startswith("inventory[") and name.endswith("]"):
-        return "Module._vk3_inventory(%d)" % int(name[10:-1])
+    m = re.fullmatch(r"(\w+)(?:\[(\d+)\])?", name)
+    if m and m.group(1) in PROGRESS:
+        index, count = PROGRESS[m.group(1)]
+        k = int(m.group(2) or 0)
+        if (m.group(2) is None) == (count == 1) and k < count:
+            return "Module._vk3_progress(%d)" % (index + k)
+    m = re.fullmatch(r"(has\(|inventory\[)(\d+)[)\]]", name)
+    if m:
+        return "Module._vk3_%s(%d)" % ("has" if m.group(1) == "has(" else "inventory", int(m.group(2)))
     return None
+
+
+class Unreadable(Exception):
+    """A name only the play tool knows."""
+
+
+def evaluate(page, expression, where):
+    """A script's integer expression over state names (C's / on whole numbers)."""
+    def value(m):
+        js = readout(m.group(0))
+        if js is None:
+            raise Unreadable(m.group(0))
+        return str(page.b.js(js))
+    python = re.sub(r"has\(\d+\)|[A-Za-z_]\w*(?:\[\d+\])?", value, expression).replace("/", "//")
+    check(re.fullmatch(r"[\d\s+\-*/%()]*", python) is not None, where + ": not an expression")
+    return int(eval(python, {"__builtins__": {}}))  # noqa: S307: digits and operators only
 
 
 def replay(page, path):
@@ -306,7 +347,21 @@ def replay(page, path):
         where = "%s:%d: %s" % (os.path.basename(path), number, code)
         word, _, rest = code.partition(" ")
         rest = rest.strip()
-        if word == "lang":                       # the page's language list
+        if word == "seed":
+            page.b.js("Module._vk3_seed(%d)" % int(rest))
+        elif word == "frames":                   # the page's own frames, as long as the script's
+            args = rest.split()
+            page.b.pump(int(args[0]) * (int(args[1]) if len(args) > 1 else 16) / 1000)
+        elif word == "repeat":
+            m = re.fullmatch(r"(.*?)\s+(click|rclick)", rest)
+            check(m is not None, where + ": the page replays only repeated clicks")
+            try:
+                count = evaluate(page, m.group(1), where)
+            except Unreadable as e:
+                raise Failure("%s: the page cannot read %s" % (where, e))
+            for _ in range(count):
+                page.click_at(*page.last, button="left" if m.group(2) == "click" else "right")
+        elif word == "lang":                     # the page's language list
             page.b.js("Module._vk3_set_language(%d)" % int(rest))
         elif word == "key":
             page.key(rest)
@@ -320,7 +375,7 @@ def replay(page, path):
                 page.click_spot(20)
                 page.wait_scene(4)
         elif word == "spot":
-            at = page.b.js("Module._vk3_spot(%d)" % int(rest))
+            at = page.b.js("Module._vk3_spot(%d)" % evaluate(page, rest, where))
             check(at >= 0, where + ": no such hotspot in scene %d" % page.scene())
             page.move(at >> 16, at & 0xFFFF)
             page.b.pump(0.1)
@@ -331,18 +386,26 @@ def replay(page, path):
         elif word == "idle":
             page.idle()
         elif word == "expect":
-            name, op, value = rest.partition(" == ")
-            expression = readout(name.strip())
-            if not op or expression is None:
+            lhs, op, value = rest.partition(" == ")
+            value = value.strip()
+            if not op:
                 skipped += 1
                 continue
-            value = value.strip()
             expected = json.loads(value) if value.startswith('"') else int(value)
-            try:
-                page.b.wait("(%s) === %s" % (expression, json.dumps(expected)), where, 5)
-            except Failure:
-                raise Failure("%s failed: it is %r" % (where, page.b.js(expression)))
-            checked += 1
+            expression = readout(lhs.strip())
+            deadline = time.time() + 5
+            while True:
+                try:
+                    got = page.b.js(expression) if expression else evaluate(page, lhs, where)
+                except Unreadable:
+                    skipped += 1
+                    break
+                if got == expected:
+                    checked += 1
+                    break
+                if time.time() > deadline:
+                    raise Failure("%s failed: it is %r" % (where, got))
+                time.sleep(0.05)
         else:
             raise Failure(where + ": the page does not replay this command")
     return checked, skipped
@@ -566,6 +629,14 @@ def test_station_script(page, figures):
         checked, skipped)
 
 
+def test_walkthrough_script(page, figures):
+    """The whole road from a new game to the open bunker gate, by playing only."""
+    started = time.time()
+    checked, skipped = replay(page, os.path.join(HERE, "..", "tests", "play", "story_walkthrough.play"))
+    figures["walkthrough script: expectations checked in the page"] = "%d (%d skipped), %d s" % (
+        checked, skipped, time.time() - started)
+
+
 def transfer_sizes(www):
     sizes = {}
     for name in ("index.html", "varnoklet3.js", "varnoklet3.wasm", "varnoklet3.data"):
@@ -610,6 +681,8 @@ def main():
               lambda: test_ending_script(page, figures)),
              ("the station chapter replays in the page (tests/play/story_station.play)",
               lambda: test_station_script(page, figures)),
+             ("the walkthrough to the bunker gate replays in the page (tests/play/story_walkthrough.play)",
+              lambda: test_walkthrough_script(page, figures)),
              ("no WebAssembly: a message; no sound: silent; a first visit speaks the browser's language",
               lambda: test_missing_browser_features(page, figures))]
     try:

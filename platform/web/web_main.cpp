@@ -25,6 +25,7 @@
 #include "adventure/step_queue.h"
 #include "core/game_state.h"
 #include "core/main_form.h"
+#include "core/random.h"
 #include "graphics/embedded_pictures.h"
 #include "platform/event_loop.h"
 #include "platform/muting_sound_library.h"
@@ -167,6 +168,13 @@ EMSCRIPTEN_KEEPALIVE int vk3_menu_return_scene() { return GameState.menuReturnSc
 EMSCRIPTEN_KEEPALIVE int vk3_busy() { return IsBusy() ? 1 : 0; }
 EMSCRIPTEN_KEEPALIVE int vk3_has(int item) { return item > 0 && item < 65536 && HasItem(static_cast<uint16_t>(item)); }
 EMSCRIPTEN_KEEPALIVE int vk3_selected_item() { return GameState.selectedItem; }
+// Progress byte `index` of the running game (0..200), or -1.
+EMSCRIPTEN_KEEPALIVE int vk3_progress(int index) {
+    if (index < 0 || static_cast<size_t>(index) >= kProgressSize) return -1;
+    return reinterpret_cast<const uint8_t*>(&GameState.live.progress)[index];
+}
+// Seeds the random source, as a play script's `seed` does.
+EMSCRIPTEN_KEEPALIVE void vk3_seed(uint32_t seed) { Randomize(seed); }
 EMSCRIPTEN_KEEPALIVE int vk3_hover_id() { return GameState.hoverId; }
 EMSCRIPTEN_KEEPALIVE int vk3_inventory(int place) {
     return place >= 0 && static_cast<size_t>(place) < std::size(GameState.live.inventory) ? GameState.live.inventory[place] : -1;
