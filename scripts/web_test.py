@@ -14,8 +14,9 @@ again; "Export saves" downloads the 1736-byte save.qzd; damaged imports are
 refused with a message and the saves stay; a saved game from the bunker plays
 on through the phone game; committed play scripts (tools/play) replay inside
 the page: the station chapter, the whole walkthrough from a new game to the
-bunker gate, and the story's end from a saved game, so the whole story plays
-in the browser. It prints the budget figures
+bunker gate, and the story's end from a saved game (the bunker saves were
+made by the play tool from tests/web/bunker_save.play, which jumps to the
+bunker), so every part of the story plays in the browser. It prints the budget figures
 (transfer size, time to the first frame, frame times). Screenshots go to
 $VK3_SHOTS (default: WWW_FOLDER/../shots).
 """
