@@ -84,8 +84,20 @@ private:
     size_t pos_ = 0;
 };
 
+// A double's bits and back (std::bit_cast is missing from some standard libraries).
+uint64_t DoubleBits(double d) {
+    uint64_t u;
+    std::memcpy(&u, &d, sizeof u);
+    return u;
+}
+double BitsDouble(uint64_t u) {
+    double d;
+    std::memcpy(&d, &u, sizeof d);
+    return d;
+}
+
 void WriteLive(ImageWriter& w, const TLiveRecord& r) {
-    w.Le(std::bit_cast<uint64_t>(r.savedAt), 8);
+    w.Le(DoubleBits(r.savedAt), 8);
     w.Le(static_cast<uint32_t>(r.scene), 4);
     w.Bytes({reinterpret_cast<const uint8_t*>(&r.progress), kProgressSize});
     w.Bytes(r.inventory);
@@ -96,7 +108,7 @@ void WriteLive(ImageWriter& w, const TLiveRecord& r) {
 void ReadLive(ByteReader& in, TLiveRecord& r) {
     uint64_t low = in.U32();
     uint64_t high = in.U32();
-    r.savedAt = std::bit_cast<double>(low | (high << 32));
+    r.savedAt = BitsDouble(low | (high << 32));
     r.scene = in.I32();
     auto progress = in.Bytes(kProgressSize);
     std::copy(progress.begin(), progress.end(), reinterpret_cast<uint8_t*>(&r.progress));

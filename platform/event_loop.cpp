@@ -186,23 +186,35 @@ void EventRouter::Handle(const SDL_Event& e) {
     }
 }
 
-void RunEventLoop(TMainForm& form, IDesktopControls* controls) {
-    EventRouter router(form, controls);
+FrameLoop::FrameLoop(TMainForm& form, IDesktopControls* controls, uint64_t early)
+    : form_(form), router_(form, controls), frequency_(SDL_GetPerformanceFrequency()),
+      minFrame_(frequency_ / 60 - early) {
     OpenGameControllers();
-    const uint64_t frequency = SDL_GetPerformanceFrequency();
-    const uint64_t minFrame = frequency / 60;
-    uint64_t lastFrame = 0;
-    while (!form.Closing()) {
-        SDL_Event e;
-        while (!form.Closing() && SDL_PollEvent(&e)) router.Handle(e);
-        if (form.Closing()) break;
-        uint64_t now = SDL_GetPerformanceCounter();
-        if (lastFrame != 0 && now - lastFrame < minFrame) {
-            uint64_t waitMs = (minFrame - (now - lastFrame)) * 1000 / frequency;
-            SDL_Delay(waitMs > 0 ? static_cast<uint32_t>(waitMs) : 1);
-            continue;
-        }
-        lastFrame = now;
-        if (!form.Timer.Idle()) SDL_WaitEventTimeout(nullptr, 10);
+}
+
+FrameLoop::Pass FrameLoop::Step() {
+    Pass pass;
+    SDL_Event e;
+    while (!form_.Closing() && SDL_PollEvent(&e)) router_.Handle(e);
+    if (form_.Closing()) {
+        pass.closed = true;
+        return pass;
+    }
+    const uint64_t now = SDL_GetPerformanceCounter();
+    if (lastFrame_ != 0 && now - lastFrame_ < minFrame_) {
+        const uint64_t waitMs = (minFrame_ - (now - lastFrame_)) * 1000 / frequency_;
+        pass.sleepMs = waitMs > 0 ? static_cast<uint32_t>(waitMs) : 1;
+        return pass;
+    }
+    lastFrame_ = now;
+    pass.idle = !form_.Timer.Idle();
+    return pass;
+}
+
+void RunEventLoop(TMainForm& form, IDesktopControls* controls) {
+    FrameLoop loop(form, controls);
+    for (FrameLoop::Pass pass = loop.Step(); !pass.closed; pass = loop.Step()) {
+        if (pass.sleepMs > 0) SDL_Delay(pass.sleepMs);
+        else if (pass.idle) SDL_WaitEventTimeout(nullptr, 10);
     }
 }

@@ -83,4 +83,27 @@ private:
 // Opens every game controller already attached (their later arrivals come as events).
 void OpenGameControllers();
 
+// One pass of the game's loop, as the desktop loop below and a browser's
+// frame callback call it: the waiting events go to the router and, once the
+// last frame is at least 1/60 s old (less `early`, in performance-counter
+// ticks, for a caller woken by the display at about that pace), the frame
+// timer gets an idle pass. The pass says what the caller may wait for.
+class FrameLoop {
+public:
+    struct Pass {
+        bool closed = false;     // the form closed: no more passes
+        uint32_t sleepMs = 0;    // too early for a frame: sleep this long, then pass again
+        bool idle = false;       // the timer had nothing to do: wait up to 10 ms for an event
+    };
+    FrameLoop(TMainForm& form, IDesktopControls* controls, uint64_t early = 0);
+    Pass Step();
+
+private:
+    TMainForm& form_;
+    EventRouter router_;
+    uint64_t frequency_;
+    uint64_t minFrame_;
+    uint64_t lastFrame_ = 0;
+};
+
 void RunEventLoop(TMainForm& form, IDesktopControls* controls = nullptr);

@@ -2,6 +2,7 @@
 # Installs what is missing, builds everything and runs every test: first the
 # whole suite (unit tests, tool tests, play scripts, the install test with the
 # desktop and metainfo validators, a monkey soak) in a normal build, then the
+# browser build's tests in headless Chromium (scripts/web.sh test), then the
 # unit tests and the soak again under AddressSanitizer and UBSan, and last
 # every fuzz target for 20 seconds on its corpus (clang, libFuzzer).
 set -euo pipefail
@@ -13,6 +14,8 @@ jobs="$(nproc)"
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVK3_BUILD_BENCH=ON
 cmake --build build -j"$jobs"
 ctest --test-dir build --output-on-failure -j"$jobs"
+# The game in a browser: the page built with Emscripten, tested in headless Chromium.
+bash scripts/web.sh test
 
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DVK3_SANITIZE=ON -DVK3_BUILD_BENCH=OFF
 cmake --build build-asan -j"$jobs"

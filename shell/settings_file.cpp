@@ -10,6 +10,7 @@
 #include <fstream>
 #include <vector>
 
+#include "adventure/saved_games.h"
 #include "core/game_state.h"
 #include "shell/file_io.h"
 #include "shell/sound.h"
@@ -88,6 +89,34 @@ bool SaveSettings() {
                              "for this run only\n", path.c_str());
     }
     return false;
+}
+
+bool ImportSettingsFile(std::span<const uint8_t> bytes, std::string& error) {
+    if (bytes.size() != kSettingsBlockSize) {
+        error = "This is not a save.qzd file: it has " + std::to_string(bytes.size()) + " bytes, not " +
+                std::to_string(kSettingsBlockSize) + ".";
+        return false;
+    }
+    TSettingsBlock imported{};
+    SettingsBlockFromBytes(imported, bytes.first<kSettingsBlockSize>());
+    if (imported.resolution > 3 || imported.language > 1 || imported.soundOn > 1) {
+        error = "This save.qzd is damaged: its settings are out of range.";
+        return false;
+    }
+    for (size_t k = 0; k < std::size(imported.slots); ++k) {
+        const SaveSlot& slot = imported.slots[k];
+        if (slot.savedAt != 0.0 && !SlotCanBeLoaded(slot)) {
+            error = "This save.qzd is damaged: saved game " + std::to_string(k + 1) + " cannot be played on.";
+            return false;
+        }
+    }
+    const std::string path = SettingsPath();
+    if (unreadableFileKept || !WriteFileAtomically(path, bytes)) {
+        error = "The saved games cannot be written to " + path + ".";
+        return false;
+    }
+    GameState.settings = imported;
+    return true;
 }
 
 bool FolderIsWritable(const std::string& folder) {

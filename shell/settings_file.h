@@ -12,7 +12,9 @@
 // decides it at start-up; until then, and whenever no folder was chosen, the
 // program's folder is used.
 #pragma once
+#include <cstdint>
 #include <functional>
+#include <span>
 #include <string>
 
 // Reads the file into GameState.settings. A missing or unopenable file gives
@@ -36,6 +38,15 @@ bool SaveSettings();
 // Back to a fresh run: no folder chosen, no unreadable file kept, no write
 // failure reported yet.
 void ForgetSettingsFile();
+
+// Takes a "save.qzd" brought in from elsewhere (a copy the player kept): it
+// must be exactly the file's 1736 bytes, with settings bytes the panel can
+// show and every slot either empty or a game that can be played on
+// (SlotCanBeLoaded). Then it is written atomically over the current file and
+// read, and true returned. Anything else is refused with the player-facing
+// reason in `error`; the current file and the settings in memory stay as
+// they were.
+bool ImportSettingsFile(std::span<const uint8_t> bytes, std::string& error);
 
 // The folder "save.qzd" is read from and written to (with its trailing
 // separator): the one set last, or GameState.programDir when none is set.

@@ -102,4 +102,23 @@ TEST_F(EventLoopTest, AMoveAndAClickInOneBatchActOnTheNewPosition) {
     EXPECT_EQ(GameState.live.scene, 6);         // the opening narration began
     EXPECT_EQ(GameState.live.inventory[0], 206);
 }
+// The pass a browser's frame callback makes: right after a frame it is too
+// early for the next one; a caller woken by the display about every 1/60 s
+// may come up to `early` sooner and still gets its frame.
+TEST_F(EventLoopTest, AFramePassRunsAFrameOnlyWhenOneIsDue) {
+    const uint64_t threeMs = SDL_GetPerformanceFrequency() * 3 / 1000;
+    FrameLoop loop(*form, nullptr, threeMs);
+    const FrameLoop::Pass first = loop.Step();
+    EXPECT_FALSE(first.closed);
+    EXPECT_EQ(first.sleepMs, 0u);
+    const int frames = display.presentCount;
+    const FrameLoop::Pass tooEarly = loop.Step();
+    EXPECT_GE(tooEarly.sleepMs, 1u);
+    EXPECT_LE(tooEarly.sleepMs, 14u);
+    EXPECT_EQ(display.presentCount, frames);
+    std::this_thread::sleep_for(std::chrono::milliseconds(14));  // 1/60 s less 3 ms, at least
+    EXPECT_EQ(loop.Step().sleepMs, 0u);
+    form->Close();
+    EXPECT_TRUE(loop.Step().closed);
+}
 }  // namespace

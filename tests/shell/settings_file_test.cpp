@@ -110,3 +110,47 @@ TEST_F(SettingsFileTest, AFileThatCannotBeReadIsNeverWrittenOver) {
     EXPECT_TRUE(SaveSettings());
 }
 }  // namespace
+
+// An imported save.qzd replaces the current one only when the game could use
+// all of it; a refused one leaves the file and the settings in memory alone.
+TEST_F(SettingsFileTest, AnImportIsTakenWholeOrRefusedWithNothingLost) {
+    GameState.settings.slots[2].savedAt = 40000.0;
+    GameState.settings.slots[2].scene = 10;
+    ASSERT_TRUE(SaveSettings());
+    const std::vector<uint8_t> current = FileBytes();
+
+    TSettingsBlock other{};
+    other.resolution = 0;
+    other.language = 1;
+    other.soundOn = 1;
+    other.slots[0].savedAt = 45000.5;
+    other.slots[0].scene = 10;
+    std::vector<uint8_t> good(kSettingsBlockSize);
+    SettingsBlockToBytes(other, std::span<uint8_t, kSettingsBlockSize>(good));
+
+    const auto damaged = [&](size_t offset, uint8_t value) {
+        std::vector<uint8_t> b = good;
+        b[offset] = value;
+        return b;
+    };
+    const std::vector<std::vector<uint8_t>> refused = {
+        {}, std::vector<uint8_t>(good.begin(), good.end() - 1),   // empty, short
+        damaged(1, 2),                                            // no such language
+        damaged(8 + 8, 99),                                       // slot 1 in no scene of the game
+        damaged(8 + 288 + 7, 0x7F),                               // slot 2 saved at a time no clock gives
+    };
+    for (const auto& bytes : refused) {
+        std::string error;
+        EXPECT_FALSE(ImportSettingsFile(bytes, error));
+        EXPECT_FALSE(error.empty());
+        EXPECT_EQ(FileBytes(), current);
+        EXPECT_EQ(GameState.settings.slots[2].savedAt, 40000.0);
+    }
+
+    std::string error;
+    ASSERT_TRUE(ImportSettingsFile(good, error)) << error;
+    EXPECT_EQ(FileBytes(), good);
+    EXPECT_EQ(GameState.settings.language, 1);
+    EXPECT_EQ(GameState.settings.slots[0].savedAt, 45000.5);
+    EXPECT_EQ(GameState.settings.slots[2].savedAt, 0.0);
+}
