@@ -31,7 +31,8 @@ protected:
 
     void SetUp() override {
         root = fs::temp_directory_path() /
-               ("vk3-where-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+               ("vk3-where-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) +
+                "-" + std::to_string(::getpid()));
         fs::remove_all(root);
         program = root / "program";
         user = root / "user";
