@@ -136,6 +136,7 @@ void BuildBunkerCorridor() {
     if (P().boxOpened == 0) AddHotspot(Spot::Box, 83, 53, 166, 178, ckPointer, 121);
     AddHotspot(Spot::ToRoom, 424, 81, 459, 170, ckUp, 122);
     if (P().bathroomOpen != 0) AddHotspot(Spot::ToBathroom, 480, 88, 503, 222, ckRight, 123);
+    if (P().boxOpened == 1) DejPredmet("boxopen", 80, 108, Object::Plain);  // lid up, padlock gone
 }
 
 // The key from the dark corridor opens the box: junk, and a jar of pickles.
