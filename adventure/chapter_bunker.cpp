@@ -193,6 +193,12 @@ void BuildRoom() {
     if (P().gamerState != 3) DejPredmet("inv232", 108, 228, Object::Plain);  // the nut mallet, until lent
 }
 
+// ---- Scene 59: Vašek close up ---------------------------------------------
+
+void BuildGamerCloseUp() {
+    if (P().gamerState != 3) DejPredmet("vasekmallet", 426, 186, Object::Plain);  // on his crate, until lent
+}
+
 void ClickRoom(int32_t id) {
     if (id >= Spot::Gamer && id <= Spot::Patient) ClickCompanion(id);
     if (id == Spot::RoomExit) QueueStep({.to = Scene::BunkerCorridor});
@@ -254,6 +260,7 @@ constexpr TSceneEntry kScenes[] = {
     {Scene::AlongTheTracks, nullptr, nullptr},
     {Scene::BunkerCorridor, BuildBunkerCorridor, ClickBunkerCorridor},
     {Scene::BunkerRoom, BuildRoom, ClickRoom},
+    {Scene::Gamer, BuildGamerCloseUp, nullptr},  // a dialogue picture: no rule
     {Scene::BoilerRoom, BuildBoilerRoom, ClickBoilerRoom},
     {Scene::Bathroom, BuildBathroom, ClickBathroom},
 };

@@ -225,7 +225,7 @@ TEST_F(SceneBuild, TakeableThingsAreDrawnUntilGone) {
     struct Case {
         int32_t scene;
         const char* picture;
-        int32_t spot;  // the hotspot the picture lies in, in a fresh game
+        int32_t spot;  // the hotspot the picture lies in, in a fresh game; -1 for none
         void (*gone)(TProgress&);
         void (*from)(TProgress&) = nullptr;
         bool live = false;  // from's step stays in the scene: the picture follows without a rebuild
@@ -247,14 +247,15 @@ TEST_F(SceneBuild, TakeableThingsAreDrawnUntilGone) {
         {25, "tabletopen", Spot::Tablet, nullptr, [](TProgress& p) { p.tabletUnlocked = p.tabletDone = 1; }},
         {41, "postboxopen", Spot::Postbox, nullptr, [](TProgress& p) { p.letterTaken = 1; }},
         {56, "boxopen", Spot::Box, nullptr, [](TProgress& p) { p.boxOpened = 1; }},
+        {59, "vasekmallet", -1, [](TProgress& p) { p.gamerState = 3; }},  // a close-up: no hotspot
     };
     for (const Case& c : cases) {
         progress = TProgress{};
         progress.secretPlaceOpen = 1;  // the apple is in the trough
         Build(c.scene);
-        const TPomocnyObjekt* spot = SpotOf(c.spot);
-        ASSERT_NE(spot, nullptr) << "scene " << c.scene;
-        const TPomocnyObjekt area = *spot;
+        const TPomocnyObjekt* spot = c.spot < 0 ? nullptr : SpotOf(c.spot);
+        ASSERT_TRUE(c.spot < 0 || spot != nullptr) << "scene " << c.scene;
+        const TPomocnyObjekt area = spot != nullptr ? *spot : TPomocnyObjekt{};
         if (c.from) {
             const Names closed = ObjectPictures();
             EXPECT_EQ(std::count(closed.begin(), closed.end(), c.picture), 0) << "scene " << c.scene;
@@ -268,8 +269,8 @@ TEST_F(SceneBuild, TakeableThingsAreDrawnUntilGone) {
         const auto* drawn = *std::find_if(objects.begin(), objects.end(),
                                           [&](auto* o) { return PictureOf(o) == c.picture; });
         const int32_t x = drawn->X - GameState.ui.originX, y = drawn->Y - GameState.ui.originY;
-        EXPECT_TRUE(x + drawn->Width > area.left && x <= area.right &&
-                    y + drawn->Height > area.top && y <= area.bottom)
+        EXPECT_TRUE(c.spot < 0 || (x + drawn->Width > area.left && x <= area.right &&
+                                   y + drawn->Height > area.top && y <= area.bottom))
             << "scene " << c.scene << ": " << c.picture << " lies outside its hotspot";
         if (!c.gone) continue;
         c.gone(progress);

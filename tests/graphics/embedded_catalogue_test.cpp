@@ -43,7 +43,7 @@ void DrawOnce(const TPictureCollectionItem& item, Surface16& back) {
 }  // namespace
 
 TEST_F(EmbeddedCatalogue, LookupsAndPatternCounts) {
-    EXPECT_EQ(images.Count(), 214);
+    EXPECT_EQ(images.Count(), 215);
     EXPECT_EQ(images.IndexOf("inv204"), 83);
     EXPECT_EQ(images.IndexOf("INV204"), 83);
     EXPECT_EQ(images.Items(60).Name(), "inv204");

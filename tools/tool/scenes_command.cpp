@@ -111,6 +111,7 @@ const LaterState kLaterStates[] = {
      [] { P().stone[1] = 1, P().stone[4] = 2, P().stone[8] = 1; }, nullptr},
     {54, "bunker found", [] { P().bunkerFound = 1; }, nullptr},
     {56, "box open, bathroom open", [] { P().boxOpened = 1, P().bathroomOpen = 1; }, nullptr},
+    {59, "mallet lent", [] { P().gamerState = 3; }, nullptr},
     {65, "tap fixed on the valve", [] { P().valveState = 2; }, nullptr},
     {68, "tap found", [] { P().tapFound = 1; }, nullptr},
 };
