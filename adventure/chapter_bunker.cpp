@@ -136,6 +136,7 @@ void BuildBunkerCorridor() {
     if (P().boxOpened == 0) AddHotspot(Spot::Box, 83, 53, 166, 178, ckPointer, 121);
     AddHotspot(Spot::ToRoom, 424, 81, 459, 170, ckUp, 122);
     if (P().bathroomOpen != 0) AddHotspot(Spot::ToBathroom, 480, 88, 503, 222, ckRight, 123);
+    if (P().boxOpened == 1) DejPredmet("boxopen", 80, 108, Object::Plain);  // lid up, padlock gone
 }
 
 // The key from the dark corridor opens the box: junk, and a jar of pickles.
@@ -190,6 +191,12 @@ void BuildRoom() {
     AddHotspot(Spot::Patient, 387, 58, 476, 183, ckPointer, 126);
     AddHotspot(Spot::RoomExit, 0, 0, 48, 271, ckLeft, 127);
     if (P().gamerState != 3) DejPredmet("inv232", 108, 228, Object::Plain);  // the nut mallet, until lent
+}
+
+// ---- Scene 59: Vašek close up ---------------------------------------------
+
+void BuildGamerCloseUp() {
+    if (P().gamerState != 3) DejPredmet("vasekmallet", 426, 186, Object::Plain);  // on his crate, until lent
 }
 
 void ClickRoom(int32_t id) {
@@ -253,6 +260,7 @@ constexpr TSceneEntry kScenes[] = {
     {Scene::AlongTheTracks, nullptr, nullptr},
     {Scene::BunkerCorridor, BuildBunkerCorridor, ClickBunkerCorridor},
     {Scene::BunkerRoom, BuildRoom, ClickRoom},
+    {Scene::Gamer, BuildGamerCloseUp, nullptr},  // a dialogue picture: no rule
     {Scene::BoilerRoom, BuildBoilerRoom, ClickBoilerRoom},
     {Scene::Bathroom, BuildBathroom, ClickBathroom},
 };

@@ -78,7 +78,8 @@ void BuildRuin() {
     DejPredmet("kostka1", 369, 128, Object::Hole3);
     DejPredmet("kostka1", 466, 128, Object::Hole4);
     if (P().baseOpened == 1) DarkOpening(255, 192, 5, 3);  // the lid gave way
-    if (P().tabletDone == 1) DarkOpening(455, 156, 4, 5);  // the tablet swung open
+    if (P().tabletUnlocked == 1 && P().tabletDone == 0) DejPredmet("tabletloose", 447, 147, Object::Plain);
+    if (P().tabletDone == 1) DejPredmet("tabletopen", 451, 152, Object::Plain);  // the tablet swung open
 }
 
 void UseBase() {

@@ -6,6 +6,7 @@
 #include "adventure/chapters.h"
 #include "adventure/game_ids.h"
 #include "adventure/inventory.h"
+#include "adventure/puzzle_values.h"
 #include "adventure/rules.h"
 #include "adventure/scene_content.h"
 
@@ -84,6 +85,9 @@ void ClickHall(int32_t id) {
 void BuildMachine() {
     AddHotspot(Spot::TicketMachine, 242, 132, 255, 198, ckPointer, 58);
     AddHotspot(Spot::MachineExit, 133, 243, 407, 266, ckDown, 59);
+    // The coin's try stays in this scene, so the match shows itself once it is found.
+    if (P().coinSlotCleared == 0)
+        DejPredmet("slotmatch", 243, 150, Object::SlotMatch)->Visible = SlotMatchSeen();
 }
 
 void UseMachine() {

@@ -157,6 +157,7 @@ void BuildHouseDoor() {
         AddHotspot(Spot::Postbox, 181, 78, 339, 189, ckPointer, 102);
         AddHotspot(Spot::PostboxLock, 323, 139, 331, 149, ckPointer, 103);
     }
+    if (P().letterTaken == 1) DejPredmet("postboxopen", 148, 84, Object::Plain);  // door open, box empty
 }
 
 void RingBell() {

@@ -34,6 +34,13 @@ inline bool HoleHoldsBlock(int k) {
     return IsBlockItem(GameState.live.progress.holeBlock[k]);
 }
 
+// The coin has found the match jammed in the ticket machine's slot, and the
+// wire has not poked it out yet (the values the machine's rules act on).
+inline bool SlotMatchSeen() {
+    const TProgress& p = GameState.live.progress;
+    return p.coinSlotJamSeen == 1 && p.coinSlotCleared == 0;
+}
+
 // The piece 0..8 that tile k (0..8) shows.
 inline uint8_t TilePiece(int k) {
     uint8_t piece = GameState.live.progress.tile[k];

@@ -50,6 +50,7 @@ TPredmet* DejPredmet(const std::string& name, int32_t x, int32_t y, uint16_t id)
 
 void TPredmet::DoMove(int32_t MoveCount) {
     TImageSpriteEx::DoMove(MoveCount);
+    if (id == Object::SlotMatch) Visible = SlotMatchSeen();
     if (ChoosePicture()) {
         if (TPictureCollectionItem* item = choice_.Item()) Image = item;
     }

@@ -11,5 +11,5 @@ std::span<const uint8_t> EmbeddedPictureData();
 
 // The start panel's own pictures (the logo "logo" and the flags "vlajka0",
 // "vlajka1"), in a second container of the same format; the catalogue of the
-// game itself keeps its 209 items.
+// game itself keeps its 215 items.
 std::span<const uint8_t> EmbeddedPanelPictureData();

@@ -1,4 +1,4 @@
-// image_catalogue.h: the image catalogue (`ImageList`), the game's 208 named pictures.
+// image_catalogue.h: the image catalogue (`ImageList`), the game's 215 named pictures.
 //
 // Items are loaded from the stored container (picture_container.h) in
 // catalogue order. Loading reads only what the index needs: the names and

@@ -18,10 +18,11 @@ using Names = std::vector<std::string>;
 
 class SceneBuild : public GameTest {
 protected:
-    // The pictures of the scene objects, in build order.
+    // The pictures of the scene objects that are drawn, in build order.
     Names ObjectPictures() {
         Names names;
-        for (auto* object : All<TPredmet>()) names.push_back(PictureOf(object));
+        for (auto* object : All<TPredmet>())
+            if (object->Visible) names.push_back(PictureOf(object));
         return names;
     }
 };
@@ -217,13 +218,17 @@ TEST_F(SceneBuild, StainedGlassShowsThePatternsPanes) {
 }
 
 // A thing the story lets the player take or use up is drawn, inside its
-// hotspot, until the flag says it is gone; then its picture goes too.
+// hotspot, until the flag says it is gone; then its picture goes too. A picture
+// of what a step opened or showed (from) appears only with its flag, where the
+// hotspot was before the step.
 TEST_F(SceneBuild, TakeableThingsAreDrawnUntilGone) {
     struct Case {
         int32_t scene;
         const char* picture;
-        int32_t spot;  // the hotspot the picture lies in
+        int32_t spot;  // the hotspot the picture lies in, in a fresh game; -1 for none
         void (*gone)(TProgress&);
+        void (*from)(TProgress&) = nullptr;
+        bool live = false;  // from's step stays in the scene: the picture follows without a rebuild
     };
     const Case cases[] = {
         {1, "inv218", 8, [](TProgress& p) { p.scraperTaken = 1; }},
@@ -235,23 +240,39 @@ TEST_F(SceneBuild, TakeableThingsAreDrawnUntilGone) {
         {40, "part", 100, [](TProgress& p) { p.businessCardTaken = 1; }},
         {57, "inv232", 162, [](TProgress& p) { p.gamerState = 3; }},
         {68, "part", 171, [](TProgress& p) { p.tapFound = 1; }},
+        {12, "slotmatch", Spot::TicketMachine, [](TProgress& p) { p.coinSlotCleared = 1; },
+         [](TProgress& p) { p.coinSlotJamSeen = 1; }, true},
+        {25, "tabletloose", Spot::Tablet, [](TProgress& p) { p.tabletDone = 1; },
+         [](TProgress& p) { p.tabletUnlocked = 1; }},
+        {25, "tabletopen", Spot::Tablet, nullptr, [](TProgress& p) { p.tabletUnlocked = p.tabletDone = 1; }},
+        {41, "postboxopen", Spot::Postbox, nullptr, [](TProgress& p) { p.letterTaken = 1; }},
+        {56, "boxopen", Spot::Box, nullptr, [](TProgress& p) { p.boxOpened = 1; }},
+        {59, "vasekmallet", -1, [](TProgress& p) { p.gamerState = 3; }},  // a close-up: no hotspot
     };
     for (const Case& c : cases) {
         progress = TProgress{};
         progress.secretPlaceOpen = 1;  // the apple is in the trough
         Build(c.scene);
+        const TPomocnyObjekt* spot = c.spot < 0 ? nullptr : SpotOf(c.spot);
+        ASSERT_TRUE(c.spot < 0 || spot != nullptr) << "scene " << c.scene;
+        const TPomocnyObjekt area = spot != nullptr ? *spot : TPomocnyObjekt{};
+        if (c.from) {
+            const Names closed = ObjectPictures();
+            EXPECT_EQ(std::count(closed.begin(), closed.end(), c.picture), 0) << "scene " << c.scene;
+            c.from(progress);
+            if (!c.live) Build(c.scene);
+        }
         Frame();  // objects take their picture's size in their first move
         const Names before = ObjectPictures();
         ASSERT_EQ(std::count(before.begin(), before.end(), c.picture), 1) << "scene " << c.scene;
         const auto objects = All<TPredmet>();
         const auto* drawn = *std::find_if(objects.begin(), objects.end(),
                                           [&](auto* o) { return PictureOf(o) == c.picture; });
-        const TPomocnyObjekt* spot = SpotOf(c.spot);
-        ASSERT_NE(spot, nullptr) << "scene " << c.scene;
         const int32_t x = drawn->X - GameState.ui.originX, y = drawn->Y - GameState.ui.originY;
-        EXPECT_TRUE(x + drawn->Width > spot->left && x <= spot->right &&
-                    y + drawn->Height > spot->top && y <= spot->bottom)
+        EXPECT_TRUE(c.spot < 0 || (x + drawn->Width > area.left && x <= area.right &&
+                                   y + drawn->Height > area.top && y <= area.bottom))
             << "scene " << c.scene << ": " << c.picture << " lies outside its hotspot";
+        if (!c.gone) continue;
         c.gone(progress);
         Build(c.scene);
         const Names after = ObjectPictures();

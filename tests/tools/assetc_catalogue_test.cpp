@@ -1,7 +1,7 @@
 // assetc_catalogue_test.cpp: the picture container built into the program.
 //
 // Checks what the build embedded (manifest plus asset compiler) against the
-// catalogue the game expects: 209 items in catalogue order, their sizes,
+// catalogue the game expects: 215 items in catalogue order, their sizes,
 // pattern sizes, stored kinds, transparency and keys, and that every stored
 // picture decodes to its listed size.
 #include <gtest/gtest.h>
@@ -63,7 +63,8 @@ std::vector<std::string> ExpectedOrder() {
     v.insert(v.end(), {"inv230", "scena65", "inv231", "kohoutek", "inv232", "inv233"});
     Range(v, "scena", 66, 82);
     v.insert(v.end(), {"konec0", "konec1", "podtitul0", "podtitul1", "tvurce0", "tvurce1",
-                       "uvadi0", "uvadi1", "menugear"});
+                       "uvadi0", "uvadi1", "menugear", "boxopen", "postboxopen", "slotmatch",
+                       "tabletloose", "tabletopen", "vasekmallet"});
     return v;
 }
 
@@ -91,7 +92,11 @@ Expected ExpectedFor(const std::string& n) {
         {"propiska", {35, 6, "jpeg", false, 0}},     {"otvory", {79, 8, "jpeg", false, 0}},
         {"sekera", {31, 42, "jpeg", false, 0}},      {"obalka", {110, 17, "jpeg", false, 0}},
         {"kohoutek", {24, 23, "jpeg", false, 0}},    {"tvurce0", {381, 53, "jpeg", false, 0}},
-        {"tvurce1", {383, 53, "jpeg", false, 0}},     {"menugear", {22, 22, "dib8", true, 0x0000FF}}};
+        {"tvurce1", {383, 53, "jpeg", false, 0}},     {"menugear", {22, 22, "dib8", true, 0x0000FF}},
+        {"boxopen", {94, 36, "dib8", true, 0x0000FF}},     {"postboxopen", {192, 112, "dib8", true, 0x0000FF}},
+        {"slotmatch", {16, 22, "dib8", true, 0x0000FF}},   {"tabletloose", {46, 50, "dib8", true, 0x0000FF}},
+        {"tabletopen", {46, 42, "dib8", true, 0x0000FF}},  {"vasekmallet", {92, 36, "dib8", true, 0x0000FF}},
+    };
     if (auto it = single.find(n); it != single.end()) return it->second;
     if (StartsWith(n, "scena")) return {535, 270, "jpeg", false, 0};
     if (StartsWith(n, "inv")) return {35, 35, "dib8", true, 0x0000FF};
@@ -131,8 +136,8 @@ std::vector<StoredPictureItem> EmbeddedItems() {
 TEST(AssetcCatalogue, EmbeddedItemsFollowTheCatalogueOrder) {
     auto items = EmbeddedItems();
     auto order = ExpectedOrder();
-    ASSERT_EQ(order.size(), 209u);
-    ASSERT_EQ(items.size(), 209u);
+    ASSERT_EQ(order.size(), 215u);
+    ASSERT_EQ(items.size(), 215u);
     for (size_t i = 0; i < items.size(); ++i) EXPECT_EQ(items[i].name, order[i]) << "position " << i;
     EXPECT_EQ(items[60].name, "inv204");
     EXPECT_EQ(items[83].name, "inv204");
@@ -188,7 +193,7 @@ TEST(AssetcCatalogue, LookupFindsTheLaterInv204) {
     TPictureCollection catalogue;
     std::string error;
     ASSERT_TRUE(catalogue.LoadFromContainer(EmbeddedPictureData(), error)) << error;
-    EXPECT_EQ(catalogue.Count(), 209);
+    EXPECT_EQ(catalogue.Count(), 215);
     EXPECT_EQ(catalogue.IndexOf("INV204"), 83);
     EXPECT_EQ(catalogue.IndexOf("IMG2"), catalogue.IndexOf("img2"));
     const auto& nic = catalogue.Find("nic");

@@ -77,6 +77,7 @@ const LaterState kLaterStates[] = {
          GameState.settings.slots[4].savedAt = 45001.5, GameState.settings.slots[4].scene = 57;
      }},
     {10, "wire taken", [] { P().wireTaken = 1; }, nullptr},
+    {12, "match jammed in the slot", [] { P().coinSlotJamSeen = 1; }, nullptr},
     {12, "coin slot cleared", [] { P().coinSlotJamSeen = 1, P().coinSlotCleared = 1; }, nullptr},
     {24, "street, secret place, tracks open",
      [] { P().streetReached = 1, P().secretPlaceOpen = 1, P().pictureSolved = 1, P().mapStudied = 1; },
@@ -85,6 +86,12 @@ const LaterState kLaterStates[] = {
      [] {
          P().holeBlock[0] = 210, P().holeBlock[1] = 211, P().holeOrderCount = 2;
          P().tabletDone = 1, P().baseOpened = 1;
+     },
+     nullptr},
+    {25, "four blocks in, tablet loose",
+     [] {
+         for (int hole = 0; hole < 4; ++hole) P().holeBlock[hole] = static_cast<uint8_t>(210 + hole);
+         P().holeOrderCount = 4, P().tabletUnlocked = 1;
      },
      nullptr},
     {27, "block taken", [] { P().stonesBlockTaken = 1; }, nullptr},
@@ -104,6 +111,7 @@ const LaterState kLaterStates[] = {
      [] { P().stone[1] = 1, P().stone[4] = 2, P().stone[8] = 1; }, nullptr},
     {54, "bunker found", [] { P().bunkerFound = 1; }, nullptr},
     {56, "box open, bathroom open", [] { P().boxOpened = 1, P().bathroomOpen = 1; }, nullptr},
+    {59, "mallet lent", [] { P().gamerState = 3; }, nullptr},
     {65, "tap fixed on the valve", [] { P().valveState = 2; }, nullptr},
     {68, "tap found", [] { P().tapFound = 1; }, nullptr},
 };
