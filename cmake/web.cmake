@@ -51,7 +51,21 @@ set(VK3_HOME_HOST "varnoklet3.example.org" CACHE STRING "Host of the game's home
 set_source_files_properties(${CMAKE_SOURCE_DIR}/shell/web_hosts.cpp PROPERTIES COMPILE_DEFINITIONS
   "VK3_HOSTING_HOST=\"${VK3_HOSTING_HOST}\";VK3_HOME_HOST=\"${VK3_HOME_HOST}\"")
 
+# The named ids are made here as in the desktop build: from the table, by a
+# CMake script, so no host tool is needed.
+set(_ids_header ${CMAKE_BINARY_DIR}/generated/adventure/game_ids.h)
+add_custom_command(
+  OUTPUT ${_ids_header}
+  COMMAND ${CMAKE_COMMAND} -DIDS=${CMAKE_SOURCE_DIR}/adventure/ids.tsv
+          -DMANIFEST=${CMAKE_SOURCE_DIR}/assets/manifest.tsv -DOUT=${_ids_header}
+          -P ${CMAKE_SOURCE_DIR}/cmake/generate_ids.cmake
+  DEPENDS ${CMAKE_SOURCE_DIR}/adventure/ids.tsv ${CMAKE_SOURCE_DIR}/assets/manifest.tsv
+          ${CMAKE_SOURCE_DIR}/cmake/generate_ids.cmake
+  VERBATIM)
+list(APPEND _sources ${_ids_header})
+
 add_executable(varnoklet3 ${_sources})
+target_include_directories(varnoklet3 PRIVATE ${CMAKE_BINARY_DIR}/generated)
 target_include_directories(varnoklet3 PRIVATE ${VK3_WEB_DEPS}/include ${VK3_WEB_DEPS}/include/SDL2
                            ${VK3_WEB_DEPS}/include/freetype2)
 target_link_libraries(varnoklet3 PRIVATE ${_lib_files})

@@ -22,9 +22,9 @@
 #include <vector>
 
 #include "adventure/inventory.h"
+#include "adventure/saved_games.h"
 #include "adventure/step_queue.h"
 #include "core/game_state.h"
-#include "core/main_form.h"
 #include "core/random.h"
 #include "graphics/embedded_pictures.h"
 #include "platform/event_loop.h"
@@ -36,6 +36,7 @@
 #include "platform/ttf_text_renderer.h"
 #include "shell/file_io.h"
 #include "shell/game_data_folder.h"
+#include "shell/main_form.h"
 #include "shell/settings_file.h"
 #include "shell/start_game.h"
 #include "shell/start_panel.h"
@@ -119,7 +120,7 @@ EMSCRIPTEN_KEEPALIVE int vk3_settings() {
 
 EMSCRIPTEN_KEEPALIVE void vk3_set_language(int index) {
     if (!game || index < 0 || index > 1) return;
-    game->panel.jazykcomboChange(index);
+    game->panel.LanguageChange(index);
     PersistSaves();
 }
 
@@ -128,7 +129,7 @@ EMSCRIPTEN_KEEPALIVE void vk3_set_language(int index) {
 // off when the game started, so no sound device was opened).
 EMSCRIPTEN_KEEPALIVE int vk3_set_sound(int on) {
     if (!game) return 0;
-    game->panel.zvukyCheckClick(on != 0);
+    game->panel.SoundsCheckClick(on != 0);
     game->sound.SetMuted(on == 0);
     PersistSaves();
     return on != 0 && !game->soundStarted ? 1 : 0;
@@ -163,11 +164,11 @@ EMSCRIPTEN_KEEPALIVE const char* vk3_saves_path() {
 
 // For the page's tests: the scene on screen and whether music plays.
 EMSCRIPTEN_KEEPALIVE int vk3_scene() { return GameState.live.scene; }
-EMSCRIPTEN_KEEPALIVE int vk3_menu_return_scene() { return GameState.menuReturnScene; }
+EMSCRIPTEN_KEEPALIVE int vk3_menu_return_scene() { return GameState.ui.menuReturnScene; }
 // A message shows or a step of a click waits: the next click goes to it.
 EMSCRIPTEN_KEEPALIVE int vk3_busy() { return IsBusy() ? 1 : 0; }
 EMSCRIPTEN_KEEPALIVE int vk3_has(int item) { return item > 0 && item < 65536 && HasItem(static_cast<uint16_t>(item)); }
-EMSCRIPTEN_KEEPALIVE int vk3_selected_item() { return GameState.selectedItem; }
+EMSCRIPTEN_KEEPALIVE int vk3_selected_item() { return GameState.ui.selectedItem; }
 // Progress byte `index` of the running game (0..200), or -1.
 EMSCRIPTEN_KEEPALIVE int vk3_progress(int index) {
     if (index < 0 || static_cast<size_t>(index) >= kProgressSize) return -1;
@@ -175,40 +176,40 @@ EMSCRIPTEN_KEEPALIVE int vk3_progress(int index) {
 }
 // Seeds the random source, as a play script's `seed` does.
 EMSCRIPTEN_KEEPALIVE void vk3_seed(uint32_t seed) { Randomize(seed); }
-EMSCRIPTEN_KEEPALIVE int vk3_hover_id() { return GameState.hoverId; }
+EMSCRIPTEN_KEEPALIVE int vk3_hover_id() { return GameState.ui.hoverId; }
 EMSCRIPTEN_KEEPALIVE int vk3_inventory(int place) {
     return place >= 0 && static_cast<size_t>(place) < std::size(GameState.live.inventory) ? GameState.live.inventory[place] : -1;
 }
 EMSCRIPTEN_KEEPALIVE const char* vk3_hover_label() {
     static std::string text;
-    text = Cp1250ToUtf8(GameState.hoverLabel);
+    text = Cp1250ToUtf8(GameState.ui.hoverLabel);
     return text.c_str();
 }
-EMSCRIPTEN_KEEPALIVE int vk3_menu_open() { return GameState.menuOpen; }
+EMSCRIPTEN_KEEPALIVE int vk3_menu_open() { return GameState.ui.menuOpen; }
 
 // The message on screen in UTF-8, its lines joined by '#'; empty when none shows.
 EMSCRIPTEN_KEEPALIVE const char* vk3_message() {
     static std::string text;
     text.clear();
-    if (!GameState.messageLines[0].empty()) {
-        text = GameState.messageLines[0];
-        const size_t last = std::min<size_t>(GameState.messageLineCount, kMessageLineCount - 1);
-        for (size_t i = 1; i <= last; ++i) text += "#" + GameState.messageLines[i];
+    if (!GameState.ui.messageLines[0].empty()) {
+        text = GameState.ui.messageLines[0];
+        const size_t last = std::min<size_t>(GameState.ui.messageLineCount, kMessageLineCount - 1);
+        for (size_t i = 1; i <= last; ++i) text += "#" + GameState.ui.messageLines[i];
         text = Cp1250ToUtf8(text);
     }
     return text.c_str();
 }
 
-EMSCRIPTEN_KEEPALIVE int vk3_phone_game_over() { return GameState.shooterOver; }
+EMSCRIPTEN_KEEPALIVE int vk3_phone_game_over() { return GameState.phone.shooterOver; }
 
 // Where a click reaches hotspot `id` of the scene on screen, in drawing-area
 // pixels: the middle of its latest record (the later record wins where
 // hotspots overlap), as x * 65536 + y; -1 when the scene has none.
 EMSCRIPTEN_KEEPALIVE int vk3_spot(int id) {
-    for (size_t i = std::size(GameState.hotspots); i-- > 0;) {
-        const TPomocnyObjekt& r = GameState.hotspots[i];
+    for (size_t i = std::size(GameState.ui.hotspots); i-- > 0;) {
+        const TPomocnyObjekt& r = GameState.ui.hotspots[i];
         if (id == 0 || r.id != id) continue;
-        const int x = GameState.originX + (r.left + r.right) / 2, y = GameState.originY + (r.top + r.bottom) / 2;
+        const int x = GameState.ui.originX + (r.left + r.right) / 2, y = GameState.ui.originY + (r.top + r.bottom) / 2;
         return x * 65536 + y;
     }
     return -1;
@@ -245,12 +246,13 @@ int main() {
     game->panel.FormCreate(static_cast<uint32_t>(std::time(nullptr)), kSavesFolder, [] { return std::string(); });
     SetGameDataFolder(kGameDataFolder);
     // A first visit speaks the browser's language (the page says which).
-    if (firstVisit) game->panel.jazykcomboChange(EM_ASM_INT(return Module.vk3BrowserLanguage || 0;));
+    if (firstVisit) game->panel.LanguageChange(EM_ASM_INT(return Module.vk3BrowserLanguage || 0;));
     PersistSaves();
-    game->form.OnSaveSettings = [] {
-        SaveSettings();
+    SetSettingsWriter([] {
+        const bool written = SaveSettings();
         PersistSaves();
-    };
+        return written;
+    });
     game->soundStarted = GameState.settings.soundOn != 0;
     if (!StartGame(game->form, DisplayMode{}, error, [] { SDL_ShowCursor(SDL_DISABLE); })) {
         Fail(error);
