@@ -60,11 +60,6 @@ std::span<const TRect> ShownFrame::Update(const Surface16& back, std::span<const
     wasFull_ = full_;
     full_ = false;
     if (!texts.empty()) GrowOverTexts(texts.size());
-    const auto drawn = back.Drawn().Rects();
-    lastDrawnKnown_ = back.Drawn().Known();
-    lastClear_ = back.Drawn().ClearValue();
-    lastDrawnCount_ = std::min(drawn.size(), lastDrawn_.size());
-    std::copy_n(drawn.begin(), lastDrawnCount_, lastDrawn_.begin());
     KeepTexts(texts);
     for (size_t i = 0; i < changedCount_; ++i) {
         const TRect r = IntersectRect(changed_[i], back.Rect());
@@ -76,37 +71,23 @@ std::span<const TRect> ShownFrame::Update(const Surface16& back, std::span<const
     return {shown_.data(), shownCount_};
 }
 
-// Compares only where either frame may differ from the clear colour, when
-// both frames know it; else everything.
+// Compares only where the back buffer was written since the last frame
+// shown (everywhere when that is not known).
 void ShownFrame::FindChanges(const Surface16& back) {
     band_ = TRect{};
-    const DrawnArea& drawn = back.Drawn();
-    const bool limited = drawn.Known() && lastDrawnKnown_ && drawn.ClearValue() == lastClear_;
-    if (!limited) {
+    const WrittenBands& written = back.WrittenSinceForget();
+    if (!written.Known()) {
         for (int32_t y = 0; y < back.Height(); ++y) CompareRow(back, y, 0, back.Width());
         CloseBand();
         return;
     }
-    const auto now = drawn.Rects();
-    const std::span<const TRect> before(lastDrawn_.data(), lastDrawnCount_);
-    TRect all{};
-    for (const TRect& r : now) all = UnionRect(all, r);
-    for (const TRect& r : before) all = UnionRect(all, r);
-    all = IntersectRect(all, back.Rect());
-    for (int32_t y = all.Top; y < all.Bottom; ++y) {
-        int32_t x0 = INT32_MAX, x1 = INT32_MIN;
-        for (const auto list : {now, before})
-            for (const TRect& r : list)
-                if (r.Top <= y && y < r.Bottom && !r.IsEmpty()) {
-                    x0 = std::min(x0, r.Left);
-                    x1 = std::max(x1, r.Right);
-                }
-        x0 = std::max(x0, 0);
-        x1 = std::min(x1, back.Width());
-        if (x0 < x1)
-            CompareRow(back, y, x0, x1);
-        else
+    for (int32_t b = 0; b < written.Bands(); ++b) {
+        const TRect r = IntersectRect(written.Band(b, back.Height()), back.Rect());
+        if (r.IsEmpty()) {
             CloseBand();
+            continue;
+        }
+        for (int32_t y = r.Top; y < r.Bottom; ++y) CompareRow(back, y, r.Left, r.Right);
     }
     CloseBand();
 }

@@ -81,12 +81,6 @@ private:
     std::vector<int32_t> sourceX_;  // area column of each viewport column
     std::vector<int32_t> sourceY_;  // area row of each viewport row
 
-    // Where the last frame may have differed from its clear colour.
-    std::array<TRect, DrawnArea::kMaxRects> lastDrawn_{};
-    size_t lastDrawnCount_ = 0;
-    bool lastDrawnKnown_ = false;
-    uint16_t lastClear_ = 0;
-
     std::array<LayerText, TextLayer::kMaxTexts> lastTexts_;
     size_t lastTextCount_ = 0;
     std::array<TRect, TextLayer::kMaxTexts> boxes_{};  // of this frame's texts

@@ -23,20 +23,19 @@
 # CPU is the game process's user + system time from /proc, as % of one core.
 # The X server's own time is shown beside it (it does the copying to the
 # screen that the game hands it). Screenshots of the 3x label go to SHOTS_DIR
-# when that is set.
+# when that is set, with the station at 1x and the phone game.
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 build="$(cd "${1:-build-rel}" && pwd)"
 seconds="${2:-10}"
 work="$(mktemp -d)"
 display=":$((200 + RANDOM % 100))"
-trap 'kill "${game:-}" 2>/dev/null || true; kill "${xvfb:-}" 2>/dev/null || true; rm -rf "$work"' EXIT
+trap 'kill "${game:-}" 2>/dev/null || true; kill "${wm:-}" 2>/dev/null || true; kill "${xvfb:-}" 2>/dev/null || true; rm -rf "$work"' EXIT
 
 Xvfb "$display" -screen 0 2560x1600x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 export DISPLAY="$display"
 for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-hz="$(getconf CLK_TCK)"
 
 # --- the places of the hotspots, and a saved game in the gamer's room ---
 mkdir -p "$work/prep"
@@ -45,10 +44,10 @@ mkdir -p "$work/prep"
   echo "start"
   for id in 15 16; do echo "spot $id"; echo "print mouseX"; echo "print mouseY"; done
   echo "click"
-  echo "spot 24"; echo "print mouseX"; echo "print mouseY"
-  echo "spot 20"; echo "print mouseX"; echo "print mouseY"
+  echo "spot 25"; echo "print mouseX"; echo "print mouseY"
   echo "spot 15"; echo "click"; echo "idle"
   echo "expect scene == 10"
+  echo "spot 20"; echo "print mouseX"; echo "print mouseY"
   echo "spot 46"; echo "print mouseX"; echo "print mouseY"
   # the bunker chapter's own script up to the gamer's room
   sed -n '/^goto 56/,/^expect scene == 57/p' "$here/../../tests/play/bunker_chapter.play"
@@ -61,16 +60,16 @@ mapfile -t coords < <("$build/varnoklet3-play" --dir "$work/prep" "$work/prep.pl
 # drawing-area positions: new game, load list, first slot, menu strip, wire, gamer
 read -r newX newY loadX loadY slotX slotY stripX stripY wireX wireY gamerX gamerY <<<"${coords[*]}"
 
-cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
-xvfb_ticks() { cpu_ticks "$xvfb"; }
-# % of one core the game and the X server used over SECONDS
+# nanoseconds of CPU time of all threads of a process (the scheduler's count)
+cpu_ns() { cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{ s += $1 } END { printf "%d", s }'; }
+# % of one core the game and the X server used while running "$@"
 measure() {
   local g0 x0 t0 g1 x1 t1
-  g0=$(cpu_ticks "$game"); x0=$(xvfb_ticks); t0=$(date +%s.%N)
+  g0=$(cpu_ns "$game"); x0=$(cpu_ns "$xvfb"); t0=$(date +%s%N)
   "$@"
-  g1=$(cpu_ticks "$game"); x1=$(xvfb_ticks); t1=$(date +%s.%N)
-  awk -v g="$((g1 - g0))" -v x="$((x1 - x0))" -v t0="$t0" -v t1="$t1" -v hz="$hz" \
-    'BEGIN { printf "%.2f%% (X %.1f%%)", 100 * g / hz / (t1 - t0), 100 * x / hz / (t1 - t0) }'
+  g1=$(cpu_ns "$game"); x1=$(cpu_ns "$xvfb"); t1=$(date +%s%N)
+  awk -v g="$((g1 - g0))" -v x="$((x1 - x0))" -v t="$((t1 - t0))" \
+    'BEGIN { printf "%.2f%% (X %.1f%%)", 100 * g / t, 100 * x / t }'
 }
 rest() { sleep "$seconds"; }
 wander() {  # the mouse over the station for SECONDS, 60 moves a second
@@ -86,15 +85,14 @@ memory() { awk '/^VmRSS|^RssAnon/ { printf "%s %.1f MB  ", $1, $2 / 1024 }' "/pr
 
 # Label crispness: the 3x3 blocks of the label's white ink box (below the cursor).
 blocks_score() {
-  import -window root -crop "$((scale * 640))x$((scale * 480))+$ox+$oy" "$work/shot.ppm"
-  [ -n "${SHOTS_DIR:-}" ] && cp "$work/shot.ppm" "$SHOTS_DIR/label-3x-$1.ppm" &&
-    convert "$work/shot.ppm" "$SHOTS_DIR/label-3x-$1.png" 2>/dev/null || true
+  import -window root -crop "$((scale * 640))x$((scale * 480))+$ox+$oy" -depth 8 "$work/shot.ppm"
+  if [ -n "${SHOTS_DIR:-}" ]; then convert "$work/shot.ppm" "$SHOTS_DIR/label-3x-$1.png"; fi
   python3 - "$work/shot.ppm" "$scale" "$wireX" "$wireY" <<'PY'
-import sys
+import re, sys
 path, s, mx, my = sys.argv[1], int(sys.argv[2]), int(sys.argv[3]), int(sys.argv[4])
 data = open(path, 'rb').read()
-parts = data.split(maxsplit=4)
-w, h = int(parts[1]), int(parts[2]); px = parts[4]
+head = re.match(rb'P6\s+(\d+)\s+(\d+)\s+255\s', data)
+w, h, px = int(head.group(1)), int(head.group(2)), data[head.end():]
 def at(x, y): i = 3 * (y * w + x); return px[i:i + 3]
 # the label hangs 15 px below the mouse, 15 px high: its white ink's box
 top, bottom = (my + 12) * s, (my + 36) * s
@@ -118,8 +116,10 @@ run() {  # $1 output name, $2 SDL_RENDER_DRIVER ("" for none), $3 1 = full scree
   cp "${GAME:-$build/varnoklet3}" "$dir/varnoklet3"; [ -d "$build/gamedata" ] && cp -r "$build/gamedata" "$dir/"
   cp "$work/prep/save.qzd" "$dir/"
   printf 'scale=1\nfullscreen=%s\n' "$full" > "$dir/window.cfg"
+  # Full screen needs a window manager to take the window to the screen's size.
+  if [ "$full" = 1 ]; then openbox --sm-disable >/dev/null 2>&1 & wm=$!; sleep 1; fi
   ( cd "$dir" && if [ -n "$driver" ]; then export SDL_RENDER_DRIVER="$driver"; fi
-    exec env SDL_AUDIODRIVER=dummy ./varnoklet3 >/dev/null 2>&1 ) &
+    exec ./varnoklet3 >/dev/null 2>&1 ) &
   game=$!
   local panel
   panel=$(xdotool search --sync --name "VKIII" | head -1)
@@ -133,19 +133,28 @@ run() {  # $1 output name, $2 SDL_RENDER_DRIVER ("" for none), $3 1 = full scree
   for _ in $(seq 8); do xdotool key Return; sleep 0.3; done
   at "$wireX" "$wireY"; sleep 1
   local still moving phone="" mem="" crisp=""
+  if [ -n "${SHOTS_DIR:-}" ] && [ "$full" = 0 ]; then
+    import -window root -crop 640x480+50+50 "$SHOTS_DIR/station-1x-$name.png"
+  fi
   still=$(measure rest)
   [ "$full" = 0 ] && mem=$(memory)
   [ "$full" = 1 ] && crisp=$(blocks_score "$name")
   moving=$(measure wander)
   if [ "$full" = 0 ]; then
     click_at "$stripX" "$stripY"; click_at "$loadX" "$loadY"; click_at "$slotX" "$slotY"
+    at 320 470   # nowhere: Enter takes the "loaded" message away
+    for _ in $(seq 3); do xdotool key Return; sleep 0.3; done
     click_at "$gamerX" "$gamerY"
     at 320 470
     for _ in $(seq 6); do xdotool key Return; sleep 0.3; done
     at 320 300
+    if [ -n "${SHOTS_DIR:-}" ]; then
+      import -window root -crop 640x480+50+50 "$SHOTS_DIR/phone-1x-$name.png"
+    fi
     phone=$(measure rest)
   fi
   kill "$game"; wait "$game" 2>/dev/null || true; game=""
+  if [ -n "${wm:-}" ]; then kill "$wm"; wait "$wm" 2>/dev/null || true; wm=""; fi
   if [ "$full" = 0 ]; then
     printf '%-9s 1x window     still %-20s mouse moving %-20s phone game %-20s %s\n' "$name" "$still" "$moving" "$phone" "$mem"
   else

@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <cstdlib>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -29,6 +30,17 @@
 
 namespace {
 
+// A display that hands each finished frame to a callback.
+class CallbackBackend : public IDisplayBackend {
+public:
+    bool Open(const DisplayMode&, std::string&) override { return true; }
+    void Present(const Surface16& back) override {
+        if (onPresent) onPresent(back);
+    }
+    void Close() override {}
+    std::function<void(const Surface16&)> onPresent;
+};
+
 // The game on the null platform, its texts through a layer like the window's.
 class LayeredGame {
 public:
@@ -37,7 +49,8 @@ public:
         SetLanguageSource(&GameState.settings.language);
         Randomize(5);
         layer_.SetActive(layered);
-        form_ = std::make_unique<TMainForm>(platform_.Platform(&text_));
+        form_ = std::make_unique<TMainForm>(
+            TPlatform{display, platform_.clock, text_, platform_.sound, platform_.web});
         std::string error;
         EXPECT_TRUE(form_->LoadPictures(EmbeddedPictureData(), error)) << error;
         EXPECT_TRUE(form_->DDraw.Initialize(DisplayMode{false, 640, 480}, error)) << error;
@@ -56,6 +69,8 @@ public:
     std::span<const LayerText> Texts() const { return layer_.Texts(); }
     TtfTextRenderer& Ttf() { return ttf_; }
     TMainForm& Form() { return *form_; }
+
+    CallbackBackend display;
 
 private:
     TNullPlatform platform_;
@@ -78,9 +93,11 @@ public:
         shown_.SetSize(640, 480, viewW, viewH);
         whole_.SetSize(640, 480, viewW, viewH);
         window_.Resize(viewW, viewH);
+        game_.display.onPresent = [this](const Surface16&) { Shown(); };
     }
-    void Frame() {
-        game_.Frame();
+    ~WindowCheck() { game_.display.onPresent = nullptr; }
+    void Frame() { game_.Frame(); }
+    void Shown() {
         const auto rects = shown_.Update(game_.Back(), game_.Texts(), &game_.Ttf());
         lastChanged = rects.size();
         for (const TRect& r : rects) {
