@@ -50,7 +50,9 @@ void TDXDraw::ClearOutside(const TRect& keep, uint32_t bgrColor) {
 }
 
 void TDXDraw::Flip() {
-    if (initialized_) backend_.Present(surface_);
+    if (!initialized_) return;
+    backend_.Present(surface_);
+    surface_.ForgetWritten();  // the backend has seen everything written up to here
 }
 
 void TDXDraw::Subscribe(IDisplayListener* listener) {

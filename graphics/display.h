@@ -36,7 +36,9 @@ public:
     // Makes the output for mode. On failure returns false and sets error to
     // the text the player is shown.
     virtual bool Open(const DisplayMode& mode, std::string& error) = 0;
-    // Shows a finished frame; waits for the vertical blank where the system offers it.
+    // Shows a finished frame; waits for the vertical blank where the system
+    // offers it. What was written since the last Present is in
+    // backBuffer.WrittenSinceForget() (TDXDraw forgets it after each one).
     virtual void Present(const Surface16& backBuffer) = 0;
     virtual void Close() = 0;
 };

@@ -8,16 +8,22 @@ void Surface16::Resize(int32_t width, int32_t height) {
     height_ = std::max(height, 0);
     pixels_.assign(static_cast<size_t>(width_) * height_, 0);
     drawn_.Cleared(0, {});
+    written_.Resize(height_);
+    overdrawn_.Resize(height_);
+    version_ = NextVersion();
 }
 
 void Surface16::Fill(uint16_t value) {
     std::fill(pixels_.begin(), pixels_.end(), value);
     drawn_.Cleared(value, {});
+    Written(Rect());
+    version_ = NextVersion();
 }
 
 void Surface16::FillClipped(const TRect& r, uint16_t value) {
     if (r.IsEmpty()) return;
     for (int32_t y = r.Top; y < r.Bottom; ++y) std::fill(Row(y) + r.Left, Row(y) + r.Right, value);
+    Written(r);
 }
 
 void Surface16::FillRect(const TRect& r, uint16_t value) {
@@ -84,9 +90,17 @@ void Surface16::StretchBlit(const TRect& dstRect, const Surface16& src, const TR
     const int32_t x0 = std::max(dstRect.Left, 0), x1 = std::min(dstRect.Right, width_);
     const int32_t y0 = std::max(dstRect.Top, 0), y1 = std::min(dstRect.Bottom, height_);
     if (x0 >= x1 || y0 >= y1) return;
-    drawn_.Note(TRect{x0, y0, x1, y1});
+    const TRect clipped{x0, y0, x1, y1};
+    drawn_.Note(clipped);
 
     const bool unscaled = (dw == sw && dh == sh);
+    const bool underlay = unscaled && !keyed && int64_t{x1 - x0} * (y1 - y0) >= kUnderlayPixels;
+    if (underlay && RestoreUnderlay(dstRect, src, srcRect, clipped)) return;
+    Written(clipped);
+    if (underlay) {
+        underlay_ = Underlay{&src, src.Version(), srcRect, dstRect};
+        overdrawn_.Forget();
+    }
     const SpanMap mapX(sw, dw), mapY(sh, dh);
     const int64_t firstX = int64_t{x0} - dstRect.Left;
     for (int32_t y = y0; y < y1; ++y) {
@@ -110,4 +124,24 @@ void Surface16::StretchBlit(const TRect& dstRect, const Surface16& src, const TR
             if (!keyed || p != key) drow[x] = p;
         }
     }
+}
+
+bool Surface16::RestoreUnderlay(const TRect& dstRect, const Surface16& src, const TRect& srcRect,
+                                const TRect& clipped) {
+    if (!overdrawn_.Known() || underlay_.src != &src || underlay_.srcVersion != src.Version() ||
+        !(underlay_.srcRect == srcRect) || !(underlay_.dstRect == dstRect) || &src == this)
+        return false;
+    for (int32_t b = 0; b < overdrawn_.Bands(); ++b) {
+        const TRect r = IntersectRect(overdrawn_.Band(b, height_), clipped);
+        if (r.IsEmpty()) continue;
+        const int32_t sx = srcRect.Left + (r.Left - dstRect.Left);
+        for (int32_t y = r.Top; y < r.Bottom; ++y) {
+            const uint16_t* from = src.Row(srcRect.Top + (y - dstRect.Top)) + sx;
+            std::copy(from, from + r.Width(), pixels_.data() + static_cast<size_t>(y) * width_ + r.Left);
+        }
+        written_.Note(r);
+    }
+    version_ = NextVersion();
+    overdrawn_.Forget();
+    return true;
 }

@@ -34,9 +34,21 @@ public:
     // The nine draws, one after another; renderers with a cache do better.
     virtual void TextOutOutlined(Surface16& dest, int32_t x, int32_t y, int32_t pixelHeight,
                                  std::string_view text, uint32_t bgrColor) {
+        TextOutOutlinedWide(dest, x, y, pixelHeight, text, bgrColor, 1);
+    }
+    // The outlined form with the black copies `step` pixels away instead of
+    // one (a text drawn at `step` times its size keeps the outline's shape).
+    virtual void TextOutOutlinedWide(Surface16& dest, int32_t x, int32_t y, int32_t pixelHeight,
+                                     std::string_view text, uint32_t bgrColor, int32_t step) {
         for (const auto& d : kOutlineOffsets)
-            TextOut(dest, ClampedAdd(x, d[0]), ClampedAdd(y, d[1]), pixelHeight, text, 0x000000);
+            TextOut(dest, ClampedAdd(x, d[0] * step), ClampedAdd(y, d[1] * step), pixelHeight,
+                    text, 0x000000);
         TextOut(dest, x, y, pixelHeight, text, bgrColor);
+    }
+    // Where a plain draw at (0, 0) may set pixels: at least the advance width
+    // and the pixel height; a rasteriser whose glyphs reach further says so.
+    virtual TRect TextBounds(int32_t pixelHeight, std::string_view text) {
+        return Bounds(0, 0, TextWidth(pixelHeight, text), pixelHeight);
     }
 
 protected:

@@ -35,9 +35,17 @@ void Desktop::ChangeScale(int32_t step) {
     if (display_.SetScale(before + step) != before) Remember();
 }
 
+// At a scale with the texts kept apart, they are put back into a copy.
 void Desktop::TakeScreenshot() {
     std::string path, error;
-    if (SaveScreenshot(form_.DDraw.Surface(), screenshotFolder(), now(), path, error))
+    const Surface16* frame = &form_.DDraw.Surface();
+    Surface16 withTexts;
+    if (!display_.LayerTexts().empty() && display_.LayerRenderer()) {
+        withTexts = *frame;
+        DrawLayerTexts(*display_.LayerRenderer(), withTexts, display_.LayerTexts());
+        frame = &withTexts;
+    }
+    if (SaveScreenshot(*frame, screenshotFolder(), now(), path, error))
         out_ << path << std::endl;
     else
         std::cerr << "Varnoklet 3: screenshot not saved: " << error << std::endl;
@@ -50,3 +58,5 @@ void Desktop::MapMouse(int32_t wx, int32_t wy, int32_t& ax, int32_t& ay) {
 }
 
 void Desktop::WindowResized() { display_.WindowResized(); }
+
+void Desktop::RepresentAll() { display_.RepresentAll(); }

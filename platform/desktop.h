@@ -2,7 +2,8 @@
 //
 // Full screen and the window scale go to the SDL window and are remembered in
 // "window.cfg" beside "save.qzd" at every change; screenshots are taken of the
-// back buffer (the last finished frame, unscaled) and their path printed on
+// back buffer (the last finished frame, unscaled, with the texts the window
+// drew at its own scale drawn in at 1x) and their path printed on
 // standard output; muting goes to the sound layer for this run only.
 #pragma once
 #include <cstdint>
@@ -34,6 +35,7 @@ public:
     void ToggleMute() override;
     void MapMouse(int32_t wx, int32_t wy, int32_t& ax, int32_t& ay) override;
     void WindowResized() override;
+    void RepresentAll() override;
 
     // Where screenshots go and the time they are named after (tests replace them).
     std::function<std::string()> screenshotFolder;

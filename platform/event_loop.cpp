@@ -12,6 +12,14 @@ TMouseButton ButtonOf(uint8_t sdlButton) {
     return TMouseButton::mbLeft;
 }
 
+// Events after which the window may no longer show the last frame shown.
+bool PictureMayBeSpoiled(uint8_t event) {
+    return event == SDL_WINDOWEVENT_EXPOSED || event == SDL_WINDOWEVENT_SHOWN ||
+           event == SDL_WINDOWEVENT_RESTORED || event == SDL_WINDOWEVENT_MAXIMIZED ||
+           event == SDL_WINDOWEVENT_SIZE_CHANGED || event == SDL_WINDOWEVENT_RESIZED ||
+           event == SDL_WINDOWEVENT_FOCUS_GAINED || event == SDL_WINDOWEVENT_FOCUS_LOST;
+}
+
 // The window is the program's only one: it becomes the focused window of the
 // program when it is shown. Focus moving to or from other programs only
 // pauses and resumes the sound (frames go on).
@@ -21,6 +29,7 @@ void HandleWindowEvent(TMainForm& form, IDesktopControls* controls, const SDL_Wi
     if (w.event == SDL_WINDOWEVENT_FOCUS_LOST) form.Timer.ApplicationDeactivated();
     if (w.event == SDL_WINDOWEVENT_CLOSE) form.Close();
     if (w.event == SDL_WINDOWEVENT_SIZE_CHANGED && controls) controls->WindowResized();
+    if (controls && PictureMayBeSpoiled(w.event)) controls->RepresentAll();
 }
 
 bool IsEnter(SDL_Keycode key) { return key == SDLK_RETURN || key == SDLK_KP_ENTER; }
@@ -202,7 +211,8 @@ FrameLoop::Pass FrameLoop::Step() {
     }
     const uint64_t now = SDL_GetPerformanceCounter();
     if (lastFrame_ != 0 && now - lastFrame_ < minFrame_) {
-        const uint64_t waitMs = (minFrame_ - (now - lastFrame_)) * 1000 / frequency_;
+        // Whole milliseconds, rounded up: one wake-up a frame, not two.
+        const uint64_t waitMs = ((minFrame_ - (now - lastFrame_)) * 1000 + frequency_ - 1) / frequency_;
         pass.sleepMs = waitMs > 0 ? static_cast<uint32_t>(waitMs) : 1;
         return pass;
     }

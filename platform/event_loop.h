@@ -54,6 +54,9 @@ public:
     // The drawing-area pixel under a window position.
     virtual void MapMouse(int32_t wx, int32_t wy, int32_t& ax, int32_t& ay) = 0;
     virtual void WindowResized() = 0;
+    // The window's picture may be spoiled (exposed, restored, focus moved):
+    // the next frame is to be shown whole.
+    virtual void RepresentAll() {}
 };
 
 // Turns SDL events into the form's handlers and the desktop controls; keeps

@@ -72,17 +72,58 @@ bool Expand(SDL_Texture* texture, uint32_t format, const Surface16& back) {
     void* pixels = nullptr;
     int pitch = 0;
     if (SDL_LockTexture(texture, nullptr, &pixels, &pitch) != 0) return false;
-    const uint32_t* table = expandTable.For(format);
-    for (int32_t y = 0; y < back.Height(); ++y) {
-        const uint16_t* from = back.Row(y);
-        auto* to = reinterpret_cast<uint32_t*>(static_cast<uint8_t*>(pixels) + static_cast<size_t>(y) * pitch);
-        for (int32_t x = 0; x < back.Width(); ++x) to[x] = table[from[x]];
-    }
+    WriteRect(back, back.Rect(), pixels, pitch, format, 0, 0);
     SDL_UnlockTexture(texture);
     return true;
 }
 
 }  // namespace
+
+bool WriteRect(const Surface16& pixels, const TRect& r, void* buffer, int pitch, uint32_t format,
+               int32_t toX, int32_t toY) {
+    if (r.IsEmpty()) return true;
+    auto* base = static_cast<uint8_t*>(buffer);
+    if (format == SDL_PIXELFORMAT_RGB565) {
+        for (int32_t y = r.Top; y < r.Bottom; ++y)
+            std::memcpy(base + static_cast<size_t>(toY + y - r.Top) * pitch + toX * 2,
+                        pixels.Row(y) + r.Left, static_cast<size_t>(r.Width()) * 2);
+        return true;
+    }
+    if (Is32BitRgb(format)) {
+        const uint32_t* table = expandTable.For(format);
+        for (int32_t y = r.Top; y < r.Bottom; ++y) {
+            const uint16_t* from = pixels.Row(y) + r.Left;
+            auto* to = reinterpret_cast<uint32_t*>(base + static_cast<size_t>(toY + y - r.Top) * pitch) + toX;
+            for (int32_t x = 0; x < r.Width(); ++x) to[x] = table[from[x]];
+        }
+        return true;
+    }
+    const int bytes = SDL_BYTESPERPIXEL(format);
+    return SDL_ConvertPixels(r.Width(), r.Height(), SDL_PIXELFORMAT_RGB565, pixels.Row(r.Top) + r.Left,
+                             pixels.Width() * 2, format,
+                             base + static_cast<size_t>(toY) * pitch + static_cast<size_t>(toX) * bytes,
+                             pitch) == 0;
+}
+
+bool UploadRects(SDL_Renderer* renderer, SDL_Texture*& texture, const Surface16& pixels,
+                 std::span<const TRect> rects) {
+    if (!renderer || pixels.Empty()) return false;
+    const uint32_t format = ChooseFormat(renderer);
+    SDL_Texture* before = texture;
+    if (format == 0 || !EnsureTexture(renderer, texture, format, pixels.Width(), pixels.Height()))
+        return UploadFrame(renderer, texture, pixels);
+    if (texture != before) return UploadFrame(renderer, texture, pixels);
+    for (const TRect& r : rects) {
+        const SDL_Rect area{r.Left, r.Top, r.Width(), r.Height()};
+        void* buffer = nullptr;
+        int pitch = 0;
+        if (SDL_LockTexture(texture, &area, &buffer, &pitch) != 0) return false;
+        const bool written = WriteRect(pixels, r, buffer, pitch, format, 0, 0);
+        SDL_UnlockTexture(texture);
+        if (!written) return false;
+    }
+    return true;
+}
 
 bool PresentWanted(SDL_Window* window) {
     return window != nullptr &&

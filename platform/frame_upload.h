@@ -9,6 +9,7 @@
 // gives exactly the colours SDL's own conversion would.
 #pragma once
 #include <cstdint>
+#include <span>
 
 #include "graphics/surface16.h"
 
@@ -26,3 +27,16 @@ bool UploadFrame(SDL_Renderer* renderer, SDL_Texture*& texture, const Surface16&
 
 // The native format UploadFrame chose for `renderer` (SDL_PIXELFORMAT_*), or 0.
 uint32_t NativeFrameFormat(SDL_Renderer* renderer);
+
+// Writes rectangle r of `pixels` into a buffer of `format` (pitch bytes a
+// row) with r's top-left corner landing at (toX, toY) of the buffer: copied
+// as it is into RGB565, through the table into 32-bit RGB, else converted by
+// SDL. False when SDL cannot convert to the format.
+bool WriteRect(const Surface16& pixels, const TRect& r, void* buffer, int pitch, uint32_t format,
+               int32_t toX, int32_t toY);
+
+// Uploads just the rectangles of `pixels` into `texture`, which must have
+// their size (made in the renderer's own format if it is not so yet, and then
+// uploaded whole). False when nothing could be uploaded.
+bool UploadRects(SDL_Renderer* renderer, SDL_Texture*& texture, const Surface16& pixels,
+                 std::span<const TRect> rects);

@@ -16,15 +16,35 @@
 // - ToggleFullScreen switches between the two at any time; the drawing area,
 //   the game and its pictures are untouched by it.
 //
-// Present draws the frame's texture over the renderer's viewport, which this
-// class keeps on the shown area; MapMouse turns window positions from SDL's
-// mouse events into drawing-area pixels with the same viewport.
+// Present shows only what changed since the frame shown last
+// (platform/shown_frame.h): a frame that changes no pixel is not shown at
+// all, one that changes a little uploads just those rectangles. Whatever may
+// have spoiled the window's picture (exposure, resize, full screen, focus)
+// calls RepresentAll, and the next frame is shown whole. With a text layer
+// attached, the frame's texts are drawn at the window's scale over the
+// scaled picture whenever that scale is a whole number of 2 or more.
+//
+// The output: SDL's renderer, except when the 3D driver would itself be
+// software (Mesa's llvmpipe, softpipe or swrast; on Linux also when there is
+// no graphics device at all). Then the frame goes straight into the window's
+// own pixels (SDL's window surface, the software renderer's target) and only
+// the changed rectangles are handed to the window system, which costs a
+// fraction of presenting through a 3D stack emulated on the processor. A
+// renderer the user names with SDL_RENDER_DRIVER is always used.
+//
+// MapMouse turns window positions from SDL's mouse events into drawing-area
+// pixels with the viewport of the shown area.
 #pragma once
 #include <cstdint>
+#include <span>
 #include <string>
 
 #include "graphics/display.h"
+#include "graphics/text_layer.h"
+#include "platform/shown_frame.h"
 #include "platform/window_scale.h"
+
+struct SDL_Surface;
 
 struct SDL_Window;
 struct SDL_Renderer;
@@ -68,10 +88,31 @@ public:
     // The drawing-area pixel under the window position (wx, wy) of a mouse event.
     void MapMouse(int32_t wx, int32_t wy, int32_t& ax, int32_t& ay) const;
 
+    // The next frame is shown whole (the window's picture may be spoiled).
+    void RepresentAll() { shown_.Invalidate(); }
+
+    // The layer the frame's texts go to at a scale of 2 or more, and the
+    // renderer that draws them at that scale (both outlive the backend).
+    void AttachTextLayer(TextLayer* layer, ITextRenderer* renderer);
+    // The texts of the last frame shown that are not in the back buffer.
+    std::span<const LayerText> LayerTexts() const { return shown_.Texts(); }
+    ITextRenderer* LayerRenderer() const { return layerRenderer_; }
+
+    // How windows opened from now on show frames: chosen as described above,
+    // or (for tests) always the one named.
+    enum class Output { Chosen, WindowSurface, Renderer };
+    void SetOutput(Output output) { output_ = output; }
+    // True when frames go into the window surface rather than through a renderer.
+    bool UsesWindowSurface() const { return surfaceOutput_; }
+
 private:
     bool MakeWindow(const DisplayMode& mode, std::string& error);
+    bool MakeOutput(const DisplayMode& mode, std::string& error);
     bool MakeRenderer(const DisplayMode& mode, std::string& error);
+    void DropRenderer();
     void PlaceWindow();
+    void PresentToSurface(std::span<const TRect> rects);
+    void PresentToRenderer(std::span<const TRect> rects);
 
     std::string title_;
     DisplayMode mode_;
@@ -81,4 +122,10 @@ private:
     SDL_Window* window_ = nullptr;
     SDL_Renderer* renderer_ = nullptr;
     SDL_Texture* texture_ = nullptr;
+    Output output_ = Output::Chosen;
+    bool surfaceOutput_ = false;
+    SDL_Surface* lastSurface_ = nullptr;  // the window surface written last
+    ShownFrame shown_;
+    TextLayer* layer_ = nullptr;
+    ITextRenderer* layerRenderer_ = nullptr;
 };

@@ -31,6 +31,7 @@ struct TextEntry {
     // The plain and the outlined draw, composed for the first colour each is drawn in.
     ComposedText plain, outlined;
     uint32_t plainColor = 0, outlinedColor = 0;
+    int32_t outlineStep = 1;  // how far the outlined composition's black copies lie
 
     CoverageMask Mask() const { return CoverageMask{maskWidth, maskHeight, coverage.data()}; }
     size_t Bytes() const { return coverage.size() + plain.Bytes() + outlined.Bytes(); }
@@ -199,7 +200,7 @@ struct TtfTextRenderer::Impl {
     // first draw in a colour when the cache keeps texts; blended plainly for
     // another colour, without a cache, or if composing found no room.
     bool DrawComposed(Surface16& dest, int32_t x, int32_t y, TextEntry& e, uint32_t bgrColor,
-                      bool outline) {
+                      bool outline, int32_t step = 1) {
         if (!cache.Keeps() || e.coverage.empty()) return false;
         ComposedText& c = outline ? e.outlined : e.plain;
         uint32_t& color = outline ? e.outlinedColor : e.plainColor;
@@ -208,13 +209,15 @@ struct TtfTextRenderer::Impl {
             std::array<ComposeStep, 9> steps;
             size_t n = 0;
             if (outline)
-                for (const auto& d : kOutlineOffsets) steps[n++] = ComposeStep{d[0], d[1], 0x000000};
+                for (const auto& d : kOutlineOffsets)
+                    steps[n++] = ComposeStep{d[0] * step, d[1] * step, 0x000000};
             steps[n++] = ComposeStep{0, 0, bgrColor};
             if (!c.Compose(e.Mask(), std::span(steps.data(), n), maps)) return false;
             color = bgrColor;
+            if (outline) e.outlineStep = step;
             cache.Stored(e, before);
         }
-        if (color != bgrColor) return false;
+        if (color != bgrColor || (outline && e.outlineStep != step)) return false;
         c.Draw(dest, x, y);
         return true;
     }
@@ -261,13 +264,30 @@ void TtfTextRenderer::TextOut(Surface16& dest, int32_t x, int32_t y, int32_t pix
 
 void TtfTextRenderer::TextOutOutlined(Surface16& dest, int32_t x, int32_t y, int32_t pixelHeight,
                                       std::string_view text, uint32_t bgrColor) {
+    TextOutOutlinedWide(dest, x, y, pixelHeight, text, bgrColor, 1);
+}
+
+void TtfTextRenderer::TextOutOutlinedWide(Surface16& dest, int32_t x, int32_t y,
+                                          int32_t pixelHeight, std::string_view text,
+                                          uint32_t bgrColor, int32_t step) {
     if (text.empty() || dest.Empty() || pixelHeight < 1 || pixelHeight > kMaxPixelHeight) return;
     TextEntry& e = impl_->cache.Get(pixelHeight, text);
     if (!e.rasterised) impl_->Rasterise(e);
-    if (impl_->DrawComposed(dest, x, y, e, bgrColor, true)) return;
+    if (impl_->DrawComposed(dest, x, y, e, bgrColor, true, step)) return;
     for (const auto& d : kOutlineOffsets)
-        BlendCoverage(dest, ClampedAdd(x, d[0]), ClampedAdd(y, d[1]), e.Mask(), 0x000000);
+        BlendCoverage(dest, ClampedAdd(x, d[0] * step), ClampedAdd(y, d[1] * step), e.Mask(),
+                      0x000000);
     BlendCoverage(dest, x, y, e.Mask(), bgrColor);
+}
+
+// The rasterised mask reaches as far as the glyphs do (its height is the
+// face's line height, usually more than the pixel height asked).
+TRect TtfTextRenderer::TextBounds(int32_t pixelHeight, std::string_view text) {
+    if (text.empty() || pixelHeight < 1 || pixelHeight > kMaxPixelHeight) return TRect{};
+    TextEntry& e = impl_->cache.Get(pixelHeight, text);
+    if (!e.rasterised) impl_->Rasterise(e);
+    if (e.advance < 0) impl_->Measure(e);
+    return UnionRect(Bounds(0, 0, e.maskWidth, e.maskHeight), Bounds(0, 0, e.advance, pixelHeight));
 }
 
 uint64_t TtfTextRenderer::Rasterisations() const { return impl_->rasterisations; }

@@ -33,7 +33,7 @@
 class TtfTextRenderer : public ITextRenderer {
 public:
     static constexpr size_t kDefaultCacheEntries = 512;
-    static constexpr size_t kCacheMaskBytes = 4u << 20;  // mask and composed bytes kept at most
+    static constexpr size_t kCacheMaskBytes = 16u << 20;  // mask and composed bytes kept at most
     static constexpr int32_t kMaxPixelHeight = 256;
 
     // The built-in face with the default cache.
@@ -51,6 +51,9 @@ public:
                  uint32_t bgrColor) override;
     void TextOutOutlined(Surface16& dest, int32_t x, int32_t y, int32_t pixelHeight,
                          std::string_view text, uint32_t bgrColor) override;
+    void TextOutOutlinedWide(Surface16& dest, int32_t x, int32_t y, int32_t pixelHeight,
+                             std::string_view text, uint32_t bgrColor, int32_t step) override;
+    TRect TextBounds(int32_t pixelHeight, std::string_view text) override;
 
     // For tests and benchmarks: texts rasterised so far, and texts cached now.
     uint64_t Rasterisations() const;

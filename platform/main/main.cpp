@@ -22,6 +22,7 @@
 #include "shell/main_form.h"
 #include "core/sound_library.h"
 #include "graphics/embedded_pictures.h"
+#include "graphics/text_layer.h"
 #include "platform/command_line.h"
 #include "platform/desktop.h"
 #include "platform/event_loop.h"
@@ -75,7 +76,10 @@ int RunStartPanel(TMainForm& form, SdlDisplayBackend& display, WindowPrefs& pref
 int RunGame() {
     SdlDisplayBackend display(TStartPanel::kApplicationTitle);
     SdlClock clock;
-    TtfTextRenderer text;
+    TtfTextRenderer ttf;
+    TextLayer textLayer;  // the frame's texts, at a window scale of 2 or more
+    LayeredTextRenderer text(ttf, textLayer);
+    display.AttachTextLayer(&textLayer, &ttf);
     SdlSoundLibrary library;
     MutingSoundLibrary sound(library);
     SdlWebOpener web;

@@ -2,6 +2,7 @@
 // edges, and the clear that writes only where something was drawn.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 
 #include "graphics/surface16.h"
@@ -99,6 +100,49 @@ TRect RandomRect(std::mt19937& rng, int32_t w, int32_t h) {
     const int32_t x = static_cast<int32_t>(rng() % (w + 20)) - 10, y = static_cast<int32_t>(rng() % (h + 20)) - 10;
     return Bounds(x, y, static_cast<int32_t>(rng() % 25), static_cast<int32_t>(rng() % 20));
 }
+// The underlay copied again rewrites only what was written over it; with
+// random writes in between (fills, keyed blits, pixels, rows noted by hand,
+// another or a changed source) it must leave exactly the pixels of a whole copy.
+TEST(Surface16, TheUnderlayCopiedAgainEqualsAWholeCopy) {
+    std::mt19937 rng(3);
+    Surface16 picture(300, 250), other(300, 250), sprite(20, 10);
+    for (int32_t y = 0; y < 250; ++y)
+        for (int32_t x = 0; x < 300; ++x) {
+            picture.SetPixel(x, y, static_cast<uint16_t>(rng()));
+            other.SetPixel(x, y, static_cast<uint16_t>(rng()));
+        }
+    sprite.FillRect(sprite.Rect(), 5);
+    sprite.FillRect(TRect{0, 0, 4, 4}, 0);
+    const TRect where{-10, 10, 290, 260}, from = picture.Rect();  // 290 x 230 on the surface
+    Surface16 fast(320, 240);
+    for (int frame = 0; frame < 200; ++frame) {
+        const int writes = static_cast<int>(rng() % 4);
+        for (int w = 0; w < writes; ++w) {
+            const int32_t x = static_cast<int32_t>(rng() % 330) - 10;
+            const int32_t y = static_cast<int32_t>(rng() % 250) - 10;
+            switch (rng() % 4) {
+            case 0: fast.FillRect(Bounds(x, y, 15, 9), 3); break;
+            case 1: fast.StretchBlit(Bounds(x, y, 20, 10), sprite, sprite.Rect(), true, 0); break;
+            case 2:
+                if (x >= 0 && y >= 0 && x < 320 && y < 240) fast.SetPixel(x, y, 9);
+                break;
+            default:
+                if (y >= 0 && y < 240) {
+                    fast.Row(y)[0] = 4;
+                    fast.NoteDrawn(Bounds(0, y, 1, 1));
+                }
+            }
+        }
+        if (frame == 120) picture.SetPixel(5, 5, 77);  // the source changes
+        const Surface16& src = frame % 50 == 49 ? other : picture;
+        Surface16 whole(320, 240);  // the same pixels, no underlay: a whole copy
+        for (int32_t y = 0; y < 240; ++y) std::copy_n(fast.Pixels().data() + y * 320, 320, whole.Row(y));
+        fast.StretchBlit(where, src, from, false, 0);
+        whole.StretchBlit(where, src, from, false, 0);
+        ASSERT_EQ(fast.Pixels(), whole.Pixels()) << "frame " << frame;
+    }
+}
+
 }  // namespace
 
 // The frame's clear writes only where something was drawn since the last
