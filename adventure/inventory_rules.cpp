@@ -2,6 +2,7 @@
 #include "adventure/inventory_rules.h"
 
 #include "adventure/code_dial.h"
+#include "adventure/comfort_switches.h"
 #include "adventure/game_ids.h"
 #include "adventure/inventory.h"
 #include "adventure/rules.h"
@@ -21,6 +22,13 @@ void Select(uint16_t clicked) {
 
 bool Pair(uint16_t clicked, uint16_t carried, uint16_t a, uint16_t b) {
     return clicked == a && carried == b;
+}
+
+// A combination of two different items, which the rules name one way round:
+// with the replies comfort on, the other way round combines them too, so a
+// player never hears "Nothing happens." for the right pair held wrong.
+bool Combines(uint16_t clicked, uint16_t carried, uint16_t a, uint16_t b) {
+    return Pair(clicked, carried, a, b) || (Comforts().replies && Pair(clicked, carried, b, a));
 }
 
 // The magnet tied to the string.
@@ -72,13 +80,13 @@ void ClickInventoryItem(uint16_t clicked) {
     if (Pair(clicked, carried, Item::Magnet, Item::String) ||
         Pair(clicked, carried, Item::String, Item::Magnet))
         MagnetOnString();
-    if (Pair(clicked, carried, Item::Paper, Item::Pen)) PenOnPaper();
-    if (Pair(clicked, carried, Item::OldAxe, Item::FlatStone)) {
+    if (Combines(clicked, carried, Item::Paper, Item::Pen)) PenOnPaper();
+    if (Combines(clicked, carried, Item::OldAxe, Item::FlatStone)) {
         RemoveItem(Item::OldAxe);
         QueueStep({.text = 348, .sound = 4});
         QueueStep({.to = Here(), .item = Item::SharpAxe});
     }
-    if (Pair(clicked, carried, Item::Sculpture, Item::FlatStone)) {
+    if (Combines(clicked, carried, Item::Sculpture, Item::FlatStone)) {
         RemoveItem(Item::Sculpture);
         RemoveItem(Item::FlatStone);
         QueueStep({.text = 349, .sound = 6});

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <set>
 
+#include "adventure/inventory.h"
 #include "adventure/comforts.h"
 #include "adventure/hotspot_markers.h"
 #include "adventure/inventory_rules.h"
@@ -159,6 +160,36 @@ TEST_F(ComfortsTest, EscapeOpensTheMenuWhereTheStripIsAndNowhereElse) {
     Frame();
     form.FormKeyUp(VK_ESCAPE);
     EXPECT_EQ(GameState.live.scene, 5);
+}
+
+}  // namespace
+
+namespace {
+
+// The rules combine these pairs held one way round (the first carried onto
+// the second); the replies comfort combines them held the other way too.
+TEST_F(ComfortsTest, ACombinationHeldTheOtherWayRoundWorksOnlyWithTheSwitchOn) {
+    struct TCase { uint16_t rulesCarry, rulesClick; int32_t text; };
+    const auto firstLine = [](const std::string& text) { return text.substr(0, text.find('#')); };
+    for (const TCase c : {TCase{225, 226, 348}, TCase{225, 224, 349}, TCase{222, 201, 346}}) {
+        for (const bool on : {true, false}) {
+            Comforts().replies = on;
+            ClearSteps();
+            GameState.ui.messageLines[0].clear();
+            std::fill(std::begin(GameState.live.inventory), std::end(GameState.live.inventory), 0);
+            Give(c.rulesCarry);
+            Give(c.rulesClick);
+            Build(49);            // in front of the stone mechanism, where the pen draws
+            Carry(c.rulesClick);  // held the other way round
+            ClickOn(c.rulesCarry);
+            if (on) {
+                EXPECT_EQ(GameState.ui.messageLines[0], firstLine(Text(c.text))) << c.rulesClick << " on " << c.rulesCarry;
+            } else {
+                EXPECT_NE(GameState.ui.messageLines[0], firstLine(Text(c.text))) << "the rules alone: one way only";
+                EXPECT_TRUE(HasItem(c.rulesClick));
+            }
+        }
+    }
 }
 
 }  // namespace
