@@ -32,11 +32,18 @@ void SetDefaults(TSettingsBlock& s) {
     for (TLiveRecord& slot : s.slots) ClearSavedGame(slot);
 }
 
+// The largest value of each settings byte that the panel and the text table can show.
+constexpr uint8_t kLastResolution = 3, kLastLanguage = 1, kLastSoundOn = 1;
+
+bool SettingsInRange(const TSettingsBlock& s) {
+    return s.resolution <= kLastResolution && s.language <= kLastLanguage && s.soundOn <= kLastSoundOn;
+}
+
 // Values the panel and the text table cannot show fall back for this run.
 void KeepSettingsInRange(TSettingsBlock& s) {
-    if (s.resolution > 3) s.resolution = 1;
-    if (s.language > 1) s.language = 0;
-    if (s.soundOn > 1) s.soundOn = 1;
+    if (s.resolution > kLastResolution) s.resolution = 1;
+    if (s.language > kLastLanguage) s.language = 0;
+    if (s.soundOn > kLastSoundOn) s.soundOn = 1;
 }
 
 // False only when nothing at all stands at path.
@@ -99,7 +106,7 @@ bool ImportSettingsFile(std::span<const uint8_t> bytes, std::string& error) {
     }
     TSettingsBlock imported{};
     SettingsBlockFromBytes(imported, bytes.first<kSettingsBlockSize>());
-    if (imported.resolution > 3 || imported.language > 1 || imported.soundOn > 1) {
+    if (!SettingsInRange(imported)) {
         error = "This save.qzd is damaged: its settings are out of range.";
         return false;
     }
