@@ -18,8 +18,6 @@ source "$(cd "$(dirname "$0")" && pwd)/xvfb_game.sh"
 xvfb_prepare "$build"
 xvfb_start_game "$out/game.log"
 
-px=$(((1024 - 428) / 2)); py=$(((768 - 270) / 2))
-panel_click() { xdotool mousemove $((px + $1)) $((py + $2)) click 1; sleep 0.4; }
 panel_click 175 249                  # the language list
 panel_click 170 229                  # "en"
 panel_click 100 249                  # the display-mode list

@@ -3,6 +3,8 @@
 #   xvfb_prepare BUILD_DIR   copies the program into a fresh folder ($work)
 #   xvfb_start_game LOG      starts Xvfb on a free display (1024x768) and the
 #                            program from $work, its output into LOG
+#   panel_click X Y          clicks the start panel at X, Y of its window,
+#                            which lies centred on the screen at ($px, $py)
 #
 # Everything started is ended, and $work removed, when the script exits.
 xvfb_prepare() {
@@ -29,3 +31,7 @@ xvfb_start_game() {
   game=$!
   sleep 2
 }
+
+# The start panel's window (428x270) is centred on the 1024x768 screen.
+px=$(((1024 - 428) / 2)); py=$(((768 - 270) / 2))
+panel_click() { xdotool mousemove $((px + $1)) $((py + $2)) click 1; sleep 0.4; }

@@ -17,9 +17,6 @@ source "$(cd "$(dirname "$0")" && pwd)/xvfb_game.sh"
 xvfb_prepare "$build"
 xvfb_start_game "$out/game.log"
 
-# The panel is centred: its window's top-left corner on a 1024x768 screen.
-px=$(((1024 - 428) / 2)); py=$(((768 - 270) / 2))
-panel_click() { xdotool mousemove $((px + $1)) $((py + $2)) click 1; sleep 0.4; }
 panel_shot() { import -window root -crop "428x270+$px+$py" "$out/$1"; }
 
 panel_shot panel-cz.png
