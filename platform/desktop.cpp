@@ -60,3 +60,4 @@ void Desktop::MapMouse(int32_t wx, int32_t wy, int32_t& ax, int32_t& ay) {
 void Desktop::WindowResized() { display_.WindowResized(); }
 
 void Desktop::RepresentAll() { display_.RepresentAll(); }
+bool Desktop::LastFrameChanged() { return display_.LastPresentChanged(); }

@@ -36,6 +36,7 @@ public:
     void MapMouse(int32_t wx, int32_t wy, int32_t& ax, int32_t& ay) override;
     void WindowResized() override;
     void RepresentAll() override;
+    bool LastFrameChanged() override;
 
     // Where screenshots go and the time they are named after (tests replace them).
     std::function<std::string()> screenshotFolder;

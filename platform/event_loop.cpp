@@ -3,6 +3,7 @@
 
 #include <SDL.h>
 
+#include "platform/sdl_clock.h"
 #include "shell/main_form.h"
 
 namespace {
@@ -195,36 +196,62 @@ void EventRouter::Handle(const SDL_Event& e) {
     }
 }
 
-FrameLoop::FrameLoop(TMainForm& form, IDesktopControls* controls, uint64_t early)
-    : form_(form), router_(form, controls), frequency_(SDL_GetPerformanceFrequency()),
-      minFrame_(frequency_ / 60 - early) {
+FrameLoop::FrameLoop(TMainForm& form, IDesktopControls* controls, uint64_t early, SdlClock* restClock)
+    : form_(form), controls_(controls), router_(form, controls),
+      frequency_(SDL_GetPerformanceFrequency()), pacer_(frequency_, early), clock_(restClock) {
     OpenGameControllers();
+}
+
+// Runs the frames in order; a rest's batch runs each at its own time with
+// the clock held there and draws only the last.
+bool FrameLoop::RunFrames(const FramePacer::Due& due) {
+    bool running = true;
+    for (int32_t i = 0; i < due.count && !form_.Closing(); ++i) {
+        if (due.caughtUp && clock_) clock_->Hold(due.At(i));
+        form_.DrawFrames = i == due.count - 1;
+        running = form_.Timer.Idle();
+        if (clock_) clock_->Release();
+    }
+    form_.DrawFrames = true;
+    if (due.count > 0 && running) pacer_.Shown(controls_ == nullptr || controls_->LastFrameChanged());
+    return running;
 }
 
 FrameLoop::Pass FrameLoop::Step() {
     Pass pass;
+    pacer_.AllowRest(clock_ != nullptr && SDL_NumJoysticks() == 0);
+    // Resting, the frames that fell due before the events now waiting go first.
+    if (pacer_.Resting()) RunFrames(pacer_.TakeDue(SDL_GetPerformanceCounter()));
     SDL_Event e;
-    while (!form_.Closing() && SDL_PollEvent(&e)) router_.Handle(e);
+    bool events = false;
+    while (!form_.Closing() && SDL_PollEvent(&e)) {
+        router_.Handle(e);
+        events = true;
+    }
+    if (events) pacer_.EventsCame();
     if (form_.Closing()) {
         pass.closed = true;
         return pass;
     }
-    const uint64_t now = SDL_GetPerformanceCounter();
-    if (lastFrame_ != 0 && now - lastFrame_ < minFrame_) {
-        // Whole milliseconds, rounded up: one wake-up a frame, not two.
-        const uint64_t waitMs = ((minFrame_ - (now - lastFrame_)) * 1000 + frequency_ - 1) / frequency_;
-        pass.sleepMs = waitMs > 0 ? static_cast<uint32_t>(waitMs) : 1;
-        return pass;
+    if (!pacer_.Resting()) {
+        const FramePacer::Due due = pacer_.TakeDue(SDL_GetPerformanceCounter());
+        if (due.count > 0 && !RunFrames(due)) {
+            pass.idle = true;
+            return pass;
+        }
     }
-    lastFrame_ = now;
-    pass.idle = !form_.Timer.Idle();
+    // Whole milliseconds, rounded up: one wake-up a frame, not two.
+    const uint64_t wait = pacer_.Wait(SDL_GetPerformanceCounter());
+    pass.sleepMs = static_cast<uint32_t>((wait * 1000 + frequency_ - 1) / frequency_);
+    pass.wake = pacer_.Resting();
     return pass;
 }
 
-void RunEventLoop(TMainForm& form, IDesktopControls* controls) {
-    FrameLoop loop(form, controls);
+void RunEventLoop(TMainForm& form, IDesktopControls* controls, SdlClock* restClock) {
+    FrameLoop loop(form, controls, 0, restClock);
     for (FrameLoop::Pass pass = loop.Step(); !pass.closed; pass = loop.Step()) {
-        if (pass.sleepMs > 0) SDL_Delay(pass.sleepMs);
+        if (pass.sleepMs > 0 && pass.wake) SDL_WaitEventTimeout(nullptr, static_cast<int>(pass.sleepMs));
+        else if (pass.sleepMs > 0) SDL_Delay(pass.sleepMs);
         else if (pass.idle) SDL_WaitEventTimeout(nullptr, 10);
     }
 }

@@ -23,8 +23,11 @@
 #include <cstdint>
 #include <memory>
 
+#include "platform/frame_pacer.h"
+
 union SDL_Event;
 class TMainForm;
+class SdlClock;
 enum class TMouseButton;
 enum class TPadButton;
 
@@ -57,6 +60,9 @@ public:
     // The window's picture may be spoiled (exposed, restored, focus moved):
     // the next frame is to be shown whole.
     virtual void RepresentAll() {}
+    // Whether the frame shown last changed anything in the window (true when
+    // that cannot be told): the loop rests only while frames change nothing.
+    virtual bool LastFrameChanged() { return true; }
 };
 
 // Turns SDL events into the form's handlers and the desktop controls; keeps
@@ -87,26 +93,43 @@ private:
 void OpenGameControllers();
 
 // One pass of the game's loop, as the desktop loop below and a browser's
-// frame callback call it: the waiting events go to the router and, once the
-// last frame is at least 1/60 s old (less `early`, in performance-counter
-// ticks, for a caller woken by the display at about that pace), the frame
-// timer gets an idle pass. The pass says what the caller may wait for.
+// frame callback call it: the waiting events go to the router, then the
+// frame timer gets an idle pass once a frame is due (platform/frame_pacer.h:
+// at most 60 a second, less `early`, in performance-counter ticks, for a
+// caller woken by the display at about that pace). The pass says what the
+// caller may wait for.
+//
+// Given the clock the form's timer reads, the loop may rest while the
+// window's picture stands still (the controls say whether the last frame
+// changed it) and no gamepad is attached (SDL polls for gamepads every
+// millisecond while waiting for events): it then sleeps until an event or
+// the next batch of frames, runs the frames due each at its own time with
+// the clock held there, and draws only the last. Without the clock it never
+// rests.
 class FrameLoop {
 public:
     struct Pass {
         bool closed = false;     // the form closed: no more passes
-        uint32_t sleepMs = 0;    // too early for a frame: sleep this long, then pass again
+        uint32_t sleepMs = 0;    // no frame due yet: sleep this long, then pass again
+        bool wake = false;       // resting: an event may end that sleep early
         bool idle = false;       // the timer had nothing to do: wait up to 10 ms for an event
     };
-    FrameLoop(TMainForm& form, IDesktopControls* controls, uint64_t early = 0);
+    FrameLoop(TMainForm& form, IDesktopControls* controls, uint64_t early = 0,
+              SdlClock* restClock = nullptr);
     Pass Step();
 
 private:
+    bool RunFrames(const FramePacer::Due& due);  // false when the timer is not running
+
     TMainForm& form_;
+    IDesktopControls* controls_;
     EventRouter router_;
     uint64_t frequency_;
-    uint64_t minFrame_;
-    uint64_t lastFrame_ = 0;
+    FramePacer pacer_;
+    SdlClock* clock_;
 };
 
-void RunEventLoop(TMainForm& form, IDesktopControls* controls = nullptr);
+// The desktop's loop: passes until the form closes. With `restClock` (the
+// clock the form's timer reads) it rests while the window stands still.
+void RunEventLoop(TMainForm& form, IDesktopControls* controls = nullptr,
+                  SdlClock* restClock = nullptr);

@@ -254,11 +254,13 @@ void SdlDisplayBackend::Present(const Surface16& backBuffer) {
     if (!window_ || (!renderer_ && !surfaceOutput_) || backBuffer.Empty() || !PresentWanted(window_)) {
         shown_.Invalidate();
         if (layer_) layer_->Clear();
+        lastChanged_ = false;  // nothing to see; shown whole when it comes back
         return;
     }
     if (surfaceOutput_ && SDL_GetWindowSurface(window_) != lastSurface_) shown_.Invalidate();
     const std::span<const TRect> rects = shown_.Update(backBuffer, texts, layerRenderer_);
     if (layer_) layer_->Clear();
+    lastChanged_ = !rects.empty();
     if (rects.empty()) return;
     if (surfaceOutput_)
         PresentToSurface(rects);

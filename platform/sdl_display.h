@@ -90,6 +90,9 @@ public:
 
     // The next frame is shown whole (the window's picture may be spoiled).
     void RepresentAll() { shown_.Invalidate(); }
+    // Whether the last Present changed the window's picture (false when the
+    // window was hidden or minimised and showed nothing).
+    bool LastPresentChanged() const { return lastChanged_; }
 
     // The layer the frame's texts go to at a scale of 2 or more, and the
     // renderer that draws them at that scale (both outlive the backend).
@@ -126,6 +129,7 @@ private:
     bool surfaceOutput_ = false;
     SDL_Surface* lastSurface_ = nullptr;  // the window surface written last
     ShownFrame shown_;
+    bool lastChanged_ = true;
     TextLayer* layer_ = nullptr;
     ITextRenderer* layerRenderer_ = nullptr;
 };

@@ -45,7 +45,8 @@ bool TMainForm::LoadPictures(std::span<const uint8_t> container, std::string& er
 }
 
 // One frame: the gamepad's stick moves the mouse point, then move, free the
-// dead, clear, draw the sprites, the texts, present.
+// dead, clear, draw the sprites, the texts, present (the drawing only when
+// frames are drawn).
 // The clear leaves out what the scene's opaque background is about to cover,
 // and outside it touches only what the last frame drew.
 void TMainForm::TimerTimer(int32_t LagCount) {
@@ -53,6 +54,7 @@ void TMainForm::TimerTimer(int32_t LagCount) {
     MoveCursorByStick(*this, LagCount);
     DXSpriteEngine.Move(LagCount);
     DXSpriteEngine.PurgeDead();
+    if (!DrawFrames) return;
     DDraw.ClearOutside(DXSpriteEngine.OpaqueUnderlay(), 0);
     DXSpriteEngine.Draw();
     DrawTextOverlay(*this);

@@ -75,6 +75,11 @@ public:
     void Close() { closing_ = true; }
     bool Closing() const { return closing_; }
 
+    // False: frames move the game but draw and show nothing (a resting loop
+    // catching up draws only the last frame of its batch). Drawing changes
+    // nothing in the game, so a frame not drawn is a frame nobody saw.
+    bool DrawFrames = true;
+
     // --- components, in the window's order ---
     TDXTimer Timer;
     TDXDraw DDraw;

@@ -96,7 +96,7 @@ int RunGame() {
         Desktop desktop(form, display, sound, SettingsFolder(), std::cout);
         desktop.ApplyPrefs(prefs);
         Comforts() = TComfortSwitches{prefs.replies, prefs.markers};
-        RunEventLoop(form, &desktop);
+        RunEventLoop(form, &desktop, &clock);
     }
     ReleaseSound(form);  // the window closes: music, samples, then the library
     return rc;
