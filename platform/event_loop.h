@@ -6,6 +6,9 @@
 // the frame timer gets an idle pass. Frames follow the vertical blank where
 // the display offers it and are in any case paced to at most 60 a second, so
 // the frame-counted timers of the phone game keep their pace on any monitor.
+// While the window's picture stands still the loop rests (FrameLoop below):
+// it wakes ten times a second instead of sixty, and the game still gets
+// every frame it would have had.
 //
 // The desktop keys are the window's own, never the game's: Alt+Enter and F11
 // toggle full screen, Ctrl+Plus and Ctrl+Minus change the window scale, F12

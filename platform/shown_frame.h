@@ -1,9 +1,10 @@
 // shown_frame.h: what of a frame the window has to show anew, and the frame
 // at the window's size.
 //
-// The game draws 60 frames a second whether anything moves or not; showing
-// a frame (converting it, handing it to the window system) is most of what a
-// frame costs. ShownFrame keeps a copy of the last frame shown and finds
+// The game draws up to 60 frames a second whether anything moves or not
+// (fewer only once the loop rests, platform/frame_pacer.h); showing a frame
+// (converting it, handing it to the window system) is most of what a frame
+// costs. ShownFrame keeps a copy of the last frame shown and finds
 // where the new one differs, looking only where either frame may differ from
 // the clear colour (the back buffer's DrawnArea): everything else is the
 // clear colour in both. Update returns the rectangles of the window's picture
