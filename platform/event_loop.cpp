@@ -202,12 +202,13 @@ FrameLoop::FrameLoop(TMainForm& form, IDesktopControls* controls, uint64_t early
     OpenGameControllers();
 }
 
-// Runs the frames in order; a rest's batch runs each at its own time with
-// the clock held there and draws only the last.
+// Runs the frames in order, with the clock held at each one's time (the
+// timer and the pacer then agree on when every frame ran); a rest's batch
+// draws only its last.
 bool FrameLoop::RunFrames(const FramePacer::Due& due) {
     bool running = true;
     for (int32_t i = 0; i < due.count && !form_.Closing(); ++i) {
-        if (due.caughtUp && clock_) clock_->Hold(due.At(i));
+        if (clock_) clock_->Hold(due.At(i));
         form_.DrawFrames = i == due.count - 1;
         running = form_.Timer.Idle();
         if (clock_) clock_->Release();

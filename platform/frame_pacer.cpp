@@ -18,7 +18,6 @@ FramePacer::Due FramePacer::TakeDue(uint64_t now) {
     const uint64_t behind = now - last_;  // a rest starts from a frame taken, so last_ <= now
     if (behind < frame_) return due;
     const uint64_t n = behind / frame_;
-    due.caughtUp = true;
     due.step = frame_;
     due.first = last_ + frame_;
     if (n <= static_cast<uint64_t>(kMaxCatchUp)) {

@@ -32,10 +32,10 @@ public:
 
     explicit FramePacer(uint64_t ticksPerSecond, uint64_t early = 0);
 
-    // The frames to run now, oldest first.
+    // The frames to run now, oldest first, each at its own time, At(i) (the
+    // present for a frame not resting; the due times for a rest's batch).
     struct Due {
         int32_t count = 0;
-        bool caughtUp = false;  // a rest's batch: each runs at its own time, At(i)
         uint64_t first = 0, step = 0, last = 0;
         uint64_t At(int32_t i) const {
             return i == count - 1 ? last : first + static_cast<uint64_t>(i) * step;

@@ -10,7 +10,11 @@ uint32_t SdlClock::MillisecondsAt(uint64_t counter) {
 }
 
 uint32_t SdlClock::Milliseconds() {
-    return held_ ? heldMs_ : MillisecondsAt(SDL_GetPerformanceCounter());
+    const uint32_t now = held_ ? heldMs_ : MillisecondsAt(SDL_GetPerformanceCounter());
+    // Signed, so the count's wrap-around after 49 days is not taken for a step back.
+    if (!read_ || static_cast<int32_t>(now - lastRead_) > 0) lastRead_ = now;
+    read_ = true;
+    return lastRead_;
 }
 
 void SdlClock::Hold(uint64_t counter) {

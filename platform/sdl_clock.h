@@ -3,7 +3,8 @@
 // Milliseconds come from SDL's performance counter, so a time the main loop
 // keeps in counter ticks reads the same here. The loop may hold the clock at
 // a moment already past (a frame run late at the time it fell due); held, it
-// reads that moment until released.
+// reads that moment until released. It never reads less than it read
+// before, so the frame timer never sees time run backwards.
 #pragma once
 #include "sprites/clock.h"
 
@@ -18,4 +19,6 @@ public:
 private:
     bool held_ = false;
     uint32_t heldMs_ = 0;
+    bool read_ = false;
+    uint32_t lastRead_ = 0;
 };

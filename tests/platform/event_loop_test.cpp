@@ -147,6 +147,19 @@ TEST_F(EventLoopTest, AStillWindowRestsAndTheGameStillGetsItsFrames) {
     EXPECT_LT(display.presentCount - presents, frames / 2);
 }
 
+// Held at a frame's due time after a later moment was read (a frame that
+// took longer than 1/60 s), the clock stays at that later moment.
+TEST(SdlClockTest, NeverRunsBackwards) {
+    SdlClock clock;
+    const uint64_t earlier = SDL_GetPerformanceCounter();
+    SDL_Delay(5);
+    const uint32_t read = clock.Milliseconds();
+    clock.Hold(earlier);
+    EXPECT_EQ(clock.Milliseconds(), read);
+    clock.Release();
+    EXPECT_GE(clock.Milliseconds(), read);
+}
+
 // The pass a browser's frame callback makes: a frame, and then how long
 // until the next; a caller woken by the display about every 1/60 s may come
 // up to `early` sooner and still gets its frame.
