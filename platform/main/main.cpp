@@ -8,8 +8,9 @@
 // the panel until its start button has entered the game, then runs the
 // game's event loop: window events go to the form's handlers, the desktop
 // keys to the window, and between events the frame timer runs frames, at
-// most 60 a second. When the window closes the sound is released before SDL
-// shuts down.
+// most 60 a second (the loop rests while the picture stands still, with the
+// clock made here held at each frame's time). When the window closes the
+// sound is released before SDL shuts down.
 #include <SDL.h>
 
 #include <cstdio>
