@@ -248,6 +248,14 @@ FrameLoop::Pass FrameLoop::Step() {
     return pass;
 }
 
+bool EventsCanWakeTheLoop() {
+    const char* driver = SDL_GetCurrentVideoDriver();
+    if (driver == nullptr) return false;
+    for (const char* waits : {"x11", "wayland", "windows", "cocoa"})
+        if (SDL_strcmp(driver, waits) == 0) return true;
+    return false;
+}
+
 void RunEventLoop(TMainForm& form, IDesktopControls* controls, SdlClock* restClock) {
     FrameLoop loop(form, controls, 0, restClock);
     for (FrameLoop::Pass pass = loop.Step(); !pass.closed; pass = loop.Step()) {

@@ -136,3 +136,8 @@ private:
 // clock the form's timer reads) it rests while the window stands still.
 void RunEventLoop(TMainForm& form, IDesktopControls* controls = nullptr,
                   SdlClock* restClock = nullptr);
+
+// Whether SDL's video driver can sleep until an event comes (X11, Wayland,
+// Windows, macOS). Others wait by polling every millisecond, which costs more
+// than a loop that never rests: the game gives them no rest clock.
+bool EventsCanWakeTheLoop();

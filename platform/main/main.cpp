@@ -97,7 +97,7 @@ int RunGame() {
         Desktop desktop(form, display, sound, SettingsFolder(), std::cout);
         desktop.ApplyPrefs(prefs);
         Comforts() = TComfortSwitches{prefs.replies, prefs.markers};
-        RunEventLoop(form, &desktop, &clock);
+        RunEventLoop(form, &desktop, EventsCanWakeTheLoop() ? &clock : nullptr);
     }
     ReleaseSound(form);  // the window closes: music, samples, then the library
     return rc;
