@@ -204,16 +204,9 @@ TRect ShownFrame::ToView(const TRect& r) const {
                  ViewStart(r.Right, viewW_, areaW_), ViewStart(r.Bottom, viewH_, areaH_)};
 }
 
+// The slots keep their strings' storage: copying a frame's texts allocates
+// nothing once texts of their length were seen.
 void ShownFrame::KeepTexts(std::span<const LayerText> texts) {
-    for (size_t i = 0; i < texts.size(); ++i) {
-        LayerText& kept = lastTexts_[i];
-        const LayerText& t = texts[i];
-        kept.x = t.x;
-        kept.y = t.y;
-        kept.pixelHeight = t.pixelHeight;
-        kept.bgrColor = t.bgrColor;
-        kept.outlined = t.outlined;
-        kept.text.assign(t.text);
-    }
+    std::copy(texts.begin(), texts.end(), lastTexts_.begin());
     lastTextCount_ = texts.size();
 }

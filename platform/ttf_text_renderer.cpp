@@ -262,11 +262,6 @@ void TtfTextRenderer::TextOut(Surface16& dest, int32_t x, int32_t y, int32_t pix
     if (!impl_->DrawComposed(dest, x, y, e, bgrColor, false)) BlendCoverage(dest, x, y, e.Mask(), bgrColor);
 }
 
-void TtfTextRenderer::TextOutOutlined(Surface16& dest, int32_t x, int32_t y, int32_t pixelHeight,
-                                      std::string_view text, uint32_t bgrColor) {
-    TextOutOutlinedWide(dest, x, y, pixelHeight, text, bgrColor, 1);
-}
-
 void TtfTextRenderer::TextOutOutlinedWide(Surface16& dest, int32_t x, int32_t y,
                                           int32_t pixelHeight, std::string_view text,
                                           uint32_t bgrColor, int32_t step) {

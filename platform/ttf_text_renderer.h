@@ -49,8 +49,6 @@ public:
     int32_t TextWidth(int32_t pixelHeight, std::string_view text) override;
     void TextOut(Surface16& dest, int32_t x, int32_t y, int32_t pixelHeight, std::string_view text,
                  uint32_t bgrColor) override;
-    void TextOutOutlined(Surface16& dest, int32_t x, int32_t y, int32_t pixelHeight,
-                         std::string_view text, uint32_t bgrColor) override;
     void TextOutOutlinedWide(Surface16& dest, int32_t x, int32_t y, int32_t pixelHeight,
                              std::string_view text, uint32_t bgrColor, int32_t step) override;
     TRect TextBounds(int32_t pixelHeight, std::string_view text) override;
