@@ -21,6 +21,7 @@
 #include "graphics/embedded_pictures.h"
 #include "platform/font_data.h"
 #include "platform/ttf_text_renderer.h"
+#include "tests/platform/scene_tour.h"
 #include "texts/texts.h"
 #include "shell/game_reset.h"
 
@@ -67,54 +68,11 @@ private:
     std::unique_ptr<TMainForm> form_;
 };
 
-// The centre of the first hotspot with a label, on the surface.
-bool LabelledSpot(int32_t& x, int32_t& y) {
-    for (const auto& h : GameState.ui.hotspots)
-        if (h.id != 0 && !h.label.empty()) {
-            x = GameState.ui.originX + (h.left + h.right) / 2;
-            y = GameState.ui.originY + (h.top + h.bottom) / 2;
-            return true;
-        }
-    return false;
-}
-
-void VisitEveryScene(FramePlayer& p) {
-    for (int32_t scene = 0; scene <= 82; ++scene) {
-        if (scene == 29) continue;  // not a place of its own
-        p.Build(scene);
-        p.MouseAt(320, 240);
-        p.Frame();
-        int32_t x = 0, y = 0;
-        if (LabelledSpot(x, y)) {
-            p.MouseAt(x, y);
-            p.Frame();
-            p.Frame();  // the label under the cursor
-        }
-        SetMessage("The first line of a message.#A second one.#And a third, the longest of them all.");
-        p.Frame();
-        p.MouseAt(300, 410);  // the cursor over the message on the border
-        p.Frame();
-        p.MouseAt(2, 470);
-        p.Frame();
-        SetMessage("");
-        p.Frame();
-        p.MouseAt(630, 3);
-        p.Frame();
-    }
-}
-
-void PlayThePhoneGame(FramePlayer& p) {
-    p.Build(5);
-    for (int32_t i = 0; i < 400; ++i) {
-        p.MouseAt(200 + (i * 7) % 240, 300);
-        p.Frame();
-    }
-}
-
 std::vector<uint64_t> Play(bool plain) {
     FramePlayer p(plain);
-    VisitEveryScene(p);
-    PlayThePhoneGame(p);
+    for (int32_t scene = 0; scene <= 82; ++scene)
+        if (scene != 29) TourScene(p, scene);  // 29 is not a place of its own
+    PlayThePhoneGame(p, 400);
     return p.frames;
 }
 

@@ -25,6 +25,7 @@
 #include "platform/sdl_display.h"
 #include "platform/shown_frame.h"
 #include "platform/ttf_text_renderer.h"
+#include "tests/platform/scene_tour.h"
 #include "shell/start_game.h"
 #include "texts/texts.h"
 
@@ -111,6 +112,7 @@ public:
         if (!SamePixels(window_, whole_.Picture())) ++mismatches;
     }
     void MouseAt(int32_t x, int32_t y) { game_.Form().DDrawMouseMove(x, y); }
+    void Build(int32_t scene) { game_.Build(scene); }
     const Surface16& Window() const { return window_; }
 
     size_t lastChanged = 0;
@@ -122,43 +124,9 @@ private:
     Surface16 window_;
 };
 
-bool LabelledSpot(int32_t& x, int32_t& y) {
-    for (const auto& h : GameState.ui.hotspots)
-        if (h.id != 0 && !h.label.empty()) {
-            x = GameState.ui.originX + (h.left + h.right) / 2;
-            y = GameState.ui.originY + (h.top + h.bottom) / 2;
-            return true;
-        }
-    return false;
-}
-
-void Wander(LayeredGame& game, WindowCheck& w) {
-    for (int32_t scene : {4, 10, 20, 34, 35, 40, 56, 57}) {
-        game.Build(scene);
-        w.MouseAt(320, 240);
-        w.Frame();
-        int32_t x = 0, y = 0;
-        if (LabelledSpot(x, y)) {
-            w.MouseAt(x, y);
-            w.Frame();
-            w.Frame();
-            w.MouseAt(x + 9, y - 4);
-            w.Frame();
-        }
-        SetMessage("The first line of a message.#A second one.#And a third, the longest of them all.");
-        w.Frame();
-        w.MouseAt(300, 410);
-        w.Frame();
-        SetMessage("");
-        w.Frame();
-        w.MouseAt(630, 3);
-        w.Frame();
-    }
-    game.Build(5);
-    for (int32_t i = 0; i < 120; ++i) {
-        w.MouseAt(200 + (i * 7) % 240, 300);
-        w.Frame();
-    }
+void Wander(WindowCheck& w) {
+    for (int32_t scene : {4, 10, 20, 34, 35, 40, 56, 57}) TourScene(w, scene);
+    PlayThePhoneGame(w, 120);
 }
 
 struct Viewport {
@@ -173,7 +141,7 @@ TEST(ShownFrame, OnlyTheChangesGiveTheWindowOfWholeFrames) {
                               Viewport{"small screen", 512, 384, false}}) {
         LayeredGame game(v.layered);
         WindowCheck w(game, v.w, v.h);
-        Wander(game, w);
+        Wander(w);
         EXPECT_EQ(w.mismatches, 0) << v.name << " of " << w.frames << " frames";
         // A still scene changes nothing, so nothing is shown.
         game.Build(10);
