@@ -25,10 +25,6 @@ panel_click 80 191                   # "Window"
 panel_click 243 249                  # start
 sleep 1
 
-# The game: a borderless 640x480 window at (50,50); the picture's origin (53,105).
-gx=$((50 + 53)); gy=$((50 + 105))
-game_click() { xdotool mousemove $((gx + $1)) $((gy + $2)); sleep 0.15; xdotool click 1; sleep 0.3; }
-game_shot() { sleep 0.3; import -window root -crop "640x480+50+50" "$out/$1"; }
 key() { xdotool key "$@"; sleep 0.3; }
 game_click 70 127                    # New game
 for _ in 1 2 3 4 5 6; do game_click 260 200; done   # the narration, then the message
