@@ -1,8 +1,13 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages the game and its tools are built with,
-# skipping the ones already present. Runs apt-get as root, or through sudo.
+# and the packages named on the command line (scripts/web.sh names the
+# browser build's), skipping the ones already present. Runs apt-get as root,
+# or through sudo.
+#
+#   bash scripts/deps.sh [PACKAGE ...]
 set -euo pipefail
 packages=(
+  "$@"
   build-essential cmake pkg-config
   libsdl2-dev libsdl2-ttf-dev libsdl2-mixer-dev
   libjpeg62-turbo-dev libpng-dev librsvg2-dev libimagequant-dev

@@ -16,18 +16,7 @@ cd "$(dirname "$0")/.."
 mode="${1:-serve}"
 case "$mode" in serve|build|test) ;; *) echo "usage: bash scripts/web.sh [build|test]" >&2; exit 2 ;; esac
 
-bash scripts/deps.sh
-packages=(emscripten chromium python3-websocket dpkg-dev)
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  echo "Installing: ${missing[*]}"
-  if [ "$(id -u)" -eq 0 ]; then SUDO=""; else SUDO="sudo"; fi
-  $SUDO apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+bash scripts/deps.sh emscripten chromium python3-websocket dpkg-dev
 
 # shellcheck source=scripts/web_env.sh
 source scripts/web_env.sh

@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # Builds the libraries of the browser build (SDL2, SDL2_ttf, SDL2_mixer with
-# WAV and MOD through libmodplug, FreeType, libjpeg-turbo, zlib, libpng) for
+# WAV and MOD through libmodplug, FreeType, libjpeg-turbo, zlib) for
 # WebAssembly from Debian's own source packages into a cached prefix, once.
 # Reaches nothing but Debian's archive: no git clone, no Emscripten port.
 #
 #   bash scripts/web_deps.sh          prints nothing but the prefix when it is built
 #   VK3_WEB_DEPS=DIR                  where the prefix lives (default: the user's cache)
+#
+# Needs Emscripten and dpkg-dev (scripts/web.sh installs them).
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 # shellcheck source=scripts/web_env.sh
@@ -20,18 +22,6 @@ if [ -f "$stamp" ]; then
   exit 0
 fi
 
-# Debian's main-suite versions: some security-update sources are not served.
-sources=(
-  "zlib=1:1.2.13.dfsg-1"
-  "libpng1.6=1.6.39-2+deb12u5"
-  "libjpeg-turbo"
-  "freetype"
-  "libsdl2"
-  "libmodplug"
-  "libsdl2-ttf"
-  "libsdl2-mixer"
-)
-
 if [ "$(id -u)" -eq 0 ]; then SUDO=""; else SUDO="sudo"; fi
 src_list=/etc/apt/sources.list.d/varnoklet3-bookworm-src.sources
 if ! apt-get source --print-uris -qq libsdl2 >/dev/null 2>&1; then
@@ -45,7 +35,6 @@ Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
 EOF
   $SUDO apt-get update -qq
 fi
-command -v dpkg-source >/dev/null || DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq dpkg-dev
 
 work="$(mktemp -d "${TMPDIR:-/tmp}/vk3-web-deps.XXXXXX")"
 trap 'rm -rf "$work"' EXIT
@@ -53,8 +42,8 @@ rm -rf "$prefix"
 mkdir -p "$prefix/lib/pkgconfig" "$prefix/include"
 jobs="$(nproc)"
 
-fetch() {  # fetch PACKAGE[=VERSION] -> prints the unpacked source folder
-  local into="$work/${1%%=*}"
+fetch() {  # fetch PACKAGE -> prints its unpacked source folder
+  local into="$work/$1"
   mkdir -p "$into"
   (cd "$into" && apt-get source -qq --only-source "$1" >/dev/null 2>&1) ||
     { echo "apt-get source $1 failed" >&2; exit 1; }
@@ -74,43 +63,38 @@ cm() {  # cm SOURCE_DIR [cmake options...]: configures, builds and installs
 }
 
 echo "zlib" >&2
-d="$(fetch "${sources[0]}")"
+d="$(fetch zlib)"
 (cd "$d" && CFLAGS="-O2" emconfigure ./configure --static --prefix="$prefix" >configure.log 2>&1 &&
    emmake make -j"$jobs" libz.a >build.log 2>&1 && emmake make install >>build.log 2>&1) ||
   { tail -n 40 "$d"/*.log >&2; exit 1; }
 
-echo "libpng" >&2
-d="$(fetch "${sources[1]}")"
-cm "$d" -DPNG_SHARED=OFF -DPNG_STATIC=ON -DPNG_TESTS=OFF -DPNG_EXECUTABLES=OFF \
-  -DZLIB_ROOT="$prefix" -DZLIB_LIBRARY="$prefix/lib/libz.a" -DZLIB_INCLUDE_DIR="$prefix/include"
-
 echo "libjpeg-turbo" >&2
-d="$(fetch "${sources[2]}")"
+d="$(fetch libjpeg-turbo)"
 cm "$d" -DWITH_SIMD=OFF -DENABLE_SHARED=OFF -DENABLE_STATIC=ON -DWITH_TURBOJPEG=OFF
 
 echo "freetype" >&2
-d="$(fetch "${sources[3]}")"
+d="$(fetch freetype)"
 cm "$d" -DFT_DISABLE_HARFBUZZ=ON -DFT_DISABLE_BROTLI=ON -DFT_DISABLE_BZIP2=ON -DFT_DISABLE_PNG=ON \
   -DFT_REQUIRE_ZLIB=ON -DZLIB_LIBRARY="$prefix/lib/libz.a" -DZLIB_INCLUDE_DIR="$prefix/include"
 
 echo "SDL2" >&2
-d="$(fetch "${sources[4]}")"
+d="$(fetch libsdl2)"
 cm "$d" -DSDL_SHARED=OFF -DSDL_STATIC=ON -DSDL_TEST=OFF -DSDL_THREADS=OFF -DSDL2_DISABLE_SDL2MAIN=ON
 
 echo "libmodplug" >&2
-d="$(fetch "${sources[5]}")"
+d="$(fetch libmodplug)"
 (cd "$d" && emconfigure ./configure --prefix="$prefix" --disable-shared --enable-static \
    >configure.log 2>&1 && emmake make -j"$jobs" >build.log 2>&1 && emmake make install >>build.log 2>&1) ||
   { tail -n 40 "$d"/*.log >&2; exit 1; }
 
 echo "SDL2_ttf" >&2
-d="$(fetch "${sources[6]}")"
+d="$(fetch libsdl2-ttf)"
 cm "$d" -DSDL2TTF_VENDORED=OFF -DSDL2TTF_HARFBUZZ=OFF -DSDL2TTF_SAMPLES=OFF \
   -DSDL2_DIR="$prefix/lib/cmake/SDL2" -DFREETYPE_LIBRARY="$prefix/lib/libfreetype.a" \
   -DFREETYPE_INCLUDE_DIRS="$prefix/include/freetype2"
 
 echo "SDL2_mixer" >&2
-d="$(fetch "${sources[7]}")"
+d="$(fetch libsdl2-mixer)"
 cm "$d" -DSDL2MIXER_VENDORED=OFF -DSDL2MIXER_SAMPLES=OFF -DSDL2MIXER_CMD=OFF \
   -DSDL2MIXER_FLAC=OFF -DSDL2MIXER_MIDI=OFF -DSDL2MIXER_MP3=OFF -DSDL2MIXER_OPUS=OFF \
   -DSDL2MIXER_VORBIS=OFF -DSDL2MIXER_MOD=ON -DSDL2MIXER_MOD_MODPLUG=ON -DSDL2MIXER_MOD_XMP=OFF \
@@ -118,7 +102,7 @@ cm "$d" -DSDL2MIXER_VENDORED=OFF -DSDL2MIXER_SAMPLES=OFF -DSDL2MIXER_CMD=OFF \
   -DPkgConfig_EXECUTABLE=/usr/bin/pkg-config
 
 # The static SDL2_ttf and SDL2_mixer install no .pc file: the game links them by path.
-for lib in SDL2_mixer modplug SDL2_ttf freetype SDL2 jpeg png16 z; do
+for lib in SDL2_mixer modplug SDL2_ttf freetype SDL2 jpeg z; do
   [ -f "$prefix/lib/lib$lib.a" ] || { echo "lib$lib.a was not installed into $prefix/lib" >&2; exit 1; }
 done
 touch "$stamp"
