@@ -11,10 +11,6 @@
 set(VK3_WEB_DEPS "" CACHE PATH "Prefix of the WebAssembly libraries (scripts/web_deps.sh)")
 set(VK3_HOST_BUILD "${CMAKE_SOURCE_DIR}/build" CACHE PATH
     "A normal build whose pictures, text table and sounds the browser build takes")
-set(VK3_FONT_FILE /usr/share/fonts/truetype/liberation2/LiberationSans-Bold.ttf CACHE FILEPATH
-    "TrueType face of the game's texts")
-set(VK3_PANEL_FONT_FILE /usr/share/fonts/truetype/liberation2/LiberationSans-Regular.ttf CACHE FILEPATH
-    "TrueType face of the start panel")
 
 set(_host_files
   ${VK3_HOST_BUILD}/assets/pictures.container ${VK3_HOST_BUILD}/assets/panel.container
@@ -46,26 +42,11 @@ foreach(_desktop_only font_data command_line desktop screenshot sdl_start_panel)
 endforeach()
 list(APPEND _sources ${VK3_HOST_BUILD}/texts/text_table.cpp)
 
-set(VK3_HOSTING_HOST "hosting.example.net" CACHE STRING "Host of the hosting provider's page")
-set(VK3_HOME_HOST "varnoklet3.example.org" CACHE STRING "Host of the game's home page")
-set_source_files_properties(${CMAKE_SOURCE_DIR}/shell/web_hosts.cpp PROPERTIES COMPILE_DEFINITIONS
-  "VK3_HOSTING_HOST=\"${VK3_HOSTING_HOST}\";VK3_HOME_HOST=\"${VK3_HOME_HOST}\"")
-
-# The named ids are made here as in the desktop build: from the table, by a
-# CMake script, so no host tool is needed.
-set(_ids_header ${CMAKE_BINARY_DIR}/generated/adventure/game_ids.h)
-add_custom_command(
-  OUTPUT ${_ids_header}
-  COMMAND ${CMAKE_COMMAND} -DIDS=${CMAKE_SOURCE_DIR}/adventure/ids.tsv
-          -DMANIFEST=${CMAKE_SOURCE_DIR}/assets/manifest.tsv -DOUT=${_ids_header}
-          -P ${CMAKE_SOURCE_DIR}/cmake/generate_ids.cmake
-  DEPENDS ${CMAKE_SOURCE_DIR}/adventure/ids.tsv ${CMAKE_SOURCE_DIR}/assets/manifest.tsv
-          ${CMAKE_SOURCE_DIR}/cmake/generate_ids.cmake
-  VERBATIM)
-list(APPEND _sources ${_ids_header})
+set_source_files_properties(${CMAKE_SOURCE_DIR}/shell/web_hosts.cpp PROPERTIES
+  COMPILE_DEFINITIONS "${VK3_WEB_HOSTS_DEFINITIONS}")
 
 add_executable(varnoklet3 ${_sources})
-target_include_directories(varnoklet3 PRIVATE ${CMAKE_BINARY_DIR}/generated)
+vk3_game_ids(varnoklet3)  # as in the desktop build (cmake/shared_settings.cmake)
 target_include_directories(varnoklet3 PRIVATE ${VK3_WEB_DEPS}/include ${VK3_WEB_DEPS}/include/SDL2
                            ${VK3_WEB_DEPS}/include/freetype2)
 target_link_libraries(varnoklet3 PRIVATE ${_lib_files})
