@@ -1,7 +1,10 @@
 // step_queue.cpp: queueing steps and splitting messages into lines.
 #include "adventure/step_queue.h"
 
+#include <algorithm>
+
 #include "core/game_state.h"
+#include "texts/cp1250.h"
 
 void QueueStep(int32_t scene, const std::string& text, uint16_t item, uint8_t sound) {
     for (auto& step : GameState.ui.steps) {
@@ -40,4 +43,12 @@ void SetMessage(const std::string& text) {
         }
         GameState.ui.messageLines[GameState.ui.messageLineCount] += c;
     }
+}
+
+std::string ShownMessageUtf8() {
+    if (GameState.ui.messageLines[0].empty()) return {};
+    const int last = std::min<int>(GameState.ui.messageLineCount, static_cast<int>(kMessageLineCount) - 1);
+    std::string joined = GameState.ui.messageLines[0];
+    for (int i = 1; i <= last; ++i) joined += "#" + GameState.ui.messageLines[i];
+    return Cp1250ToUtf8(joined);
 }

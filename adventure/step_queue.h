@@ -18,3 +18,6 @@ bool IsBusy();
 // Splits text at '#' into the three message lines; after the second '#' the
 // rest of the text stays on the third line. An empty text clears the message.
 void SetMessage(const std::string& text);
+// The message as the player sees it: lines 0..messageLineCount joined by
+// '#', in UTF-8; empty while line 0 is empty.
+std::string ShownMessageUtf8();

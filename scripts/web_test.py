@@ -294,34 +294,15 @@ READOUTS = {"scene": "Module._vk3_scene()", "selectedItem": "Module._vk3_selecte
             "menuOpen": "Module._vk3_menu_open()", "message": "Module.UTF8ToString(Module._vk3_message())"}
 
 
-def progress_names():
-    """Name -> (index, count) of the progress bytes, from their declaration."""
-    text = open(os.path.join(HERE, "..", "core", "game_state.h"), encoding="utf-8").read()
-    body = text[text.index("struct TProgress {"):]
-    body = body[:body.index("\n};")]
-    names, index = {}, 0
-    for m in re.finditer(r"uint8_t (\w+)(?:\[(\d+)\])?;", body):
-        count = int(m.group(2) or 1)
-        names[m.group(1)] = (index, count)
-        index += count
-    return names
-
-
-PROGRESS = progress_names()
-
-
 def readout(name):
     if name in READOUTS:
         return READOUTS[name]
-    m = re.fullmatch(r"(\w+)(?:\[(\d+)\])?", name)
-    if m and m.group(1) in PROGRESS:
-        index, count = PROGRESS[m.group(1)]
-        k = int(m.group(2) or 0)
-        if (m.group(2) is None) == (count == 1) and k < count:
-            return "Module._vk3_progress(%d)" % (index + k)
     m = re.fullmatch(r"(has\(|inventory\[)(\d+)[)\]]", name)
     if m:
         return "Module._vk3_%s(%d)" % ("has" if m.group(1) == "has(" else "inventory", int(m.group(2)))
+    if re.fullmatch(r"\w+(?:\[\d+\])?", name):
+        # A progress byte, by the game's own table of names (-1: no such name).
+        return "Module.ccall('vk3_progress_named', 'number', ['string'], [%s])" % json.dumps(name)
     return None
 
 
@@ -329,13 +310,18 @@ class Unreadable(Exception):
     """A name only the play tool knows."""
 
 
+def read(page, name, js):
+    """The value of a state name; Unreadable for one the page cannot read."""
+    result = page.b.js(js) if js else -1
+    if result == -1:
+        raise Unreadable(name)
+    return result
+
+
 def evaluate(page, expression, where):
     """A script's integer expression over state names (C's / on whole numbers)."""
     def value(m):
-        js = readout(m.group(0))
-        if js is None:
-            raise Unreadable(m.group(0))
-        return str(page.b.js(js))
+        return str(read(page, m.group(0), readout(m.group(0))))
     python = re.sub(r"has\(\d+\)|[A-Za-z_]\w*(?:\[\d+\])?", value, expression).replace("/", "//")
     check(re.fullmatch(r"[\d\s+\-*/%()]*", python) is not None, where + ": not an expression")
     return int(eval(python, {"__builtins__": {}}))  # noqa: S307: digits and operators only
@@ -397,7 +383,7 @@ def replay(page, path):
             deadline = time.time() + 5
             while True:
                 try:
-                    got = page.b.js(expression) if expression else evaluate(page, lhs, where)
+                    got = read(page, lhs, expression) if expression else evaluate(page, lhs, where)
                 except Unreadable:
                     skipped += 1
                     break

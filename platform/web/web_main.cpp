@@ -23,6 +23,7 @@
 
 #include "adventure/inventory.h"
 #include "adventure/saved_games.h"
+#include "adventure/spot_finder.h"
 #include "adventure/step_queue.h"
 #include "core/game_state.h"
 #include "core/random.h"
@@ -169,10 +170,10 @@ EMSCRIPTEN_KEEPALIVE int vk3_menu_return_scene() { return GameState.ui.menuRetur
 EMSCRIPTEN_KEEPALIVE int vk3_busy() { return IsBusy() ? 1 : 0; }
 EMSCRIPTEN_KEEPALIVE int vk3_has(int item) { return item > 0 && item < 65536 && HasItem(static_cast<uint16_t>(item)); }
 EMSCRIPTEN_KEEPALIVE int vk3_selected_item() { return GameState.ui.selectedItem; }
-// Progress byte `index` of the running game (0..200), or -1.
-EMSCRIPTEN_KEEPALIVE int vk3_progress(int index) {
-    if (index < 0 || static_cast<size_t>(index) >= kProgressSize) return -1;
-    return reinterpret_cast<const uint8_t*>(&GameState.live.progress)[index];
+// The progress byte a script names ("name" or "name[k]"), or -1 for no such name.
+EMSCRIPTEN_KEEPALIVE int vk3_progress_named(const char* name) {
+    const int index = ProgressIndexOf(name ? name : "");
+    return index < 0 ? -1 : reinterpret_cast<const uint8_t*>(&GameState.live.progress)[index];
 }
 // Seeds the random source, as a play script's `seed` does.
 EMSCRIPTEN_KEEPALIVE void vk3_seed(uint32_t seed) { Randomize(seed); }
@@ -190,29 +191,24 @@ EMSCRIPTEN_KEEPALIVE int vk3_menu_open() { return GameState.ui.menuOpen; }
 // The message on screen in UTF-8, its lines joined by '#'; empty when none shows.
 EMSCRIPTEN_KEEPALIVE const char* vk3_message() {
     static std::string text;
-    text.clear();
-    if (!GameState.ui.messageLines[0].empty()) {
-        text = GameState.ui.messageLines[0];
-        const size_t last = std::min<size_t>(GameState.ui.messageLineCount, kMessageLineCount - 1);
-        for (size_t i = 1; i <= last; ++i) text += "#" + GameState.ui.messageLines[i];
-        text = Cp1250ToUtf8(text);
-    }
+    text = ShownMessageUtf8();
     return text.c_str();
 }
 
 EMSCRIPTEN_KEEPALIVE int vk3_phone_game_over() { return GameState.phone.shooterOver; }
 
 // Where a click reaches hotspot `id` of the scene on screen, in drawing-area
-// pixels: the middle of its latest record (the later record wins where
-// hotspots overlap), as x * 65536 + y; -1 when the scene has none.
+// pixels, found as the play harness finds it (adventure/spot_finder.h), as
+// x * 65536 + y; -1 when the scene has none a click can reach.
 EMSCRIPTEN_KEEPALIVE int vk3_spot(int id) {
-    for (size_t i = std::size(GameState.ui.hotspots); i-- > 0;) {
-        const TPomocnyObjekt& r = GameState.ui.hotspots[i];
-        if (id == 0 || r.id != id) continue;
-        const int x = GameState.ui.originX + (r.left + r.right) / 2, y = GameState.ui.originY + (r.top + r.bottom) / 2;
-        return x * 65536 + y;
-    }
-    return -1;
+    if (!game || id <= 0) return -1;
+    const int64_t ox = GameState.ui.originX, oy = GameState.ui.originY;
+    const TDXDraw& draw = game->form.DDraw;
+    const SpotRect visible{-ox, -oy, draw.SurfaceWidth() - 1 - ox, draw.SurfaceHeight() - 1 - oy};
+    int32_t x = 0, y = 0;
+    std::string error;
+    if (!FindSpotPoint(GameState.ui.hotspots, id, visible, x, y, error)) return -1;
+    return static_cast<int>((x + ox) * 65536 + (y + oy));
 }
 
 // The frame callbacks so far: 0 how many, 1 their mean and 2 the longest, in

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "adventure/step_queue.h"
 #include "core/game_state.h"
 #include "texts/cp1250.h"
 
@@ -73,14 +74,6 @@ std::string ListHint(std::string_view name, int64_t count) {
            std::to_string(count - 1) + "]";
 }
 }  // namespace
-
-std::string ShownMessageUtf8() {
-    if (GameState.ui.messageLines[0].empty()) return {};
-    const int last = std::min<int>(GameState.ui.messageLineCount, static_cast<int>(kMessageLineCount) - 1);
-    std::string joined = GameState.ui.messageLines[0];
-    for (int i = 1; i <= last; ++i) joined += "#" + GameState.ui.messageLines[i];
-    return Cp1250ToUtf8(joined);
-}
 
 bool GameStateNames::ReadName(std::string_view name, Value& out, std::string& error) {
     for (const ScalarName& s : kScalars)

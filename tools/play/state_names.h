@@ -25,6 +25,3 @@ public:
     bool CallFunction(std::string_view name, int64_t arg, Value& out, std::string& error) override;
 };
 
-// The message as the player sees it: lines 0..messageLineCount joined by
-// '#', in UTF-8; empty while line 0 is empty.
-std::string ShownMessageUtf8();
