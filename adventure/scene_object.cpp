@@ -50,7 +50,6 @@ TPredmet* DejPredmet(const std::string& name, int32_t x, int32_t y, uint16_t id)
 
 void TPredmet::DoMove(int32_t MoveCount) {
     TImageSpriteEx::DoMove(MoveCount);
-    if (id == Object::SlotMatch) Visible = SlotMatchSeen();
     if (ChoosePicture()) {
         if (TPictureCollectionItem* item = choice_.Item()) Image = item;
     }
@@ -95,6 +94,7 @@ bool TPredmet::ChoosePicture() {
             choice_.Want(HoleHoldsBlock(id - Object::Hole1) ? "kostka1" : "kostka0");
             return true;
         case Object::Rod: choice_.Want(p.rodTaken != 0 ? "nic" : "tyc"); return true;
+        case Object::SlotMatch: choice_.Want(SlotMatchSeen() ? "slotmatch" : "nic"); return true;
         case Object::Card1: choice_.Want("ka", CardFace(0)); return true;
         case Object::Card2: choice_.Want("kb", CardFace(1)); return true;
         case Object::Card3: choice_.Want("kc", CardFace(2)); return true;
