@@ -26,13 +26,10 @@ constexpr int32_t kReadingRow = 24;    // points this close in height read as on
 constexpr int32_t kGearMargin = 5;     // from the drawing area's top and right edges
 constexpr int32_t kGearLayer = 3;      // with the bar: under the marks and the cursor
 
-// The id the hover finds at a drawing-area point (the later record wins).
+// The id the hover finds at a drawing-area point.
 int32_t IdAt(int64_t x, int64_t y) {
-    const int64_t px = x - GameState.ui.originX, py = y - GameState.ui.originY;
-    int32_t id = 0;
-    for (const TPomocnyObjekt& h : GameState.ui.hotspots)
-        if (h.id != 0 && px >= h.left && px <= h.right && py >= h.top && py <= h.bottom) id = h.id;
-    return id;
+    const TPomocnyObjekt* h = HotspotAt(x - GameState.ui.originX, y - GameState.ui.originY);
+    return h != nullptr ? h->id : 0;
 }
 
 bool HasHotspot(int32_t id) {
