@@ -32,11 +32,6 @@ int32_t IdAt(int64_t x, int64_t y) {
     return h != nullptr ? h->id : 0;
 }
 
-bool HasHotspot(int32_t id) {
-    return std::any_of(std::begin(GameState.ui.hotspots), std::end(GameState.ui.hotspots),
-                       [id](const TPomocnyObjekt& h) { return h.id == id; });
-}
-
 struct TStop {
     int32_t id = 0;
     int32_t x = 0, y = 0;  // drawing-area point where the hover finds the id

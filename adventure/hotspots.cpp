@@ -32,6 +32,12 @@ void FreeAllHotspots() {
     for (TPomocnyObjekt& h : GameState.ui.hotspots) h.id = 0;
 }
 
+bool HasHotspot(int32_t id) {
+    for (const TPomocnyObjekt& h : GameState.ui.hotspots)
+        if (h.id != 0 && h.id == id) return true;
+    return false;
+}
+
 const TPomocnyObjekt* HotspotAt(int64_t px, int64_t py) {
     const TPomocnyObjekt* found = nullptr;
     for (const TPomocnyObjekt& h : GameState.ui.hotspots)

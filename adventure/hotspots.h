@@ -44,6 +44,9 @@ void RemoveSlotHotspots();
 // Frees all 26 records (id := 0 in each); what the scene build does first.
 void FreeAllHotspots();
 
+// Whether a record in use has this id.
+bool HasHotspot(int32_t id);
+
 // The record the cursor finds at picture point (px, py): of the records in
 // use whose rectangle holds the point, the later one; nullptr for none.
 const TPomocnyObjekt* HotspotAt(int64_t px, int64_t py);
