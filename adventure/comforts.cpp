@@ -46,21 +46,16 @@ bool ReadsBefore(const TStop& a, const TStop& b) {
 // Every id of the scene once, at its point, in reading order; returns the count.
 int32_t ReadingOrder(std::array<TStop, 26>& stops, int32_t surfaceWidth, int32_t surfaceHeight) {
     const int64_t ox = GameState.ui.originX, oy = GameState.ui.originY;
-    const SpotRect visible{-ox, -oy, surfaceWidth - 1 - ox, surfaceHeight - 1 - oy};
-    int32_t count = 0;
-    for (const TPomocnyObjekt& h : GameState.ui.hotspots) {
-        const int32_t id = h.id;
-        if (id == 0 || std::any_of(stops.begin(), stops.begin() + count,
-                                   [id](const TStop& s) { return s.id == id; }))
-            continue;
-        SpotRect piece;
-        if (!FindSpotPiece(GameState.ui.hotspots, id, visible, piece)) continue;
-        stops[static_cast<size_t>(count++)] =
-            TStop{id, static_cast<int32_t>((piece.left + piece.right) / 2 + ox),
-                  static_cast<int32_t>((piece.top + piece.bottom) / 2 + oy)};
+    std::array<SpotPiece, 26> pieces;
+    const size_t count =
+        FindSpotPieces(GameState.ui.hotspots, VisibleArea(surfaceWidth, surfaceHeight, ox, oy), pieces);
+    for (size_t i = 0; i < count; ++i) {
+        const SpotRect& piece = pieces[i].piece;
+        stops[i] = TStop{pieces[i].id, static_cast<int32_t>((piece.left + piece.right) / 2 + ox),
+                         static_cast<int32_t>((piece.top + piece.bottom) / 2 + oy)};
     }
-    std::sort(stops.begin(), stops.begin() + count, ReadsBefore);
-    return count;
+    std::sort(stops.begin(), stops.begin() + static_cast<std::ptrdiff_t>(count), ReadsBefore);
+    return static_cast<int32_t>(count);
 }
 
 void CopyIds(int32_t (&ids)[26]) {
