@@ -108,9 +108,7 @@ void AddComfortSprites(TSpriteEngine& engine) {
         GameState.live.scene == Scene::Menu)
         return;
     auto* gear = new TImageSpriteEx(&engine);
-    gear->Image = PictureOrNothing("menugear");
-    gear->Width = gear->Image != nullptr ? gear->Image->Width() : 0;
-    gear->Height = gear->Image != nullptr ? gear->Image->Height() : 0;
+    SetPictureAndSize(*gear, "menugear");
     gear->X = engine.SurfaceRect.Width() - gear->Width - kGearMargin;
     gear->Y = kGearMargin;
     gear->Collisioned = false;

@@ -51,14 +51,6 @@ TBlockRecycler& ShotBlocks() {
     return blocks;
 }
 
-// The picture `name` with its pattern size, at picture (x, y), Z 2.
-void Place(TImageSpriteEx& sprite, const std::string& name, int32_t x, int32_t y) {
-    SetPictureAndSize(sprite, name);
-    sprite.X = OriginX() + x;
-    sprite.Y = OriginY() + y;
-    sprite.SetZ(2);
-}
-
 // "nepritel", looked up once per game rather than once per enemy; forgotten
 // whenever the catalogue is loaded again.
 TPictureCollectionItem* enemyPicture = nullptr;
@@ -141,7 +133,7 @@ void TEnemySprite::DoMove(int32_t MoveCount) {
 
 void BuildPhoneGame() {
     enemyPicture = FindPicture("nepritel");
-    Place(*new TRocketSprite(&SceneEngine()), "raketa", kRocketPictureX, kRocketPictureY);
+    PlaceOnScene(*new TRocketSprite(&SceneEngine()), "raketa", kRocketPictureX, kRocketPictureY);
     AddHotspot(kPhoneGameSpot, -OriginX(), -OriginY(), kWholeSurface, kWholeSurface, ckHidden,
                std::string());
     GameState.phone.shotTimer = kShotTimerLimit;
@@ -157,7 +149,7 @@ void ForgetPhoneGamePictures() { enemyPicture = nullptr; }
 
 TShotSprite* MakeShot(int32_t x, int32_t y) {
     auto* shot = new TShotSprite(&SceneEngine());
-    Place(*shot, ShotPicture(), x, y);
+    PlaceOnScene(*shot, ShotPicture(), x, y);
     return shot;
 }
 

@@ -38,12 +38,16 @@ void TPredmet::operator delete(void* block, std::size_t size) noexcept {
 
 TSpriteEngine& SceneEngine() { return GameWindow()->SceneSprites(); }
 
+void PlaceOnScene(TImageSpriteEx& sprite, const std::string& name, int32_t x, int32_t y) {
+    SetPictureAndSize(sprite, name);
+    sprite.X = GameState.ui.originX + x;
+    sprite.Y = GameState.ui.originY + y;
+    sprite.SetZ(2);
+}
+
 TPredmet* DejPredmet(const std::string& name, int32_t x, int32_t y, uint16_t id) {
     auto* object = new TPredmet(&SceneEngine());
-    SetPictureAndSize(*object, name);
-    object->X = GameState.ui.originX + x;
-    object->Y = GameState.ui.originY + y;
-    object->SetZ(2);
+    PlaceOnScene(*object, name, x, y);
     object->id = id;
     return object;
 }

@@ -49,9 +49,12 @@ private:
     TPictureChoice choice_;
 };
 
-// Creates a scene object: picture `name` at (originX + x, originY + y), Z 2,
-// the picture's pattern size, the given id. Returns the object (callers may
-// ignore it). A name the catalogue lacks gives an object without picture.
+// Gives a sprite of the scene picture `name` (the empty picture when the
+// catalogue has none) with its pattern size, at (originX + x, originY + y), Z 2.
+void PlaceOnScene(TImageSpriteEx& sprite, const std::string& name, int32_t x, int32_t y);
+
+// Creates a scene object placed by PlaceOnScene with the given id. Returns
+// the object (callers may ignore it).
 TPredmet* DejPredmet(const std::string& name, int32_t x, int32_t y, uint16_t id);
 
 // The sprite engine every scene's sprites live in.
