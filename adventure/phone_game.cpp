@@ -14,7 +14,6 @@
 #include "adventure/step_queue.h"
 #include "core/game_state.h"
 #include "core/random.h"
-#include "sprites/block_recycler.h"
 #include "sprites/sprite_engine.h"
 #include "texts/texts.h"
 
@@ -35,21 +34,6 @@ constexpr uint8_t kMalletLent = 3;
 
 int32_t OriginX() { return GameState.ui.originX; }
 int32_t OriginY() { return GameState.ui.originY; }
-
-// One block store per sprite class (a store serves one size). Never
-// destroyed: sprites may still be freed while the program ends.
-TBlockRecycler& EnemyBlocks() {
-    static TBlockRecycler& blocks = *new TBlockRecycler;
-    return blocks;
-}
-TBlockRecycler& RocketBlocks() {
-    static TBlockRecycler& blocks = *new TBlockRecycler;
-    return blocks;
-}
-TBlockRecycler& ShotBlocks() {
-    static TBlockRecycler& blocks = *new TBlockRecycler;
-    return blocks;
-}
 
 // "nepritel", looked up once per game rather than once per enemy; forgotten
 // whenever the catalogue is loaded again.
@@ -103,24 +87,6 @@ void WinGame() {
 }
 
 }  // namespace
-
-void* TRocketSprite::operator new(std::size_t size) { return RocketBlocks().Take(size); }
-
-void TRocketSprite::operator delete(void* block, std::size_t size) noexcept {
-    RocketBlocks().Give(block, size);
-}
-
-void* TShotSprite::operator new(std::size_t size) { return ShotBlocks().Take(size); }
-
-void TShotSprite::operator delete(void* block, std::size_t size) noexcept {
-    ShotBlocks().Give(block, size);
-}
-
-void* TEnemySprite::operator new(std::size_t size) { return EnemyBlocks().Take(size); }
-
-void TEnemySprite::operator delete(void* block, std::size_t size) noexcept {
-    EnemyBlocks().Give(block, size);
-}
 
 void TEnemySprite::DoMove(int32_t MoveCount) {
     TImageSpriteEx::DoMove(MoveCount);

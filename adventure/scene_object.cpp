@@ -6,7 +6,6 @@
 #include "core/game_state.h"
 #include "sprites/sprite_engine.h"
 #include "adventure/game_window.h"
-#include "sprites/block_recycler.h"
 
 namespace {
 
@@ -22,19 +21,7 @@ int32_t LanguageDigit() {
 
 bool IsSaveSlotId(uint16_t id) { return id >= Object::SaveSlot1 && id <= Object::SaveSlot6; }
 
-// Never destroyed: sprites may still be freed while the program ends.
-TBlockRecycler& ObjectBlocks() {
-    static TBlockRecycler& blocks = *new TBlockRecycler;
-    return blocks;
-}
-
 }  // namespace
-
-void* TPredmet::operator new(std::size_t size) { return ObjectBlocks().Take(size); }
-
-void TPredmet::operator delete(void* block, std::size_t size) noexcept {
-    ObjectBlocks().Give(block, size);
-}
 
 TSpriteEngine& SceneEngine() { return GameWindow()->SceneSprites(); }
 
