@@ -100,7 +100,7 @@ void TEnemySprite::DoMove(int32_t MoveCount) {
 void BuildPhoneGame() {
     enemyPicture = FindPicture("nepritel");
     PlaceOnScene(*new TRocketSprite(&SceneEngine()), "raketa", kRocketPictureX, kRocketPictureY);
-    AddHotspot(kPhoneGameSpot, -OriginX(), -OriginY(), kWholeSurface, kWholeSurface, ckHidden,
+    AddHotspot(Spot::PhoneGame, -OriginX(), -OriginY(), kWholeSurface, kWholeSurface, ckHidden,
                std::string());
     GameState.phone.shotTimer = kShotTimerLimit;
     GameState.phone.spawnTimer = 0;

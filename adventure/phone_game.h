@@ -31,9 +31,6 @@
 #include "sprites/block_recycler.h"
 #include "sprites/image_sprite.h"
 
-// The hotspot over the whole surface while the game runs.
-inline constexpr int32_t kPhoneGameSpot = 30;
-
 // The game's geometry, relative to the picture's top-left corner (originX,
 // originY). The lane bounds rocketX; the rocket flies at kRocketY.
 inline constexpr int32_t kLaneLeft = 170;
@@ -90,7 +87,7 @@ protected:
     void DoMove(int32_t MoveCount) override;
 };
 
-// Scene 5's content: the rocket at picture (35, 120), hotspot 30 without
+// Scene 5's content: the rocket at picture (35, 120), Spot::PhoneGame without
 // label or cursor over the whole surface (so a click in the game lands on
 // nothing that acts), and the counters of a fresh game.
 void BuildPhoneGame();
