@@ -86,8 +86,7 @@ void BuildMachine() {
     AddHotspot(Spot::TicketMachine, 242, 132, 255, 198, ckPointer, 58);
     AddHotspot(Spot::MachineExit, 133, 243, 407, 266, ckDown, 59);
     // The coin's try stays in this scene, so the match shows itself once it is found.
-    if (P().coinSlotCleared == 0)
-        DejPredmet("slotmatch", 243, 150, Object::SlotMatch)->Visible = SlotMatchSeen();
+    if (P().coinSlotCleared == 0) DejPredmet("slotmatch", 243, 150, Object::SlotMatch);
 }
 
 void UseMachine() {

@@ -1,9 +1,6 @@
 // click_handling.cpp: dispatching idle clicks and running queued steps.
 #include "adventure/click_handling.h"
 
-#include <algorithm>
-#include <iterator>
-
 #include "adventure/chapters.h"
 #include "adventure/comforts.h"
 #include "adventure/game_ids.h"
@@ -83,10 +80,7 @@ void RightButtonUp() {
 }
 
 void ClickGameMenuByKey() {
-    const bool hasStrip = std::any_of(
-        std::begin(GameState.ui.hotspots), std::end(GameState.ui.hotspots),
-        [](const TPomocnyObjekt& h) { return h.id == Spot::GameMenuStrip; });
-    if (!hasStrip) return;
+    if (!HasHotspot(Spot::GameMenuStrip)) return;
     if (!IsBusy()) DispatchClick(Spot::GameMenuStrip);
     RunNextStep();
 }

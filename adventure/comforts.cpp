@@ -26,18 +26,10 @@ constexpr int32_t kReadingRow = 24;    // points this close in height read as on
 constexpr int32_t kGearMargin = 5;     // from the drawing area's top and right edges
 constexpr int32_t kGearLayer = 3;      // with the bar: under the marks and the cursor
 
-// The id the hover finds at a drawing-area point (the later record wins).
+// The id the hover finds at a drawing-area point.
 int32_t IdAt(int64_t x, int64_t y) {
-    const int64_t px = x - GameState.ui.originX, py = y - GameState.ui.originY;
-    int32_t id = 0;
-    for (const TPomocnyObjekt& h : GameState.ui.hotspots)
-        if (h.id != 0 && px >= h.left && px <= h.right && py >= h.top && py <= h.bottom) id = h.id;
-    return id;
-}
-
-bool HasHotspot(int32_t id) {
-    return std::any_of(std::begin(GameState.ui.hotspots), std::end(GameState.ui.hotspots),
-                       [id](const TPomocnyObjekt& h) { return h.id == id; });
+    const TPomocnyObjekt* h = HotspotAt(x - GameState.ui.originX, y - GameState.ui.originY);
+    return h != nullptr ? h->id : 0;
 }
 
 struct TStop {
@@ -54,21 +46,16 @@ bool ReadsBefore(const TStop& a, const TStop& b) {
 // Every id of the scene once, at its point, in reading order; returns the count.
 int32_t ReadingOrder(std::array<TStop, 26>& stops, int32_t surfaceWidth, int32_t surfaceHeight) {
     const int64_t ox = GameState.ui.originX, oy = GameState.ui.originY;
-    const SpotRect visible{-ox, -oy, surfaceWidth - 1 - ox, surfaceHeight - 1 - oy};
-    int32_t count = 0;
-    for (const TPomocnyObjekt& h : GameState.ui.hotspots) {
-        const int32_t id = h.id;
-        if (id == 0 || std::any_of(stops.begin(), stops.begin() + count,
-                                   [id](const TStop& s) { return s.id == id; }))
-            continue;
-        SpotRect piece;
-        if (!FindSpotPiece(GameState.ui.hotspots, id, visible, piece)) continue;
-        stops[static_cast<size_t>(count++)] =
-            TStop{id, static_cast<int32_t>((piece.left + piece.right) / 2 + ox),
-                  static_cast<int32_t>((piece.top + piece.bottom) / 2 + oy)};
+    std::array<SpotPiece, 26> pieces;
+    const size_t count =
+        FindSpotPieces(GameState.ui.hotspots, VisibleArea(surfaceWidth, surfaceHeight, ox, oy), pieces);
+    for (size_t i = 0; i < count; ++i) {
+        const SpotRect& piece = pieces[i].piece;
+        stops[i] = TStop{pieces[i].id, static_cast<int32_t>((piece.left + piece.right) / 2 + ox),
+                         static_cast<int32_t>((piece.top + piece.bottom) / 2 + oy)};
     }
-    std::sort(stops.begin(), stops.begin() + count, ReadsBefore);
-    return count;
+    std::sort(stops.begin(), stops.begin() + static_cast<std::ptrdiff_t>(count), ReadsBefore);
+    return static_cast<int32_t>(count);
 }
 
 void CopyIds(int32_t (&ids)[26]) {
@@ -121,9 +108,7 @@ void AddComfortSprites(TSpriteEngine& engine) {
         GameState.live.scene == Scene::Menu)
         return;
     auto* gear = new TImageSpriteEx(&engine);
-    gear->Image = PictureOrNothing("menugear");
-    gear->Width = gear->Image != nullptr ? gear->Image->Width() : 0;
-    gear->Height = gear->Image != nullptr ? gear->Image->Height() : 0;
+    SetPictureAndSize(*gear, "menugear");
     gear->X = engine.SurfaceRect.Width() - gear->Width - kGearMargin;
     gear->Y = kGearMargin;
     gear->Collisioned = false;

@@ -62,20 +62,20 @@ void THotspotMarkers::Layout() {
     originX_ = GameState.ui.originX;
     originY_ = GameState.ui.originY;
     const int64_t ox = originX_, oy = originY_;
-    const SpotRect visible{-ox, -oy, Width - 1 - ox, Height - 1 - oy};
     for (size_t i = 0; i < keys_.size(); ++i) {
         const TPomocnyObjekt& h = GameState.ui.hotspots[i];
         keys_[i] = TKey{h.id, h.left, h.top, h.right, h.bottom};
     }
-    for (size_t i = keys_.size(); i-- > 0;) {
-        const int32_t id = GameState.ui.hotspots[i].id;
-        if (id == 0 || IsBarItem(id)) continue;
-        bool seen = false;
-        for (size_t later = i + 1; later < keys_.size(); ++later) seen = seen || keys_[later].id == id;
-        SpotRect piece;
-        if (seen || !FindSpotPiece(GameState.ui.hotspots, id, visible, piece)) continue;
-        piece = {piece.left + ox, piece.top + oy, piece.right + ox, piece.bottom + oy};
-        marks_[static_cast<size_t>(count_++)] = TMark{piece, static_cast<int32_t>(i)};
+    std::array<SpotPiece, std::tuple_size_v<decltype(keys_)>> pieces;
+    const size_t found = FindSpotPieces(GameState.ui.hotspots, VisibleArea(Width, Height, ox, oy), pieces);
+    // Painted from the latest record down, so later spots' marks lie under earlier ones.
+    std::sort(pieces.begin(), pieces.begin() + static_cast<std::ptrdiff_t>(found),
+              [](const SpotPiece& a, const SpotPiece& b) { return a.record > b.record; });
+    for (size_t i = 0; i < found; ++i) {
+        if (IsBarItem(pieces[i].id)) continue;
+        const SpotRect& p = pieces[i].piece;
+        marks_[static_cast<size_t>(count_++)] =
+            TMark{{p.left + ox, p.top + oy, p.right + ox, p.bottom + oy}, pieces[i].record};
     }
     laidOut_ = true;
 }

@@ -31,3 +31,16 @@ void RemoveSlotHotspots() {
 void FreeAllHotspots() {
     for (TPomocnyObjekt& h : GameState.ui.hotspots) h.id = 0;
 }
+
+bool HasHotspot(int32_t id) {
+    for (const TPomocnyObjekt& h : GameState.ui.hotspots)
+        if (h.id != 0 && h.id == id) return true;
+    return false;
+}
+
+const TPomocnyObjekt* HotspotAt(int64_t px, int64_t py) {
+    const TPomocnyObjekt* found = nullptr;
+    for (const TPomocnyObjekt& h : GameState.ui.hotspots)
+        if (h.id != 0 && px >= h.left && px <= h.right && py >= h.top && py <= h.bottom) found = &h;
+    return found;
+}

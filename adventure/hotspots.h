@@ -14,6 +14,8 @@
 #include <cstdint>
 #include <string>
 
+struct TPomocnyObjekt;
+
 // The cursor shape shown over a spot (how each is drawn: player_sprite.h).
 enum CursorKind : uint8_t {
     ckHidden = 0,    // no cursor at all
@@ -41,3 +43,10 @@ void RemoveSlotHotspots();
 
 // Frees all 26 records (id := 0 in each); what the scene build does first.
 void FreeAllHotspots();
+
+// Whether a record in use has this id.
+bool HasHotspot(int32_t id);
+
+// The record the cursor finds at picture point (px, py): of the records in
+// use whose rectangle holds the point, the later one; nullptr for none.
+const TPomocnyObjekt* HotspotAt(int64_t px, int64_t py);

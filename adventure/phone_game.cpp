@@ -14,7 +14,6 @@
 #include "adventure/step_queue.h"
 #include "core/game_state.h"
 #include "core/random.h"
-#include "sprites/block_recycler.h"
 #include "sprites/sprite_engine.h"
 #include "texts/texts.h"
 
@@ -35,29 +34,6 @@ constexpr uint8_t kMalletLent = 3;
 
 int32_t OriginX() { return GameState.ui.originX; }
 int32_t OriginY() { return GameState.ui.originY; }
-
-// One block store per sprite class (a store serves one size). Never
-// destroyed: sprites may still be freed while the program ends.
-TBlockRecycler& EnemyBlocks() {
-    static TBlockRecycler& blocks = *new TBlockRecycler;
-    return blocks;
-}
-TBlockRecycler& RocketBlocks() {
-    static TBlockRecycler& blocks = *new TBlockRecycler;
-    return blocks;
-}
-TBlockRecycler& ShotBlocks() {
-    static TBlockRecycler& blocks = *new TBlockRecycler;
-    return blocks;
-}
-
-// The picture `name` with its pattern size, at picture (x, y), Z 2.
-void Place(TImageSpriteEx& sprite, const std::string& name, int32_t x, int32_t y) {
-    SetPictureAndSize(sprite, name);
-    sprite.X = OriginX() + x;
-    sprite.Y = OriginY() + y;
-    sprite.SetZ(2);
-}
 
 // "nepritel", looked up once per game rather than once per enemy; forgotten
 // whenever the catalogue is loaded again.
@@ -112,24 +88,6 @@ void WinGame() {
 
 }  // namespace
 
-void* TRocketSprite::operator new(std::size_t size) { return RocketBlocks().Take(size); }
-
-void TRocketSprite::operator delete(void* block, std::size_t size) noexcept {
-    RocketBlocks().Give(block, size);
-}
-
-void* TShotSprite::operator new(std::size_t size) { return ShotBlocks().Take(size); }
-
-void TShotSprite::operator delete(void* block, std::size_t size) noexcept {
-    ShotBlocks().Give(block, size);
-}
-
-void* TEnemySprite::operator new(std::size_t size) { return EnemyBlocks().Take(size); }
-
-void TEnemySprite::operator delete(void* block, std::size_t size) noexcept {
-    EnemyBlocks().Give(block, size);
-}
-
 void TEnemySprite::DoMove(int32_t MoveCount) {
     TImageSpriteEx::DoMove(MoveCount);
     if (GameState.phone.shooterResult == 0) {
@@ -141,8 +99,8 @@ void TEnemySprite::DoMove(int32_t MoveCount) {
 
 void BuildPhoneGame() {
     enemyPicture = FindPicture("nepritel");
-    Place(*new TRocketSprite(&SceneEngine()), "raketa", kRocketPictureX, kRocketPictureY);
-    AddHotspot(kPhoneGameSpot, -OriginX(), -OriginY(), kWholeSurface, kWholeSurface, ckHidden,
+    PlaceOnScene(*new TRocketSprite(&SceneEngine()), "raketa", kRocketPictureX, kRocketPictureY);
+    AddHotspot(Spot::PhoneGame, -OriginX(), -OriginY(), kWholeSurface, kWholeSurface, ckHidden,
                std::string());
     GameState.phone.shotTimer = kShotTimerLimit;
     GameState.phone.spawnTimer = 0;
@@ -157,7 +115,7 @@ void ForgetPhoneGamePictures() { enemyPicture = nullptr; }
 
 TShotSprite* MakeShot(int32_t x, int32_t y) {
     auto* shot = new TShotSprite(&SceneEngine());
-    Place(*shot, ShotPicture(), x, y);
+    PlaceOnScene(*shot, ShotPicture(), x, y);
     return shot;
 }
 

@@ -21,17 +21,15 @@
 //
 // Lifetime. Every sprite of the game is a child of the engine; leaving scene 5
 // rebuilds the scene, which frees them all, and building scene 5 again starts
-// a fresh game. The sprites come from a recycled block store, so a running
-// game and any number of repeated games allocate nothing once the first game
-// has reached its peak number of sprites.
+// a fresh game. The shots and enemies come from recycled block stores, so a
+// running game and any number of repeated games allocate none for them once
+// the first game has reached its peak number of them; the one rocket of a
+// game is an ordinary allocation of its build.
 #pragma once
-#include <cstddef>
 #include <cstdint>
 
+#include "sprites/block_recycler.h"
 #include "sprites/image_sprite.h"
-
-// The hotspot over the whole surface while the game runs.
-inline constexpr int32_t kPhoneGameSpot = 30;
 
 // The game's geometry, relative to the picture's top-left corner (originX,
 // originY). The lane bounds rocketX; the rocket flies at kRocketY.
@@ -56,13 +54,10 @@ inline constexpr uint8_t kHitSample = 9;
 // One enemy: 17x17, the two patterns of "nepritel" alternating. It falls
 // while the game runs, stops when it ends (still animating), and the first
 // one below the line while the game is not over loses it.
-class TEnemySprite : public TImageSpriteEx {
+// Its memory is recycled (see the file comment).
+class TEnemySprite : public TImageSpriteEx, public TRecycledBlocks<TEnemySprite> {
 public:
     explicit TEnemySprite(TSprite* parent) : TImageSpriteEx(parent) {}
-
-    // From the recycled block store (see the file comment).
-    static void* operator new(std::size_t size);
-    static void operator delete(void* block, std::size_t size) noexcept;
 
 protected:
     void DoMove(int32_t MoveCount) override;
@@ -73,8 +68,6 @@ protected:
 class TRocketSprite : public TImageSpriteEx {
 public:
     explicit TRocketSprite(TSprite* parent) : TImageSpriteEx(parent) {}
-    static void* operator new(std::size_t size);
-    static void operator delete(void* block, std::size_t size) noexcept;
 
 protected:
     void DoMove(int32_t MoveCount) override;
@@ -83,19 +76,18 @@ protected:
 // A shot: rises, and is gone above the top line. Frozen once the game is
 // over. The only sprite of the game whose hits mean anything: a shot that
 // meets an enemy takes it and itself out of the game and scores (the 101st
-// hit wins); every hit once the game is over does nothing.
-class TShotSprite : public TImageSpriteEx {
+// hit wins); every hit once the game is over does nothing. Its memory is
+// recycled (see the file comment).
+class TShotSprite : public TImageSpriteEx, public TRecycledBlocks<TShotSprite> {
 public:
     explicit TShotSprite(TSprite* parent) : TImageSpriteEx(parent) {}
-    static void* operator new(std::size_t size);
-    static void operator delete(void* block, std::size_t size) noexcept;
 
 protected:
     void DoCollision(TSprite& other, bool& Done) override;
     void DoMove(int32_t MoveCount) override;
 };
 
-// Scene 5's content: the rocket at picture (35, 120), hotspot 30 without
+// Scene 5's content: the rocket at picture (35, 120), Spot::PhoneGame without
 // label or cursor over the whole surface (so a click in the game lands on
 // nothing that acts), and the counters of a fresh game.
 void BuildPhoneGame();

@@ -25,7 +25,7 @@ void MouseMovedTo(int32_t x, int32_t y) {
     GameState.ui.hoverStale = true;
 }
 
-// Every record is tested; a later hit overwrites an earlier one.
+// The later record wins where hotspots overlap (HotspotAt).
 void FindHoverUnderMouse() {
     GameState.ui.hoverId = 0;
     GameState.ui.hoverLabel.clear();
@@ -33,12 +33,10 @@ void FindHoverUnderMouse() {
     GameState.ui.hoverStale = false;
     int64_t px = static_cast<int64_t>(GameState.ui.mouseX) - GameState.ui.originX;
     int64_t py = static_cast<int64_t>(GameState.ui.mouseY) - GameState.ui.originY;
-    for (const TPomocnyObjekt& h : GameState.ui.hotspots) {
-        if (h.id == 0) continue;
-        if (px < h.left || px > h.right || py < h.top || py > h.bottom) continue;
-        GameState.ui.hoverLabel = h.label;
-        GameState.ui.hoverId = static_cast<uint16_t>(h.id);
-        GameState.ui.hoverCursor = h.cursorKind;
+    if (const TPomocnyObjekt* h = HotspotAt(px, py)) {
+        GameState.ui.hoverLabel = h->label;
+        GameState.ui.hoverId = static_cast<uint16_t>(h->id);
+        GameState.ui.hoverCursor = h->cursorKind;
     }
     if (!GameState.ui.messageLines[0].empty() || GameState.live.scene == Scene::PhoneGame)
         GameState.ui.hoverCursor = ckHidden;

@@ -6,7 +6,6 @@
 #include "core/game_state.h"
 #include "sprites/sprite_engine.h"
 #include "adventure/game_window.h"
-#include "sprites/block_recycler.h"
 
 namespace {
 
@@ -22,35 +21,26 @@ int32_t LanguageDigit() {
 
 bool IsSaveSlotId(uint16_t id) { return id >= Object::SaveSlot1 && id <= Object::SaveSlot6; }
 
-// Never destroyed: sprites may still be freed while the program ends.
-TBlockRecycler& ObjectBlocks() {
-    static TBlockRecycler& blocks = *new TBlockRecycler;
-    return blocks;
-}
-
 }  // namespace
-
-void* TPredmet::operator new(std::size_t size) { return ObjectBlocks().Take(size); }
-
-void TPredmet::operator delete(void* block, std::size_t size) noexcept {
-    ObjectBlocks().Give(block, size);
-}
 
 TSpriteEngine& SceneEngine() { return GameWindow()->SceneSprites(); }
 
+void PlaceOnScene(TImageSpriteEx& sprite, const std::string& name, int32_t x, int32_t y) {
+    SetPictureAndSize(sprite, name);
+    sprite.X = GameState.ui.originX + x;
+    sprite.Y = GameState.ui.originY + y;
+    sprite.SetZ(2);
+}
+
 TPredmet* DejPredmet(const std::string& name, int32_t x, int32_t y, uint16_t id) {
     auto* object = new TPredmet(&SceneEngine());
-    SetPictureAndSize(*object, name);
-    object->X = GameState.ui.originX + x;
-    object->Y = GameState.ui.originY + y;
-    object->SetZ(2);
+    PlaceOnScene(*object, name, x, y);
     object->id = id;
     return object;
 }
 
 void TPredmet::DoMove(int32_t MoveCount) {
     TImageSpriteEx::DoMove(MoveCount);
-    if (id == Object::SlotMatch) Visible = SlotMatchSeen();
     if (ChoosePicture()) {
         if (TPictureCollectionItem* item = choice_.Item()) Image = item;
     }
@@ -95,6 +85,7 @@ bool TPredmet::ChoosePicture() {
             choice_.Want(HoleHoldsBlock(id - Object::Hole1) ? "kostka1" : "kostka0");
             return true;
         case Object::Rod: choice_.Want(p.rodTaken != 0 ? "nic" : "tyc"); return true;
+        case Object::SlotMatch: choice_.Want(SlotMatchSeen() ? "slotmatch" : "nic"); return true;
         case Object::Card1: choice_.Want("ka", CardFace(0)); return true;
         case Object::Card2: choice_.Want("kb", CardFace(1)); return true;
         case Object::Card3: choice_.Want("kc", CardFace(2)); return true;

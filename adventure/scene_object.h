@@ -19,23 +19,19 @@
 // ask for one) keeps the object's current picture; a save slot whose scene
 // has no picture shows "empty".
 #pragma once
-#include <cstddef>
 #include <cstdint>
 #include <string>
 
 #include "adventure/picture_choice.h"
+#include "sprites/block_recycler.h"
 #include "sprites/image_sprite.h"
 
-class TPredmet : public TImageSpriteEx {
+// Objects come and go with every build: their memory is recycled.
+class TPredmet : public TImageSpriteEx, public TRecycledBlocks<TPredmet> {
 public:
     explicit TPredmet(TSprite* parent) : TImageSpriteEx(parent) {}
 
     uint16_t id = 0;  // fixed for the object's life
-
-    // Objects come and go with every build and every shot of the phone game:
-    // their memory is recycled (sprites/block_recycler.h).
-    static void* operator new(std::size_t size);
-    static void operator delete(void* block, std::size_t size) noexcept;
 
 protected:
     void DoMove(int32_t MoveCount) override;
@@ -49,9 +45,12 @@ private:
     TPictureChoice choice_;
 };
 
-// Creates a scene object: picture `name` at (originX + x, originY + y), Z 2,
-// the picture's pattern size, the given id. Returns the object (callers may
-// ignore it). A name the catalogue lacks gives an object without picture.
+// Gives a sprite of the scene picture `name` (the empty picture when the
+// catalogue has none) with its pattern size, at (originX + x, originY + y), Z 2.
+void PlaceOnScene(TImageSpriteEx& sprite, const std::string& name, int32_t x, int32_t y);
+
+// Creates a scene object placed by PlaceOnScene with the given id. Returns
+// the object (callers may ignore it).
 TPredmet* DejPredmet(const std::string& name, int32_t x, int32_t y, uint16_t id);
 
 // The sprite engine every scene's sprites live in.

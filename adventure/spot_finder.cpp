@@ -66,6 +66,28 @@ bool FindSpotPiece(std::span<const TPomocnyObjekt> table, int64_t id, const Spot
     return false;
 }
 
+SpotRect VisibleArea(int64_t width, int64_t height, int64_t originX, int64_t originY) {
+    return {-originX, -originY, width - 1 - originX, height - 1 - originY};
+}
+
+size_t FindSpotPieces(std::span<const TPomocnyObjekt> table, const SpotRect& visible,
+                      std::span<SpotPiece> out) {
+    size_t count = 0;
+    for (size_t i = 0; i < table.size() && count < out.size(); ++i) {
+        const int32_t id = table[i].id;
+        const auto earlier = table.first(i);
+        if (id == 0 || std::any_of(earlier.begin(), earlier.end(),
+                                   [id](const TPomocnyObjekt& r) { return r.id == id; }))
+            continue;
+        SpotPiece found{.id = id, .piece = {}, .record = static_cast<int32_t>(i)};
+        if (!FindSpotPiece(table, id, visible, found.piece)) continue;
+        for (size_t later = i + 1; later < table.size(); ++later)
+            if (table[later].id == id) found.record = static_cast<int32_t>(later);
+        out[count++] = found;
+    }
+    return count;
+}
+
 bool FindSpotPoint(std::span<const TPomocnyObjekt> table, int64_t id, const SpotRect& visible,
                    int32_t& x, int32_t& y, std::string& error) {
     SpotRect best;

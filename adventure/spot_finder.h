@@ -10,6 +10,7 @@
 // Callers: the `spot` command of the play harness, the Tab walk and the
 // hotspot markers. Pure: reads only what it is given.
 #pragma once
+#include <cstddef>
 #include <cstdint>
 #include <span>
 #include <string>
@@ -33,3 +34,20 @@ bool FindSpotPoint(std::span<const TPomocnyObjekt> table, int64_t id, const Spot
 // false when there is none.
 bool FindSpotPiece(std::span<const TPomocnyObjekt> table, int64_t id, const SpotRect& visible,
                    SpotRect& piece);
+
+// The drawing area of width x height pixels in picture coordinates, the
+// picture's top-left corner lying at (originX, originY) of the area.
+SpotRect VisibleArea(int64_t width, int64_t height, int64_t originX, int64_t originY);
+
+// Where the cursor finds one id of the table: FindSpotPiece's rectangle, and
+// the id's latest record (whose label the cursor shows).
+struct SpotPiece {
+    int32_t id = 0;
+    SpotRect piece;
+    int32_t record = -1;
+};
+
+// One SpotPiece for every distinct non-zero id of the table that has one, in
+// the order of each id's first record, at most out.size(); returns the count.
+size_t FindSpotPieces(std::span<const TPomocnyObjekt> table, const SpotRect& visible,
+                      std::span<SpotPiece> out);

@@ -12,6 +12,7 @@
 // operator delete must outlive every sprite of the class, so the game's are
 // created once and never destroyed:
 //     static TBlockRecycler& blocks = *new TBlockRecycler;
+// TRecycledBlocks (below) gives a class such a recycler of its own.
 #pragma once
 #include <cstddef>
 
@@ -36,4 +37,20 @@ private:
     Node* free_ = nullptr;
     std::size_t size_ = 0;  // 0 until the first request
     std::size_t kept_ = 0;
+};
+
+// Base of a sprite class T whose memory comes from a recycler of its own,
+// created on first use and never destroyed:
+//     class TShot : public TImageSpriteEx, public TRecycledBlocks<TShot> { ... };
+template <class T>
+class TRecycledBlocks {
+public:
+    static void* operator new(std::size_t size) { return Blocks().Take(size); }
+    static void operator delete(void* block, std::size_t size) noexcept { Blocks().Give(block, size); }
+
+private:
+    static TBlockRecycler& Blocks() {
+        static TBlockRecycler& blocks = *new TBlockRecycler;
+        return blocks;
+    }
 };

@@ -50,7 +50,7 @@ bool RunSpot(PlaySession& session, const ScriptCommand& command, std::string& er
     if (!ArgInt(session, command, 0, 1, INT32_MAX, id, error)) return false;
     const TDXDraw& draw = session.Form().DDraw;
     const int64_t ox = GameState.ui.originX, oy = GameState.ui.originY;
-    const SpotRect visible{-ox, -oy, draw.SurfaceWidth() - 1 - ox, draw.SurfaceHeight() - 1 - oy};
+    const SpotRect visible = VisibleArea(draw.SurfaceWidth(), draw.SurfaceHeight(), ox, oy);
     int32_t px = 0, py = 0;
     if (!FindSpotPoint(GameState.ui.hotspots, id, visible, px, py, error)) return Fail(error, "spot: " + error);
     MoveMouse(session, static_cast<int32_t>(px + ox), static_cast<int32_t>(py + oy));
