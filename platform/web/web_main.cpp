@@ -204,7 +204,7 @@ EMSCRIPTEN_KEEPALIVE int vk3_spot(int id) {
     if (!game || id <= 0) return -1;
     const int64_t ox = GameState.ui.originX, oy = GameState.ui.originY;
     const TDXDraw& draw = game->form.DDraw;
-    const SpotRect visible{-ox, -oy, draw.SurfaceWidth() - 1 - ox, draw.SurfaceHeight() - 1 - oy};
+    const SpotRect visible = VisibleArea(draw.SurfaceWidth(), draw.SurfaceHeight(), ox, oy);
     int32_t x = 0, y = 0;
     std::string error;
     if (!FindSpotPoint(GameState.ui.hotspots, id, visible, x, y, error)) return -1;
