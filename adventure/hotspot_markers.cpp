@@ -104,8 +104,11 @@ void THotspotMarkers::DrawMark(const TMark& mark) const {
     const int32_t cx = (l + r) / 2, cy = (t + b) / 2;
     Stroke(s, {cx - 2, cy - 1, cx + 3, cy + 2});  // the dot: a small plus of amber
     Stroke(s, {cx - 1, cy - 2, cx + 2, cy + 3});
-    const std::string& label = GameState.ui.hotspots[static_cast<size_t>(mark.record)].label;
+    const TPomocnyObjekt& spot = GameState.ui.hotspots[static_cast<size_t>(mark.record)];
+    const std::string& label = spot.label;
     if (markerText == nullptr || label.empty()) return;
+    // The cursor's own label names the spot under it already: not twice.
+    if (spot.id == GameState.ui.hoverId && !GameState.ui.hoverLabel.empty()) return;
     const int32_t w = markerText->TextWidth(kLabelHeight, label);
     const int32_t x = std::clamp(cx - w / 2, kLabelMargin, std::max(kLabelMargin, Width - w - kLabelMargin));
     const int32_t y = std::clamp(cy + kLabelGap, kLabelMargin, std::max(kLabelMargin, Height - kLabelHeight - kLabelMargin));

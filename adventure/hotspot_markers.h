@@ -5,7 +5,8 @@
 // hotspot of the scene (not the inventory bar's items, which are drawn as
 // what they are) on the part of it the cursor can find: small amber corners
 // around that part, a dot at the point the Tab walk goes to and the label
-// under the dot, outlined like the label under the cursor.
+// under the dot, outlined like the label under the cursor (except for the
+// spot under the cursor, whose label the cursor shows already).
 //
 // Where the marks go is worked out in the move pass, only when the hotspot
 // table or the picture's place changed; the draw pass only paints them and

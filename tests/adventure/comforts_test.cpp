@@ -88,12 +88,29 @@ TEST_F(ComfortsTest, MarksShowWhileHeldOnePerSceneHotspotAndFramesAllocateNothin
     for (const auto& h : GameState.ui.hotspots)
         if (h.id != 0 && (h.id < kFirstInventoryHotspot || h.id > kLastInventoryHotspot)) ids.insert(h.id);
     EXPECT_EQ(Markers()->MarkCount(), static_cast<int32_t>(ids.size()));
+    struct LabelCount : FixedTextRenderer {
+        void TextOutOutlinedWide(Surface16& d, int32_t x, int32_t y, int32_t h, std::string_view t,
+                                 uint32_t c, int32_t step) override {
+            ++labels;
+            FixedTextRenderer::TextOutOutlinedWide(d, x, y, h, t, c, step);
+        }
+        int labels = 0;
+    } marks;
+    SetMarkerTextRenderer(&marks);
+    int labelled = 0;
+    for (int32_t i = 0; i < Markers()->MarkCount(); ++i)
+        labelled += !GameState.ui.hotspots[static_cast<size_t>(Markers()->Mark(i).record)].label.empty();
     for (int32_t i = 0; i < Markers()->MarkCount(); ++i) {
         const SpotRect& p = Markers()->Mark(i).piece;
         form.DDrawMouseMove(static_cast<int32_t>((p.left + p.right) / 2), static_cast<int32_t>((p.top + p.bottom) / 2));
         Frame();
         EXPECT_TRUE(ids.count(GameState.ui.hoverId)) << "a mark sits where its hotspot is found";
+        marks.labels = 0;
+        Frame();
+        EXPECT_EQ(marks.labels, labelled - (GameState.ui.hoverLabel.empty() ? 0 : 1))
+            << "the label under the cursor is not drawn twice";
     }
+    SetMarkerTextRenderer(&form.Text);
     StartCountingAllocations();
     for (int i = 0; i < 5; ++i) Frame();
     EXPECT_EQ(StopCountingAllocations(), 0);
